@@ -1,0 +1,42 @@
+# Set-up and everyday commands. Every target installs what it needs first.
+PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
+            g++-mingw-w64-x86-64-posix wine wine64 xvfb zip
+
+TEST_PREFIX := build/windows/wineprefix
+
+.PHONY: all deps build native test run demo bench soak package clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+build: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+native: deps
+	cmake --preset native
+	cmake --build --preset native
+
+test: build native
+	ctest --preset native
+	tools/wine-session.sh $(TEST_PREFIX) ctest --preset windows
+
+run: build
+	tools/run.sh
+
+demo: build
+	tools/demo.sh
+
+bench: build native
+	bench/run.sh
+
+soak: build native
+	bench/soak.sh
+
+package: build
+	tools/package.sh
+
+clean:
+	rm -rf build dist

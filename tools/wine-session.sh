@@ -1,0 +1,60 @@
+#!/bin/sh
+# Runs a command with a private Wine prefix, a persistent wineserver and a
+# virtual X display, and tears them down afterwards.
+#   tools/wine-session.sh PREFIX_DIR [--keep-display] COMMAND...
+# With --keep-display an existing $DISPLAY is used; otherwise a private Xvfb
+# screen (1280x1024, 24 bits) is started so test windows never land on a
+# real desktop.
+set -eu
+
+prefix=$1
+shift
+use_display=no
+if [ "${1:-}" = "--keep-display" ]; then
+    use_display=yes
+    shift
+fi
+
+mkdir -p "$prefix"
+WINEPREFIX=$(cd "$prefix" && pwd)
+export WINEPREFIX
+export WINEDEBUG=-all
+# No Mono or Gecko installer dialogs while the prefix is made.
+export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+
+xvfb_pid=
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -f "${fdfile:-}"
+}
+trap cleanup EXIT INT TERM
+
+if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
+    fdfile=$(mktemp)
+    Xvfb -displayfd 1 -screen 0 "${VDR_SCREEN:-1280x1024x24}" -nolisten tcp >"$fdfile" 2>/dev/null &
+    xvfb_pid=$!
+    tries=0
+    while [ ! -s "$fdfile" ]; do
+        tries=$((tries + 1))
+        if [ $tries -gt 100 ]; then
+            echo "Xvfb did not start" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    DISPLAY=":$(head -n 1 "$fdfile")"
+    export DISPLAY
+fi
+
+# The server's output goes to /dev/null: a caller reading ours through a pipe
+# would otherwise wait for the server to exit.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 </dev/null
+fi
+wineserver -p >/dev/null 2>&1 </dev/null
+
+"$@"
