@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// The few file operations the program needs, with Windows paths (backslash
+// separators, ANSI code page). Each reports success and never throws.
+
+// Makes that one folder, not its parents.
+bool MakeFolder(const std::string& path);
+
+bool RemoveFile(const std::string& path);
+
+// Creates or empties the file and writes the bytes.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// Moves a finished file into place, replacing what was there.
+bool ReplaceWith(const std::string& finished, const std::string& path);
+
+// A name beside the path for writing a file before it is moved into place.
+inline std::string PartialName(const std::string& path) { return path + ".partial"; }

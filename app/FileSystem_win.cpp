@@ -1,0 +1,46 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/FileSystem.h"
+#include "ui/Handles.h"
+
+namespace {
+
+bool Usable(const std::string& path) { return !path.empty() && path.find('\0') == std::string::npos; }
+
+}  // namespace
+
+bool MakeFolder(const std::string& path) {
+    return Usable(path) && CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    if (!Usable(path)) {
+        return false;
+    }
+    HANDLE raw = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ui::UniqueHandle file(raw);
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 24));
+        DWORD done = 0;
+        if (!::WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
+            return false;
+        }
+        written += done;
+    }
+    return true;
+}
+
+bool ReplaceWith(const std::string& finished, const std::string& path) {
+    return Usable(finished) && Usable(path) &&
+           MoveFileExA(finished.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}

@@ -1,0 +1,10 @@
+#include "app/NativePath.h"
+#include "app/init.h"
+
+bool FileExists(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::exists(NativePath(path), error) && !error;
+}

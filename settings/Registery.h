@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/Variant.h"
+
+inline constexpr char kSettingsKey[] = "Software\\VDRCamera";
+inline constexpr char kGameKey[] = "Software\\Brakemont\\Operation Veldrun";
+inline constexpr char kGameFolderValue[] = "MAIN";
+
+// The value's text when it exists as REG_SZ, otherwise the default.
+std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+                            const std::string& defaultText);
+
+// Creates the key when missing and stores the text as REG_SZ. A failed write
+// goes unnoticed.
+void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+                      const std::string& text);
+
+// Reads a value with query-only access, whatever its type; empty when the
+// key or value is missing. The root is a predefined key's number, as a variant.
+std::string GetMachineValue(const Variant& root, const std::string& keyPath,
+                            const std::string& valueName);
+
+// A predefined root key as the 32-bit number that GetMachineValue takes.
+Variant RootNumber(HKEY root);
+
+// Deletes a key that has no subkeys; true when the key is gone afterwards
+// (also when it was not there).
+bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath);

@@ -1,0 +1,9 @@
+#include "settings/SettingsVariables.h"
+
+Variant GameFolder;
+Variant ShotFolder;
+Variant PhotoNumber;
+Variant ResizeShots;
+Variant SaveAsJpeg;
+Variant ShotWidth;
+Variant ShotHeight;

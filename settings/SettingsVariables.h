@@ -1,0 +1,12 @@
+#pragma once
+
+#include "settings/Variant.h"
+
+// The program-wide settings, alive for the whole run, empty until first set.
+extern Variant GameFolder;   // the game's installation folder
+extern Variant ShotFolder;   // where photos are stored
+extern Variant PhotoNumber;  // number of the next photo
+extern Variant ResizeShots;  // rescale photos when it equals 1
+extern Variant SaveAsJpeg;   // also store a JPEG when it equals 1; never stored
+extern Variant ShotWidth;    // rescale size, as typed
+extern Variant ShotHeight;
