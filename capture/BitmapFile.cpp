@@ -1,0 +1,12 @@
+#include "capture/BitmapFile.h"
+
+#include "app/FileSystem.h"
+
+bool SaveBitmapFile(const DibImage& picture, const std::string& path) {
+    const std::string partial = PartialName(path);
+    if (!WriteWholeFile(partial, EncodeBmp(picture)) || !ReplaceWith(partial, path)) {
+        RemoveFile(partial);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "capture/DibImage.h"
+
+// The bitmap's pixels at the depth it has. The bitmap must not be selected
+// into a DC.
+std::optional<DibImage> ReadBitmap(HBITMAP bitmap);
