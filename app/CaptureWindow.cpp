@@ -1,0 +1,46 @@
+#include "app/CaptureWindow.h"
+
+#include "app/RequestFiles.h"
+
+CaptureWindow::CaptureWindow(ui::FormSpec spec, ui::Form& options, ui::Form& help)
+    : ui::Form(std::move(spec)), options_(options), help_(help) {
+    Bind("Timer1", [this] { frmScreenshot_Timer1_Timer(); });
+    Bind("ManualTake", [this] { frmScreenshot_ManualTake_Click(); });
+    Bind("Options", [this] { frmScreenshot_Options_Click(); });
+    Bind("cmdRun", [this] { frmScreenshot_cmdRun_Click(); });
+}
+
+void CaptureWindow::frmScreenshot_Form_Unload() {
+    started_ = false;
+    options_.Unload();
+    help_.Unload();
+}
+
+template <typename Capture>
+void CaptureWindow::Exclusively(Capture capture) {
+    if (!started_ || busy_) {
+        return;
+    }
+    busy_ = true;
+    try {
+        capture();
+    } catch (const std::exception& error) {
+        // Reported while still busy, so no further capture starts under the box.
+        ui::ReportFailure("TakePhoto", error.what());
+    }
+    busy_ = false;
+}
+
+void CaptureWindow::frmScreenshot_Timer1_Timer() {
+    Exclusively([this] {
+        ServeRequest([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); });
+    });
+}
+
+void CaptureWindow::frmScreenshot_ManualTake_Click() {
+    Exclusively([this] { TakePhoto(); });
+}
+
+void CaptureWindow::frmScreenshot_Options_Click() { options_.Show(); }
+
+void CaptureWindow::frmScreenshot_cmdRun_Click() { help_.Show(); }

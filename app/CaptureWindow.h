@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "ui/Form.h"
+
+// What both editions' main windows share: the 100 ms poll for the game's
+// request, the three buttons and the shut-down that closes the other windows.
+class CaptureWindow : public ui::Form {
+public:
+    // Takes one photo; each edition has its own.
+    virtual void TakePhoto() = 0;
+
+    void frmScreenshot_Form_Unload();
+    void frmScreenshot_Timer1_Timer();
+    void frmScreenshot_ManualTake_Click();
+    void frmScreenshot_Options_Click();
+    void frmScreenshot_cmdRun_Click();
+
+protected:
+    CaptureWindow(ui::FormSpec spec, ui::Form& options, ui::Form& help);
+
+    // The game folder as it is now; requests are looked for below it.
+    virtual std::string CurrentGameFolder() const = 0;
+
+    // Polling and captures start only once start-up has finished.
+    void StartCapturing() { started_ = true; }
+
+private:
+    void OnUnload() override { frmScreenshot_Form_Unload(); }
+
+    // Runs a capture unless one is already running: a tick or click that
+    // arrives through a capture's message pumps or message box is ignored.
+    template <typename Capture>
+    void Exclusively(Capture capture);
+
+    ui::Form& options_;
+    ui::Form& help_;
+    bool started_ = false;
+    bool busy_ = false;
+};

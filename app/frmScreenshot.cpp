@@ -1,0 +1,54 @@
+#include "app/frmScreenshot.h"
+
+#include "app/FileSystem.h"
+#include "help/frmHelp.h"
+#include "settings/SettingsVariables.h"
+#include "settings/frmOptions.h"
+#include "ui/MessagePump.h"
+
+FrmScreenshot frmScreenshot;
+FrmHelp frmHelp(Edition::Current);
+
+namespace {
+
+using ui::Kind;
+
+ui::FormSpec Spec() {
+    return {
+        .name = "frmScreenshot",
+        .caption = "VDR Camera",
+        .clientWidth = 2730,
+        .clientHeight = 1140,
+        .frame = ui::Frame::FixedSingle,
+        .controls =
+            {
+                {.kind = Kind::Button, .name = "ManualTake", .caption = "Take ScreenShot Now",
+                 .left = 120, .top = 120, .width = 2535, .height = 255, .tabIndex = 0,
+                 .tooltip = "For Testing Purposes"},
+                {.kind = Kind::Button, .name = "Options", .caption = "Options",
+                 .left = 120, .top = 480, .width = 2535, .height = 255, .tabIndex = 1},
+                {.kind = Kind::Button, .name = "cmdRun", .caption = "Instructions",
+                 .left = 120, .top = 840, .width = 2535, .height = 255, .tabIndex = 2},
+                {.kind = Kind::Timer, .name = "Timer1", .interval = 100},
+                // Below the client area: holds the latest capture, never seen.
+                {.kind = Kind::PictureBox, .name = "picScreen",
+                 .left = 600, .top = 1440, .width = 1935, .height = 975, .tabIndex = 3},
+            },
+    };
+}
+
+}  // namespace
+
+FrmScreenshot::FrmScreenshot()
+    : CaptureWindow(Spec(), frmOptions, frmHelp), picScreen((*this)["picScreen"]) {}
+
+void FrmScreenshot::frmScreenshot_Form_Load() {
+    frmOptions.Show();
+    ui::DoEvents();
+    frmOptions.Hide();
+    PhotoNumber = 0;
+    MakeFolder(ShotFolder.Text());
+    StartCapturing();
+}
+
+std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }

@@ -1,0 +1,19 @@
+#include <windows.h>
+
+#include "app/frmScreenshot.h"
+#include "ui/MessageBox.h"
+#include "ui/MessagePump.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    ui::SetAppTitle("vdrcam");
+    ui::InitializeForms(instance);
+    try {
+        frmScreenshot.Show();
+    } catch (const std::exception& error) {
+        ui::ReportFailure("frmScreenshot_Form_Load", error.what());
+    }
+    if (ui::LoadedFormCount() == 0) {
+        return 0;
+    }
+    return ui::RunMessageLoop();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The first edition's photo file: the number alone, then ".bmp".
+inline std::string EarlyPhotoPath(const std::string& folder, int number) {
+    return folder + "\\" + std::to_string(number) + ".bmp";
+}
+
+// The largest photo number the first edition's 16-bit counter holds.
+inline constexpr int kLastPhotoNumber = 32767;
+
+// A single-precision number as its shortest decimal text: whole numbers
+// print as digits only.
+std::string FormatSingle(float value);
+
+// The size message shown at every capture: "<width> by <height>", in twips.
+std::string SizeMessage(float widthTwips, float heightTwips);
+
+inline constexpr char kEarlyHelpText[] =
+    "The Veldrun Folder is where you have installed VDR, this should contain the tidemark "
+    "folder\r"
+    "The ScreenShot Folder is where you want your photos to be stored";
+
+inline constexpr char kNoFreeNumber[] =
+    "No photo number is free: photos 0 to 32767 are all in the ScreenShot Dir";
+
+inline std::string PhotoNotSaved(const std::string& path) {
+    return "The photo could not be saved as " + path;
+}

@@ -1,0 +1,104 @@
+#include "early/frmOptions.h"
+
+#include "app/FileSystem.h"
+#include "app/init.h"
+#include "early/EarlySettings.h"
+#include "early/EarlyTexts.h"
+#include "settings/LoadSettings.h"
+#include "settings/OptionsTexts.h"
+#include "settings/Registery.h"
+#include "ui/MessageBox.h"
+
+namespace early {
+
+FrmOptions frmOptions;
+
+namespace {
+
+using ui::Kind;
+
+ui::FormSpec Spec() {
+    return {
+        .name = "frmOptions",
+        .caption = "VDR Camera Options",
+        .clientWidth = 3150,
+        .clientHeight = 1875,
+        .frame = ui::Frame::FixedDialog,
+        .controls =
+            {
+                {.kind = Kind::Label, .name = "Label1", .caption = "Veldrun Folder",
+                 .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2},
+                {.kind = Kind::TextBox, .name = "VeldrunFolderU",
+                 .left = 240, .top = 240, .width = 2775, .height = 285, .tabIndex = 0},
+                {.kind = Kind::Label, .name = "VeldFolderWrong",
+                 .left = 3000, .top = 240, .width = 135, .height = 255, .tabIndex = 8,
+                 .foreColour = kDarkRed},
+                {.kind = Kind::Label, .name = "Label2", .caption = "ScreenShot Dir",
+                 .left = 120, .top = 600, .width = 1815, .height = 255, .tabIndex = 4},
+                {.kind = Kind::TextBox, .name = "ScreenDirU",
+                 .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3},
+                {.kind = Kind::Label, .name = "ScreenDirWrong",
+                 .left = 3000, .top = 840, .width = 135, .height = 255, .tabIndex = 9,
+                 .foreColour = kDarkRed},
+                {.kind = Kind::Label, .name = "msgError",
+                 .left = 0, .top = 1200, .width = 3135, .height = 255, .tabIndex = 7,
+                 .foreColour = kRed},
+                {.kind = Kind::Button, .name = "cmdApply", .caption = "Apply",
+                 .left = 2160, .top = 1440, .width = 975, .height = 375, .tabIndex = 1},
+                {.kind = Kind::Button, .name = "cmdCancel", .caption = "Cancel",
+                 .left = 1200, .top = 1440, .width = 975, .height = 375, .tabIndex = 5},
+                {.kind = Kind::Button, .name = "cmdHelp", .caption = "?",
+                 .left = 0, .top = 1560, .width = 255, .height = 255, .tabIndex = 6},
+            },
+    };
+}
+
+}  // namespace
+
+FrmOptions::FrmOptions()
+    : ui::Form(Spec()),
+      VeldrunFolderU((*this)["VeldrunFolderU"]),
+      VeldFolderWrong((*this)["VeldFolderWrong"]),
+      ScreenDirU((*this)["ScreenDirU"]),
+      ScreenDirWrong((*this)["ScreenDirWrong"]),
+      msgError((*this)["msgError"]) {
+    Bind("cmdApply", [this] { frmOptions_cmdApply_Click(); });
+    Bind("cmdCancel", [this] { frmOptions_cmdCancel_Click(); });
+    Bind("cmdHelp", [this] { frmOptions_cmdHelp_Click(); });
+}
+
+void FrmOptions::frmOptions_Form_Load() {
+    GameFolder = GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, kGameFolderValue);
+    VeldrunFolderU.SetText(GameFolder);
+    ScreenDirU.SetText(kDefaultShotFolder);
+    ShotFolder = ScreenDirU.Text();
+}
+
+void FrmOptions::frmOptions_cmdApply_Click() {
+    const std::string gameFolder = VeldrunFolderU.Text();
+    if (!FileExists(gameFolder)) {
+        msgError.SetText(kGameFolderWrong);
+        VeldFolderWrong.SetText(kMarker);
+        return;
+    }
+    GameFolder = gameFolder;
+
+    const std::string shotFolder = ScreenDirU.Text();
+    if (!FileExists(shotFolder)) {
+        MakeFolder(shotFolder);
+        if (!FileExists(shotFolder)) {
+            msgError.SetText(kShotFolderNotMade);
+            ScreenDirWrong.SetText(kMarker);
+            return;
+        }
+        ui::MsgBox(shotFolder + kFolderCreated);
+    }
+    ShotFolder = shotFolder;
+    Unload();
+}
+
+void FrmOptions::frmOptions_cmdCancel_Click() { Unload(); }
+
+void FrmOptions::frmOptions_cmdHelp_Click() { ui::MsgBox(kEarlyHelpText); }
+
+}  // namespace early

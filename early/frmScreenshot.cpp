@@ -1,0 +1,109 @@
+#include "early/frmScreenshot.h"
+
+#include <cmath>
+
+#include "app/FileSystem.h"
+#include "app/init.h"
+#include "capture/BitmapFile.h"
+#include "capture/ReadBitmap.h"
+#include "early/EarlySettings.h"
+#include "early/EarlyTexts.h"
+#include "early/frmOptions.h"
+#include "help/frmHelp.h"
+#include "ui/MessageBox.h"
+#include "ui/MessagePump.h"
+
+FrmHelp frmHelp(Edition::First);
+
+namespace early {
+
+FrmScreenshot frmScreenshot;
+std::string GameFolder;
+std::string ShotFolder;
+
+namespace {
+
+using ui::Kind;
+
+ui::FormSpec Spec() {
+    return {
+        .name = "frmScreenshot",
+        .caption = "VDR Camera",
+        .clientWidth = 2970,
+        .clientHeight = 1035,
+        .frame = ui::Frame::FixedSingle,
+        .controls =
+            {
+                {.kind = Kind::Button, .name = "ManualTake", .caption = "Take ScreenShot Now",
+                 .left = 360, .top = 0, .width = 2535, .height = 255, .tabIndex = 0,
+                 .tooltip = "For Testing Purposes"},
+                {.kind = Kind::PictureBox, .name = "Picture1",
+                 .left = 480, .top = 360, .width = 375, .height = 615, .tabIndex = 1},
+                {.kind = Kind::Button, .name = "Options", .caption = "Options",
+                 .left = 360, .top = 360, .width = 2535, .height = 255, .tabIndex = 2},
+                {.kind = Kind::Button, .name = "cmdRun", .caption = "Instructions",
+                 .left = 360, .top = 720, .width = 2535, .height = 255, .tabIndex = 3},
+                {.kind = Kind::Timer, .name = "Timer1", .interval = 100},
+            },
+    };
+}
+
+}  // namespace
+
+FrmScreenshot::FrmScreenshot()
+    : CaptureWindow(Spec(), frmOptions, frmHelp), Picture1((*this)["Picture1"]) {}
+
+void FrmScreenshot::SetUpCaptureSurface() {
+    const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());
+    screenWidthTwips_ = static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * twipsPerPixel;
+    screenHeightTwips_ = static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * twipsPerPixel;
+    ScreenWidthPx = static_cast<int>(std::lround(screenWidthTwips_ / twipsPerPixel));
+    ScreenHeightPx = static_cast<int>(std::lround(screenHeightTwips_ / twipsPerPixel));
+    Picture1.SetVisible(false);
+    Picture1.SetBorder(false);
+    Picture1.SetSize(ScreenWidthPx, ScreenHeightPx);
+    Picture1.Image().ImageDC(ScreenWidthPx, ScreenHeightPx);
+}
+
+void FrmScreenshot::frmScreenshot_Form_Load() {
+    frmOptions.Show();
+    ui::DoEvents();
+    frmOptions.Hide();
+    SetUpCaptureSurface();
+    Num = 0;
+    MakeFolder(ShotFolder);
+    StartCapturing();
+}
+
+void FrmScreenshot::TakePhoto() {
+    SetUpCaptureSurface();
+    ui::MsgBox(SizeMessage(screenWidthTwips_, screenHeightTwips_));
+
+    while (Num <= kLastPhotoNumber && FileExists(EarlyPhotoPath(ShotFolder, Num))) {
+        ++Num;
+    }
+    if (Num > kLastPhotoNumber) {
+        ui::MsgBox(kNoFreeNumber);
+        return;
+    }
+
+    ui::Picture& image = Picture1.Image();
+    {
+        ui::WindowDC screen(nullptr);
+        BitBlt(image.ImageDC(ScreenWidthPx, ScreenHeightPx), 0, 0, ScreenWidthPx, ScreenHeightPx,
+               screen.Get(), 0, 0, SRCCOPY);
+    }
+    image.EndDrawing();
+
+    const std::string path = EarlyPhotoPath(ShotFolder, Num);
+    const auto picture = ReadBitmap(image.Get());
+    if (!picture || !SaveBitmapFile(*picture, path)) {
+        ui::MsgBox(PhotoNotSaved(path));
+        return;
+    }
+    ++Num;
+}
+
+std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder; }
+
+}  // namespace early

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/CaptureWindow.h"
+
+namespace early {
+
+// The first edition's main window: copies the screen straight into a hidden
+// picture box and stores it as a numbered bitmap file, after showing the
+// screen's size.
+class FrmScreenshot : public CaptureWindow {
+public:
+    FrmScreenshot();
+
+    void TakePhoto() override;
+
+    void frmScreenshot_Form_Load();
+
+    int Num = 0;  // the next photo number; 0 to 32767
+    int ScreenWidthPx = 0;
+    int ScreenHeightPx = 0;
+
+private:
+    void OnLoad() override { frmScreenshot_Form_Load(); }
+    std::string CurrentGameFolder() const override;
+
+    // Makes Picture1 an invisible, borderless image as large as the screen.
+    void SetUpCaptureSurface();
+
+    ui::Control& Picture1;
+    float screenWidthTwips_ = 0;
+    float screenHeightTwips_ = 0;
+};
+
+extern FrmScreenshot frmScreenshot;
+
+}  // namespace early

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "help/HelpTexts.h"
+#include "ui/Form.h"
+
+// A registry value that cannot be used at all (it has no data).
+struct RegistryValueError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The help window: instructions, the game-side script to copy, and a
+// launcher for the System Information tool.
+class FrmHelp : public ui::Form {
+public:
+    explicit FrmHelp(Edition edition);
+
+    // Finds and starts System Information, or says it is unavailable.
+    void StartSysInfo();
+
+    // Reads a registry value (at most 1024 bytes) as text; false when the key
+    // or value is missing. Strings come back as text, 32-bit numbers as
+    // decimal text; other types leave keyValue as it was. A value without
+    // data raises RegistryValueError.
+    bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
+                     std::string& keyValue);
+
+    void frmHelp_Form_Load();
+    void frmHelp_cmdOK_Click();
+    void frmHelp_cmdSysInfo_Click();
+
+private:
+    void OnLoad() override { frmHelp_Form_Load(); }
+
+    Edition edition_;
+};
+
+extern FrmHelp frmHelp;
