@@ -1,0 +1,428 @@
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "NativeTestFolder.h"
+#include "app/FileSystem.h"
+#include "app/RequestFiles.h"
+#include "app/init.h"
+#include "capture/BitmapFile.h"
+#include "capture/JpegExport.h"
+#include "capture/PhotoFiles.h"
+#include "capture/StorePhoto.h"
+#include "settings/SettingsVariables.h"
+
+namespace {
+
+// A picture with a known pattern: red left half, blue right half.
+DibImage Picture(int width, int height, int bitsPerPixel = 32) {
+    DibImage image;
+    image.width = width;
+    image.height = height;
+    image.bitsPerPixel = bitsPerPixel;
+    const int stride = DibImage::Stride(width, bitsPerPixel);
+    image.pixels.assign(static_cast<size_t>(stride) * height, 0);
+    if (bitsPerPixel == 8) {
+        image.palette.assign(256, 0);
+        image.palette[1] = 0xFF0000;
+        image.palette[2] = 0x0000FF;
+    }
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = image.pixels.data() + static_cast<size_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const bool left = x < width / 2;
+            switch (bitsPerPixel) {
+                case 32:
+                case 24: {
+                    uint8_t* pixel = row + x * (bitsPerPixel / 8);
+                    pixel[0] = left ? 0 : 255;  // blue
+                    pixel[1] = 0;
+                    pixel[2] = left ? 255 : 0;  // red
+                    break;
+                }
+                case 16: {
+                    const uint16_t value = left ? 0x7C00 : 0x001F;  // 5-5-5
+                    row[x * 2] = static_cast<uint8_t>(value & 0xFF);
+                    row[x * 2 + 1] = static_cast<uint8_t>(value >> 8);
+                    break;
+                }
+                case 8:
+                    row[x] = left ? 1 : 2;
+                    break;
+            }
+        }
+    }
+    return image;
+}
+
+struct ImageInfo {
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned bitsPerPixel = 0;
+    FREE_IMAGE_FORMAT format = FIF_UNKNOWN;
+    RGBQUAD leftColour{};
+    RGBQUAD rightColour{};
+};
+
+std::optional<ImageInfo> Inspect(const std::string& path) {
+    const std::string native = NativePath(path).string();
+    ImageInfo info;
+    info.format = FreeImage_GetFileType(native.c_str(), 0);
+    FIBITMAP* bitmap = FreeImage_Load(info.format, native.c_str(), 0);
+    if (!bitmap) {
+        return std::nullopt;
+    }
+    info.width = FreeImage_GetWidth(bitmap);
+    info.height = FreeImage_GetHeight(bitmap);
+    info.bitsPerPixel = FreeImage_GetBPP(bitmap);
+    FIBITMAP* colour = FreeImage_ConvertTo24Bits(bitmap);
+    FreeImage_GetPixelColor(colour, info.width / 4, info.height / 2, &info.leftColour);
+    FreeImage_GetPixelColor(colour, info.width * 3 / 4, info.height / 2, &info.rightColour);
+    FreeImage_Unload(colour);
+    FreeImage_Unload(bitmap);
+    return info;
+}
+
+// The quantisation tables of a JPEG file; quality 100 makes every entry 1.
+bool AllQuantisersAreOne(const std::string& bytes) {
+    bool sawTable = false;
+    for (size_t i = 2; i + 4 < bytes.size();) {
+        if (static_cast<uint8_t>(bytes[i]) != 0xFF) {
+            return false;
+        }
+        const uint8_t marker = static_cast<uint8_t>(bytes[i + 1]);
+        const size_t length = (static_cast<uint8_t>(bytes[i + 2]) << 8) |
+                              static_cast<uint8_t>(bytes[i + 3]);
+        if (marker == 0xDA) {
+            break;
+        }
+        if (marker == 0xDB) {
+            for (size_t p = i + 4; p < i + 2 + length;) {
+                const bool wide = (static_cast<uint8_t>(bytes[p]) >> 4) != 0;
+                ++p;
+                for (int k = 0; k < 64; ++k) {
+                    const int value = wide ? (static_cast<uint8_t>(bytes[p]) << 8) |
+                                                 static_cast<uint8_t>(bytes[p + 1])
+                                           : static_cast<uint8_t>(bytes[p]);
+                    p += wide ? 2 : 1;
+                    if (value != 1) {
+                        return false;
+                    }
+                }
+                sawTable = true;
+            }
+        }
+        i += 2 + length;
+    }
+    return sawTable;
+}
+
+class PipelineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(game.Native() / "tidemark" / "mdb");
+        GameFolder = game.Path();
+        ShotFolder = shots.Path();
+        PhotoNumber = 0;
+        ResizeShots = Variant();
+        SaveAsJpeg = Variant();
+        ShotWidth = "1204";
+        ShotHeight = "1204";
+    }
+
+    void Capture(int width = 64, int height = 48, int bits = 32) {
+        CapturePhoto([&] { return std::optional<DibImage>(Picture(width, height, bits)); },
+                     FreeImage());
+    }
+
+    std::string Bmp(int n) const { return BitmapPath(shots.Path(), std::to_string(n)); }
+    std::string Jpg(int n) const { return JpegPath(shots.Path(), std::to_string(n)); }
+    std::string Reply() const { return ReadNative(ReplyPath(game.Path())); }
+    size_t FilesInShots() const {
+        size_t count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(shots.Native())) {
+            ++count;
+        }
+        return count;
+    }
+    void Touch(const std::string& path) { WriteNative(path, "x"); }
+
+    NativeTestFolder game;
+    NativeTestFolder shots;
+};
+
+}  // namespace
+
+TEST_F(PipelineTest, EmptyFolderSwitchesOffGivesBitmapOnlyAndReplyZero) {
+    Capture(64, 48);
+    EXPECT_TRUE(FileExists(Bmp(0)));
+    EXPECT_EQ(FilesInShots(), 1u);
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(PhotoNumber.Text(), "1");
+    const auto info = Inspect(Bmp(0));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->format, FIF_BMP);
+    EXPECT_EQ(info->width, 64u);
+    EXPECT_EQ(info->height, 48u);
+    EXPECT_EQ(info->bitsPerPixel, 32u);
+    EXPECT_EQ(info->leftColour.rgbRed, 255);
+    EXPECT_EQ(info->rightColour.rgbBlue, 255);
+}
+
+TEST_F(PipelineTest, BitmapKeepsTheDepthThePictureHas) {
+    for (int bits : {8, 16, 24, 32}) {
+        Capture(40, 30, bits);
+    }
+    const unsigned expected[] = {8, 16, 24, 32};
+    for (int n = 0; n < 4; ++n) {
+        const auto info = Inspect(Bmp(n));
+        ASSERT_TRUE(info) << n;
+        EXPECT_EQ(info->bitsPerPixel, expected[n]);
+        EXPECT_EQ(info->leftColour.rgbRed, 255) << n;
+        EXPECT_EQ(info->rightColour.rgbBlue, 255) << n;
+    }
+}
+
+TEST_F(PipelineTest, NumberingSkipsExistingBitmapFiles) {
+    for (int n = 0; n <= 4; ++n) {
+        Touch(Bmp(n));
+    }
+    Capture();
+    EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
+    EXPECT_TRUE(Inspect(Bmp(5)));
+    EXPECT_EQ(PhotoNumber.Text(), "6");
+}
+
+TEST_F(PipelineTest, NumberingFillsGapsThenContinues) {
+    Touch(Bmp(0));
+    Touch(Bmp(1));
+    Touch(Bmp(3));
+    std::vector<std::string> replies;
+    for (int i = 0; i < 3; ++i) {
+        Capture();
+        replies.push_back(Reply());
+    }
+    EXPECT_EQ(replies, (std::vector<std::string>{"currentPhoto=2\r\n", "currentPhoto=4\r\n",
+                                                 "currentPhoto=5\r\n"}));
+}
+
+TEST_F(PipelineTest, JpegFilesDoNotReserveNumbersAndAreReplaced) {
+    for (int n = 0; n <= 4; ++n) {
+        Touch(Jpg(n));
+    }
+    SaveAsJpeg = 1;
+    Capture(64, 48);
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    const auto info = Inspect(Jpg(0));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->format, FIF_JPEG);
+    EXPECT_EQ(info->width, 64u);
+}
+
+TEST_F(PipelineTest, ResizeMakesAJpegOfExactlyTheGivenSize) {
+    ResizeShots = 1;
+    SaveAsJpeg = 1;
+    ShotWidth = "800";
+    ShotHeight = "600";
+    Capture(320, 40);  // nothing like 4:3
+    const auto jpeg = Inspect(Jpg(0));
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(jpeg->format, FIF_JPEG);
+    EXPECT_EQ(jpeg->width, 800u);
+    EXPECT_EQ(jpeg->height, 600u);
+    EXPECT_GT(jpeg->leftColour.rgbRed, 200);
+    EXPECT_GT(jpeg->rightColour.rgbBlue, 200);
+    const auto bitmap = Inspect(Bmp(0));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->width, 320u);
+    EXPECT_EQ(bitmap->height, 40u);
+}
+
+TEST_F(PipelineTest, ResizeWithoutTheJpegSwitchStillMakesTheRescaledJpeg) {
+    ResizeShots = "1";
+    ShotWidth = "100";
+    ShotHeight = "50";
+    Capture();
+    const auto jpeg = Inspect(Jpg(0));
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(jpeg->width, 100u);
+    EXPECT_EQ(jpeg->height, 50u);
+}
+
+TEST_F(PipelineTest, ResizeSizesRoundHalfToEven) {
+    ResizeShots = 1;
+    ShotWidth = "100.5";
+    ShotHeight = "51.5";
+    Capture();
+    const auto jpeg = Inspect(Jpg(0));
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(jpeg->width, 100u);
+    EXPECT_EQ(jpeg->height, 52u);
+}
+
+TEST_F(PipelineTest, ResizeOffAsTextZeroWithJpegOnGivesFullSizeJpeg) {
+    ResizeShots = "0";
+    SaveAsJpeg = 1;
+    Capture(72, 30);
+    const auto jpeg = Inspect(Jpg(0));
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(jpeg->width, 72u);
+    EXPECT_EQ(jpeg->height, 30u);
+    EXPECT_EQ(jpeg->bitsPerPixel, 24u);
+}
+
+TEST_F(PipelineTest, JpegIsSavedAtSuperbQuality) {
+    SaveAsJpeg = "1";
+    Capture();
+    EXPECT_TRUE(AllQuantisersAreOne(ReadNative(Jpg(0))));
+}
+
+TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
+    SaveAsJpeg = 1;
+    for (int bits : {8, 16, 24, 32}) {
+        Capture(40, 30, bits);
+    }
+    for (int n = 0; n < 4; ++n) {
+        const auto jpeg = Inspect(Jpg(n));
+        ASSERT_TRUE(jpeg) << n;
+        EXPECT_EQ(jpeg->format, FIF_JPEG);
+        EXPECT_GT(jpeg->leftColour.rgbRed, 200) << n;
+    }
+}
+
+TEST_F(PipelineTest, SwitchValuesOtherThanOneOrZeroGiveTheBitmapOnly) {
+    SaveAsJpeg = 1;
+    for (const Variant& resize : {Variant("2"), Variant("abc"), Variant(-1)}) {
+        ResizeShots = resize;
+        Capture();
+    }
+    EXPECT_EQ(FilesInShots(), 3u);
+    EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
+}
+
+TEST_F(PipelineTest, JpegSwitchOtherThanOneGivesNoJpeg) {
+    for (const Variant& jpeg : {Variant(), Variant("0"), Variant(2), Variant("on")}) {
+        SaveAsJpeg = jpeg;
+        Capture();
+    }
+    EXPECT_EQ(FilesInShots(), 4u);
+}
+
+TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
+    ResizeShots = 1;
+    const std::pair<const char*, const char*> sizes[] = {
+        {"abc", "600"}, {"800", ""}, {"0", "600"}, {"-5", "600"},
+        {"100000", "600"}, {"60000", "60000"}, {"2147483648", "1"}};
+    for (const auto& [width, height] : sizes) {
+        ShotWidth = width;
+        ShotHeight = height;
+        Capture();
+    }
+    const size_t photos = std::size(sizes);
+    EXPECT_EQ(FilesInShots(), photos);
+    for (size_t n = 0; n < photos; ++n) {
+        EXPECT_TRUE(FileExists(Bmp(static_cast<int>(n))));
+    }
+    EXPECT_EQ(Reply(), "currentPhoto=" + std::to_string(photos - 1) + "\r\n");
+    EXPECT_EQ(PhotoNumber.Text(), std::to_string(photos));
+}
+
+TEST_F(PipelineTest, FolderThatCannotBeMadeStillRepliesAndUsesUpTheNumber) {
+    ShotFolder = shots.Path() + "\\no\\such\\folder";
+    SaveAsJpeg = 1;
+    Capture();
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(PhotoNumber.Text(), "1");
+    ShotFolder = shots.Path();
+    Capture();
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_TRUE(FileExists(Bmp(1)));
+    EXPECT_FALSE(FileExists(Bmp(0)));
+}
+
+TEST_F(PipelineTest, FolderRemovedWhileRunningIsMadeAgain) {
+    const std::string folder = shots.Path() + "\\Photos";
+    ShotFolder = folder;
+    Capture();
+    std::filesystem::remove_all(NativePath(folder));
+    Capture();
+    EXPECT_TRUE(FileExists(BitmapPath(folder, "1")));
+}
+
+TEST_F(PipelineTest, WrongGameFolderStoresPhotosWithoutReply) {
+    GameFolder = game.Path() + "\\elsewhere";
+    Capture();
+    Capture();
+    EXPECT_TRUE(FileExists(Bmp(0)));
+    EXPECT_TRUE(FileExists(Bmp(1)));
+    EXPECT_FALSE(FileExists(ReplyPath(game.Path() + "\\elsewhere")));
+    EXPECT_EQ(PhotoNumber.Text(), "2");
+}
+
+TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
+    PhotoNumber = 32767;
+    Capture(8, 8);
+    EXPECT_EQ(Reply(), "currentPhoto=32767\r\n");
+    Capture(8, 8);
+    EXPECT_EQ(Reply(), "currentPhoto=32768\r\n");
+    EXPECT_TRUE(FileExists(Bmp(32768)));
+    EXPECT_EQ(PhotoNumber.Text(), "32769");
+}
+
+TEST_F(PipelineTest, NoPictureStillRepliesAndAdvances) {
+    CapturePhoto([] { return std::optional<DibImage>(); }, FreeImage());
+    EXPECT_EQ(FilesInShots(), 0u);
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(PhotoNumber.Text(), "1");
+}
+
+TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkipped) {
+    SaveAsJpeg = 1;
+    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    ResizeShots = 1;
+    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    EXPECT_TRUE(FileExists(Bmp(0)));
+    EXPECT_TRUE(FileExists(Bmp(1)));
+    EXPECT_EQ(FilesInShots(), 2u);
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+}
+
+namespace {
+
+// A FreeImage whose save writes half a file and then fails, as a full disk would.
+int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
+    WriteNative(path, "\xFF\xD8 half");
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
+    FreeImageApi failing = FreeImage();
+    failing.Save = FailingSave;
+    SaveAsJpeg = 1;
+    Touch(Jpg(0));
+    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, failing);
+    EXPECT_EQ(ReadNative(Jpg(0)), "x");  // the earlier file is untouched
+    EXPECT_EQ(FilesInShots(), 2u);       // bitmap and the old JPEG, nothing half-written
+}
+
+TEST_F(PipelineTest, FailedBitmapWriteLeavesNoPartialFile) {
+    // A folder in the way of the final name makes the move fail.
+    std::filesystem::create_directories(NativePath(Bmp(0)) / "blocker");
+    EXPECT_FALSE(SaveBitmapFile(Picture(16, 16), Bmp(0)));
+    EXPECT_FALSE(FileExists(PartialName(Bmp(0))));
+}
+
+TEST(JpegSizes, PossibleSizes) {
+    EXPECT_TRUE(IsPossibleSize({1, 1}));
+    EXPECT_TRUE(IsPossibleSize({1204, 1204}));
+    EXPECT_TRUE(IsPossibleSize({65500, 100}));
+    EXPECT_FALSE(IsPossibleSize({0, 600}));
+    EXPECT_FALSE(IsPossibleSize({800, -1}));
+    EXPECT_FALSE(IsPossibleSize({65501, 100}));
+    EXPECT_FALSE(IsPossibleSize({20000, 20000}));
+}

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "NativeTestFolder.h"
+#include "app/FileSystem.h"
+#include "app/RequestFiles.h"
+#include "app/init.h"
+
+TEST(RequestFiles, PathsAreTheGameFolderFollowedDirectlyByTheTail) {
+    EXPECT_EQ(RequestPath("C:\\Games\\VDR"), "C:\\Games\\VDR\\tidemark\\mdb\\takePhoto.db");
+    EXPECT_EQ(ReplyPath("C:\\Games\\VDR"), "C:\\Games\\VDR\\tidemark\\mdb\\currentPhoto.db");
+    // A trailing backslash is not removed: the paths get a doubled one.
+    EXPECT_EQ(RequestPath("C:\\Games\\VDR\\"), "C:\\Games\\VDR\\\\tidemark\\mdb\\takePhoto.db");
+}
+
+TEST(RequestFiles, ReplyLineIsOneCrLfTerminatedLine) {
+    EXPECT_EQ(ReplyLine("0"), std::string("currentPhoto=0\r\n"));
+    EXPECT_EQ(ReplyLine("32768"), std::string("currentPhoto=32768\r\n"));
+}
+
+class ExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(game.Native() / "tidemark" / "mdb");
+    }
+    std::string Request() const { return RequestPath(game.Path()); }
+    std::string Reply() const { return ReplyPath(game.Path()); }
+
+    NativeTestFolder game;
+};
+
+TEST_F(ExchangeTest, WriteReplyReplacesTheWholeFile) {
+    ASSERT_TRUE(WriteReply(game.Path(), "0"));
+    ASSERT_TRUE(WriteReply(game.Path(), "1"));
+    ASSERT_TRUE(WriteReply(game.Path(), "2"));
+    EXPECT_EQ(ReadNative(Reply()), "currentPhoto=2\r\n");
+}
+
+TEST_F(ExchangeTest, WriteReplyFailsQuietlyWithoutTheTidemarkFolder) {
+    NativeTestFolder elsewhere;
+    EXPECT_FALSE(WriteReply(elsewhere.Path(), "3"));
+    EXPECT_FALSE(FileExists(ReplyPath(elsewhere.Path())));
+}
+
+TEST_F(ExchangeTest, NoRequestMeansNoPhotoAndNoFileTouched) {
+    int photos = 0;
+    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, [&] { ++photos; }));
+    EXPECT_EQ(photos, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(game.Native() / "tidemark" / "mdb"));
+}
+
+TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
+    for (const std::string content : {std::string(), std::string("take 1"), std::string("\x01\x02")}) {
+        WriteNative(Request(), content);
+        std::vector<std::string> seen;
+        EXPECT_TRUE(ServeRequest([&] { return game.Path(); },
+                                 [&] {
+                                     seen.push_back(FileExists(Request()) ? "request" : "none");
+                                     WriteReply(game.Path(), "4");
+                                 }));
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0], "request");  // still there while the photo is taken
+        EXPECT_FALSE(FileExists(Request()));
+        EXPECT_EQ(ReadNative(Reply()), "currentPhoto=4\r\n");
+    }
+}
+
+TEST_F(ExchangeTest, RequestIsDeletedFromTheGameFolderAsItIsAfterThePhoto) {
+    NativeTestFolder other;
+    std::filesystem::create_directories(other.Native() / "tidemark" / "mdb");
+    WriteNative(Request(), "");
+    WriteNative(RequestPath(other.Path()), "");
+    std::string folder = game.Path();
+    ServeRequest([&] { return folder; }, [&] { folder = other.Path(); });
+    EXPECT_TRUE(FileExists(Request()));
+    EXPECT_FALSE(FileExists(RequestPath(other.Path())));
+}
+
+TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
+    WriteNative(Request(), "");
+    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, [&] { RemoveFile(Request()); }));
+    EXPECT_FALSE(FileExists(Request()));
+}
+
+TEST_F(ExchangeTest, FailedCaptureStillDeletesTheRequestSoItIsNotRetried) {
+    WriteNative(Request(), "");
+    EXPECT_THROW(ServeRequest([&] { return game.Path(); },
+                              [] { throw std::runtime_error("clipboard"); }),
+                 std::runtime_error);
+    EXPECT_FALSE(FileExists(Request()));
+}
+
+TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
+    WriteNative(Request(), "");
+    int photos = 0;
+    EXPECT_FALSE(ServeRequest([&] { return game.Path() + "\\missing"; }, [&] { ++photos; }));
+    EXPECT_EQ(photos, 0);
+    EXPECT_TRUE(FileExists(Request()));
+}
+
+TEST(FileExistsHost, FilesFoldersAndFailures) {
+    NativeTestFolder folder;
+    WriteNative(folder.Path() + "\\empty.txt", "");
+    EXPECT_TRUE(FileExists(folder.Path() + "\\empty.txt"));
+    EXPECT_TRUE(FileExists(folder.Path()));
+    EXPECT_FALSE(FileExists(folder.Path() + "\\missing.txt"));
+    EXPECT_FALSE(FileExists(folder.Path() + "\\no\\such\\file.txt"));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(std::string("a\0b", 3)));
+}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "early/EarlyTexts.h"
+#include "help/GameScript.h"
+#include "help/HelpTexts.h"
+#include "settings/OptionsTexts.h"
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at; (at = text.find(separator, start)) != std::string::npos;) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + separator.size();
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+}  // namespace
+
+TEST(GameScript, NineteenCrLfLinesWithTheirQuirks) {
+    const std::string script = kGameScript;
+    EXPECT_EQ(script.size(), 378u);
+    EXPECT_EQ(script.substr(script.size() - 2), "\r\n");
+    const auto lines = Split(script, "\r\n");
+    ASSERT_EQ(lines.size(), 20u);  // 19 lines and nothing after the last CR LF
+    EXPECT_EQ(lines[19], "");
+    EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 19);
+    EXPECT_EQ(std::count(script.begin(), script.end(), '\r'), 19);
+    for (char c : script) {
+        EXPECT_TRUE((c >= 32 && c < 127) || c == '\r' || c == '\n') << int(c);
+    }
+    EXPECT_EQ(lines[0], "?!ZAR_Tidemark : goto \"NoTIDEMARK\"");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], "#loop");
+    EXPECT_EQ(lines[3], "call loadFile format[\":file delete takePhoto.db\"]");
+    EXPECT_EQ(lines[4], "_x = call loadfile \":input agetkey h\"");
+    EXPECT_EQ(lines[5], "?(_x > 0):goto \"take\"");
+    EXPECT_EQ(lines[6], "~1");
+    EXPECT_EQ(lines[7], "goto \"Loop\"");
+    EXPECT_EQ(lines[8], "");
+    EXPECT_EQ(lines[9], "#take");
+    EXPECT_EQ(lines[10], "call loadFile format[\":file write takePhoto.db %1 %2\", \"take\", 1]");
+    EXPECT_EQ(lines[11], "~1");
+    EXPECT_EQ(lines[12], "goto \"loop\"");
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines[14], "#NoTIDEMARK");
+    EXPECT_EQ(lines[15], "HINTC \"TIDEMARK not found, please check ReadMe\\nMission will NOT ");
+    EXPECT_EQ(lines[16], "work properly.\"");
+    EXPECT_EQ(lines[17], "~3");
+    EXPECT_EQ(lines[18], "exit ");
+}
+
+TEST(HelpText, FourParagraphsAfterLoneCarriageReturns) {
+    const std::string text = InstructionText("\"", Edition::Current);
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    const auto paragraphs = Split(text, "\r");
+    ASSERT_EQ(paragraphs.size(), 4u);
+    EXPECT_EQ(paragraphs[0],
+              "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.");
+    EXPECT_EQ(paragraphs[1],
+              "Then run the script supplied below (init.sqs is best way), and create a file called "
+              "tidemark_check.sqf, containing the word false.");
+    EXPECT_EQ(paragraphs[2],
+              "You can modify this script so you need to use a camera (Check fired ammo, if it is "
+              "weak camera bullet, take photo), or simply map it to another key (Default is H)");
+    EXPECT_EQ(paragraphs[3],
+              "Code to take screenshot is : call loadFile format[ \":file write takePhoto.db %1 %2 "
+              "\", \"take \", 1]");
+}
+
+TEST(HelpText, EveryQuoteComesFromTheQuoteText) {
+    const std::string text = InstructionText("|", Edition::Current);
+    EXPECT_EQ(text.find('"'), std::string::npos);
+    EXPECT_NE(text.find("format[ |:file write takePhoto.db %1 %2 |, |take |, 1]"),
+              std::string::npos);
+}
+
+TEST(HelpText, FirstEditionSaysGetInsteadOfKey) {
+    const auto current = Split(InstructionText("\"", Edition::Current), "\r");
+    const auto first = Split(InstructionText("\"", Edition::First), "\r");
+    ASSERT_EQ(first.size(), 4u);
+    EXPECT_EQ(first[0], current[0]);
+    EXPECT_EQ(first[1], current[1]);
+    EXPECT_EQ(first[3], current[3]);
+    EXPECT_EQ(first[2],
+              "You can modify this script so you need to use a camera (Check fired ammo, if it is "
+              "weak camera bullet, take photo), or simply map it to another get (Default is H)");
+}
+
+TEST(EarlyTexts, SizeMessageInTwips) {
+    EXPECT_EQ(SizeMessage(1024 * 15.0f, 768 * 15.0f), "15360 by 11520");
+    EXPECT_EQ(SizeMessage(1280 * 15.0f, 1024 * 15.0f), "19200 by 15360");
+    EXPECT_EQ(SizeMessage(1920 * 12.0f, 1080 * 12.0f), "23040 by 12960");
+    EXPECT_EQ(FormatSingle(1280 * (1440.0f / 110.0f)), "16756.36");
+    EXPECT_EQ(FormatSingle(0.5f), "0.5");
+}
+
+TEST(EarlyTexts, PhotoPathsAreTheNumberAlone) {
+    EXPECT_EQ(EarlyPhotoPath("C:\\ScreenShots", 7), "C:\\ScreenShots\\7.bmp");
+    EXPECT_EQ(EarlyPhotoPath("C:\\ScreenShots", 32767), "C:\\ScreenShots\\32767.bmp");
+}
+
+TEST(EarlyTexts, HelpHasTwoSentencesOnTwoLines) {
+    const auto lines = Split(kEarlyHelpText, "\r");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], kHelpGameFolder);
+    EXPECT_EQ(lines[1], kHelpShotFolder);
+}
