@@ -28,6 +28,11 @@ bool ReadValue(HKEY key, const std::string& valueName, DWORD size, DWORD& type,
     return false;
 }
 
+SettingWriteObserver& Observer() {
+    static SettingWriteObserver observer;
+    return observer;
+}
+
 // Registry text ends at its first zero; a value stored without one comes back whole.
 std::string UpToZero(const std::string& data) { return data.substr(0, data.find('\0')); }
 
@@ -53,6 +58,9 @@ std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::st
 
 void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                       const std::string& text) {
+    if (Observer()) {
+        Observer()(valueName, text);
+    }
     ui::UniqueKey key;
     RegCreateKeyA(root, keyPath.c_str(), key.Out());
     RegSetValueExA(key.Get(), valueName.c_str(), 0, REG_SZ,
@@ -88,3 +96,5 @@ bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath) {
     return RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Out()) ==
            ERROR_FILE_NOT_FOUND;
 }
+
+void ObserveSettingWrites(SettingWriteObserver observer) { Observer() = std::move(observer); }

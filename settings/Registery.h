@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "settings/Variant.h"
@@ -30,3 +31,8 @@ Variant RootNumber(HKEY root);
 // Deletes a key that has no subkeys; true when the key is gone afterwards
 // (also when it was not there).
 bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath);
+
+// Lets a test see every SaveSettingValue, in order; empty to stop.
+using SettingWriteObserver =
+    std::function<void(const std::string& valueName, const std::string& text)>;
+void ObserveSettingWrites(SettingWriteObserver observer);

@@ -57,4 +57,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wineserver -p >/dev/null 2>&1 </dev/null
 
+# On a private screen there is no window manager: Wine then draws the frames
+# itself and does not wait for one when a window goes away.
+if [ -n "$xvfb_pid" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+else
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 </dev/null || true
+fi
+
 "$@"

@@ -1,0 +1,95 @@
+#include "RegistrySandbox.h"
+
+#include <stdexcept>
+
+#include "ui/Handles.h"
+
+namespace sandbox {
+namespace {
+
+std::string ScratchPath() {
+    return "Software\\VdrCameraTests\\" + std::to_string(GetCurrentProcessId());
+}
+
+HKEY gCurrentUser = nullptr;
+HKEY gLocalMachine = nullptr;
+
+}  // namespace
+
+void Install() {
+    const std::string scratch = ScratchPath();
+    if (RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKCU").c_str(), &gCurrentUser) ||
+        RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKLM").c_str(), &gLocalMachine) ||
+        RegOverridePredefKey(HKEY_CURRENT_USER, gCurrentUser) ||
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, gLocalMachine)) {
+        throw std::runtime_error("cannot redirect the registry roots");
+    }
+}
+
+void Remove() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegCloseKey(gCurrentUser);
+    RegCloseKey(gLocalMachine);
+    RegDeleteTreeA(HKEY_CURRENT_USER, ScratchPath().c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VdrCameraTests");
+}
+
+void Clear() {
+    RegDeleteTreeA(gCurrentUser, nullptr);
+    RegDeleteTreeA(gLocalMachine, nullptr);
+}
+
+void SetRaw(HKEY root, const std::string& key, const std::string& name, DWORD type,
+            const std::string& bytes) {
+    ui::UniqueKey opened;
+    RegCreateKeyA(root, key.c_str(), opened.Out());
+    if (RegSetValueExA(opened.Get(), name.c_str(), 0, type,
+                       reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot set " + name);
+    }
+}
+
+void SetText(HKEY root, const std::string& key, const std::string& name, const std::string& text) {
+    SetRaw(root, key, name, REG_SZ, text + '\0');
+}
+
+void SetDword(HKEY root, const std::string& key, const std::string& name, DWORD value) {
+    SetRaw(root, key, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+}
+
+std::optional<std::string> Text(HKEY root, const std::string& key, const std::string& name) {
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    char buffer[4096];
+    DWORD size = sizeof buffer;
+    DWORD type = 0;
+    if (RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return std::nullopt;
+    }
+    std::string text(buffer, size);
+    return text.substr(0, text.find('\0'));
+}
+
+bool KeyExists(HKEY root, const std::string& key) {
+    ui::UniqueKey opened;
+    return RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) == ERROR_SUCCESS;
+}
+
+DWORD ValueCount(HKEY root, const std::string& key) {
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) != ERROR_SUCCESS) {
+        return 0;
+    }
+    DWORD values = 0;
+    RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                     nullptr, nullptr, nullptr, nullptr);
+    return values;
+}
+
+}  // namespace sandbox

@@ -1,0 +1,385 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "../support/MessageBoxes.h"
+#include "../support/RegistrySandbox.h"
+#include "../support/TestFolder.h"
+#include "app/CaptureWindow.h"
+#include "app/RequestFiles.h"
+#include "app/frmScreenshot.h"
+#include "app/init.h"
+#include "help/frmHelp.h"
+#include "settings/Registery.h"
+#include "settings/SettingsVariables.h"
+#include "settings/frmOptions.h"
+#include "ui/MessagePump.h"
+
+namespace {
+
+constexpr char kKey[] = "Software\\VDRCamera";
+
+void DiscardQuit() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+// Pumps messages until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        ui::PumpFor(20);
+    }
+    return true;
+}
+
+int CountWindowsTitled(const char* title) {
+    struct Search {
+        const char* title;
+        int count;
+    } search{title, 0};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            char text[128] = {};
+            GetWindowTextA(window, text, sizeof text);
+            if (lstrcmpA(text, s->title) == 0) {
+                ++s->count;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+struct BmpFacts {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    uint32_t centre = 0;  // 0x00RRGGBB
+};
+
+BmpFacts ReadBmp(const std::string& path) {
+    const std::string bytes = ReadTestFile(path);
+    BmpFacts facts;
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
+        return facts;
+    }
+    auto u32 = [&](size_t at) {
+        return static_cast<uint32_t>(static_cast<uint8_t>(bytes[at])) |
+               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 8 |
+               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 16 |
+               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24;
+    };
+    const uint32_t offset = u32(10);
+    facts.width = static_cast<int>(u32(18));
+    facts.height = static_cast<int>(u32(22));
+    facts.bitsPerPixel = static_cast<uint8_t>(bytes[28]);
+    if (facts.bitsPerPixel >= 24) {
+        const int bytesPerPixel = facts.bitsPerPixel / 8;
+        const size_t stride = ((facts.width * facts.bitsPerPixel + 31) / 32) * 4;
+        const size_t at = offset + stride * (facts.height / 2) + (facts.width / 2) * bytesPerPixel;
+        if (at + 3 <= bytes.size()) {
+            facts.centre = u32(at) & 0xFFFFFF;
+        }
+    }
+    return facts;
+}
+
+// A borderless window of one colour over the whole screen.
+class ColourScreen {
+public:
+    explicit ColourScreen(COLORREF colour) : brush_(CreateSolidBrush(colour)) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = brush_;
+        windowClass.lpszClassName = "VdrColourScreen";
+        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance);
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        UpdateWindow(window_);
+        ui::PumpFor(200);
+    }
+    ~ColourScreen() {
+        DestroyWindow(window_);
+        DeleteObject(brush_);
+    }
+
+private:
+    HBRUSH brush_;
+    HWND window_;
+};
+
+class CaptureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sandbox::Clear();
+        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+        CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
+        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", Shots());
+    }
+    void TearDown() override {
+        frmScreenshot.Unload();
+        DiscardQuit();
+    }
+
+    std::string Shots() const { return shots / "Photos"; }
+    std::string Request() const { return RequestPath(game.Path()); }
+    std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
+    void Click(const char* name) { SendMessageA(frmScreenshot[name].Hwnd(), BM_CLICK, 0, 0); }
+
+    MessageBoxes boxes;
+    TestFolder game{"vdrcam-game"};
+    TestFolder shots{"vdrcam-shots"};
+};
+
+}  // namespace
+
+TEST_F(CaptureTest, StartUpLoadsTheSettingsHidesTheOptionsAndMakesTheFolder) {
+    frmScreenshot.Show();
+    EXPECT_EQ(frmScreenshot.Caption(), "VDR Camera");
+    EXPECT_TRUE(frmOptions.IsLoaded());
+    EXPECT_FALSE(frmOptions.IsVisible());
+    EXPECT_FALSE(frmHelp.IsLoaded());
+    EXPECT_EQ(PhotoNumber.GetType(), Variant::Type::Integer);
+    EXPECT_EQ(PhotoNumber.Text(), "0");
+    EXPECT_EQ(GameFolder.Text(), game.Path());
+    EXPECT_TRUE(FileExists(Shots()));
+    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), game.Path());
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(CaptureTest, WindowAndButtonsAtTheirPlaces) {
+    frmScreenshot.Show();
+    RECT client;
+    GetClientRect(frmScreenshot.Hwnd(), &client);
+    EXPECT_EQ(client.right, 182);
+    EXPECT_EQ(client.bottom, 76);
+    const char* names[] = {"ManualTake", "Options", "cmdRun"};
+    const char* captions[] = {"Take ScreenShot Now", "Options", "Instructions"};
+    for (int i = 0; i < 3; ++i) {
+        RECT button;
+        GetWindowRect(frmScreenshot[names[i]].Hwnd(), &button);
+        MapWindowPoints(nullptr, frmScreenshot.Hwnd(), reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_EQ(button.left, 8);
+        EXPECT_EQ(button.top, 8 + 24 * i);
+        EXPECT_EQ(button.right - button.left, 169);
+        EXPECT_EQ(button.bottom - button.top, 17);
+        EXPECT_EQ(frmScreenshot[names[i]].Text(), captions[i]);
+    }
+    const LONG_PTR style = GetWindowLongPtrA(frmScreenshot.Hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+}
+
+TEST_F(CaptureTest, StartUpWithAFolderWhoseParentIsMissingShowsNothing) {
+    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots / "no\\such");
+    frmScreenshot.Show();
+    EXPECT_FALSE(FileExists(shots / "no"));
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
+    frmScreenshot.Show();
+    WriteTestFile(Request(), "");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
+    WriteTestFile(Request(), "take 1");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
+    ui::PumpFor(300);
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");
+    EXPECT_EQ(PhotoNumber.Text(), "2");
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(CaptureTest, WithoutARequestTicksTouchNoFile) {
+    frmScreenshot.Show();
+    ui::PumpFor(600);
+    EXPECT_EQ(ListFolder(game / "tidemark\\mdb"), "");
+    EXPECT_EQ(ListFolder(Shots()), "");
+}
+
+TEST_F(CaptureTest, WrongGameFolderNeverSeesARequestAndSaysNothing) {
+    sandbox::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", game / "elsewhere");
+    frmScreenshot.Show();
+    WriteTestFile(Request(), "");
+    ui::PumpFor(600);
+    EXPECT_TRUE(FileExists(Request()));
+    EXPECT_EQ(ListFolder(Shots()), "");
+    EXPECT_TRUE(boxes.Texts().empty());
+    Click("ManualTake");  // photos by hand still work
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
+}
+
+TEST_F(CaptureTest, ManualPhotoRepliesAndLeavesAnExistingRequestForTheNextTick) {
+    frmScreenshot.Show();
+    Click("ManualTake");
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    WriteTestFile(Request(), "");
+    Click("ManualTake");
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_TRUE(FileExists(Request()));
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
+    EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
+}
+
+TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
+    frmScreenshot.Show();
+    ColourScreen red(RGB(255, 0, 0));
+    Click("ManualTake");
+    const BmpFacts facts = ReadBmp(Shots() + "\\_bmp_0.bmp");
+    EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(facts.bitsPerPixel, 32);
+    EXPECT_EQ(facts.centre, 0xFF0000u);
+}
+
+TEST_F(CaptureTest, NumbersContinueAfterTheBitmapsAlreadyThere) {
+    CreateDirectoryA(Shots().c_str(), nullptr);
+    for (const char* name : {"_bmp_0.bmp", "_bmp_1.bmp", "_bmp_3.bmp", "5.jpg"}) {
+        WriteTestFile(Shots() + "\\" + name, "x");
+    }
+    frmScreenshot.Show();
+    Click("ManualTake");
+    EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
+    Click("ManualTake");
+    EXPECT_EQ(Reply(), "currentPhoto=4\r\n");
+    Click("ManualTake");
+    EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
+}
+
+namespace {
+
+int gSnapshotKeys = 0;
+
+LRESULT CALLBACK CountSnapshots(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_SNAPSHOT) {
+        ++gSnapshotKeys;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(CaptureTest, PrintScreenIsInjectedUnlessItOpensTheSnippingTool) {
+    frmScreenshot.Show();
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, CountSnapshots, GetModuleHandleA(nullptr), 0);
+    ASSERT_NE(hook, nullptr);
+    gSnapshotKeys = 0;
+    Click("ManualTake");
+    ui::PumpFor(100);
+    EXPECT_EQ(gSnapshotKeys, 2);  // press and release
+    sandbox::SetDword(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
+                      "PrintScreenKeyForSnippingEnabled", 1);
+    gSnapshotKeys = 0;
+    Click("ManualTake");
+    ui::PumpFor(100);
+    EXPECT_EQ(gSnapshotKeys, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");  // both photos arrived
+}
+
+TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
+    frmScreenshot.Show();
+    // Queued now, delivered by the capture's own message pumps.
+    PostMessageA(frmScreenshot["ManualTake"].Hwnd(), BM_CLICK, 0, 0);
+    frmScreenshot.frmScreenshot_ManualTake_Click();
+    ui::PumpFor(300);
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
+    EXPECT_EQ(PhotoNumber.Text(), "1");
+}
+
+TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {
+    frmScreenshot.Show();
+    Click("Options");
+    Click("Options");
+    Click("cmdRun");
+    Click("cmdRun");
+    EXPECT_TRUE(frmOptions.IsVisible());
+    EXPECT_TRUE(frmHelp.IsVisible());
+    EXPECT_EQ(CountWindowsTitled("VDR Camera Options"), 1);
+    EXPECT_EQ(CountWindowsTitled("VDR Camera Help"), 1);
+}
+
+TEST_F(CaptureTest, ClosingTheMainWindowClosesTheOthersAndEndsTheProgram) {
+    frmScreenshot.Show();
+    Click("Options");
+    Click("cmdRun");
+    PostMessageA(frmScreenshot.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ui::RunMessageLoop(), 0);
+    EXPECT_FALSE(frmScreenshot.IsLoaded());
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_FALSE(frmHelp.IsLoaded());
+    EXPECT_EQ(ui::LoadedFormCount(), 0);
+}
+
+namespace {
+
+// A capture window whose photo always fails, to see how failures are met.
+class FailingWindow : public CaptureWindow {
+public:
+    FailingWindow(ui::Form& options, ui::Form& help)
+        : CaptureWindow(
+              {.name = "frmScreenshot",
+               .caption = "Failing",
+               .clientWidth = 1500,
+               .clientHeight = 1500,
+               .controls = {{.kind = ui::Kind::Button, .name = "ManualTake"},
+                            {.kind = ui::Kind::Button, .name = "Options"},
+                            {.kind = ui::Kind::Button, .name = "cmdRun"},
+                            {.kind = ui::Kind::Timer, .name = "Timer1", .interval = 100}}},
+              options, help) {}
+    void TakePhoto() override {
+        ++attempts;
+        throw std::runtime_error("the screen could not be read");
+    }
+    std::string folder;
+    int attempts = 0;
+
+private:
+    void OnLoad() override { StartCapturing(); }
+    std::string CurrentGameFolder() const override { return folder; }
+};
+
+}  // namespace
+
+TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
+    ui::Form options({.name = "frmOther"});
+    FailingWindow window(options, options);
+    window.folder = game.Path();
+    int attemptsUnderTheBox = -1;
+    boxes.WhileOpen([&](const std::string&) {
+        if (attemptsUnderTheBox >= 0) {
+            return;
+        }
+        // Ticks go on under the box and the game asks again: no capture starts meanwhile.
+        WriteTestFile(Request(), "");
+        ui::PumpFor(400);
+        attemptsUnderTheBox = window.attempts;
+    });
+    WriteTestFile(Request(), "");
+    window.Show();
+    ASSERT_TRUE(PumpUntil([&] { return window.attempts >= 2; }));
+    ui::PumpFor(300);
+    EXPECT_EQ(attemptsUnderTheBox, 1);
+    EXPECT_EQ(window.attempts, 2);  // one per request
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[0], "TakePhoto failed: the screen could not be read");
+    EXPECT_FALSE(FileExists(Request()));
+    window.Unload();
+}

@@ -1,0 +1,284 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../support/MessageBoxes.h"
+#include "../support/RegistrySandbox.h"
+#include "../support/TestFolder.h"
+#include "app/RequestFiles.h"
+#include "app/init.h"
+#include "early/EarlySettings.h"
+#include "early/frmOptions.h"
+#include "early/frmScreenshot.h"
+#include "help/frmHelp.h"
+#include "settings/Registery.h"
+#include "ui/MessagePump.h"
+
+using early::frmOptions;
+using early::frmScreenshot;
+
+namespace {
+
+void DiscardQuit() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        ui::PumpFor(20);
+    }
+    return true;
+}
+
+int BmpWidth(const std::string& path) {
+    const std::string bytes = ReadTestFile(path);
+    return bytes.size() < 26 ? 0 : *reinterpret_cast<const int32_t*>(bytes.data() + 18);
+}
+
+int BmpHeight(const std::string& path) {
+    const std::string bytes = ReadTestFile(path);
+    return bytes.size() < 26 ? 0 : *reinterpret_cast<const int32_t*>(bytes.data() + 22);
+}
+
+class EarlyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sandbox::Clear();
+        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+        CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
+        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+    }
+    void TearDown() override {
+        frmScreenshot.Unload();
+        DiscardQuit();
+    }
+
+    // Starts the window and points its photos at the test folder.
+    void Start() {
+        frmScreenshot.Show();
+        early::ShotFolder = shots.Path();
+    }
+    void Click(ui::Form& form, const char* name) {
+        SendMessageA(form[name].Hwnd(), BM_CLICK, 0, 0);
+    }
+    std::string SizeText() const {
+        return std::to_string(GetSystemMetrics(SM_CXSCREEN) * 15) + " by " +
+               std::to_string(GetSystemMetrics(SM_CYSCREEN) * 15);
+    }
+
+    MessageBoxes boxes;
+    TestFolder game{"vdrcam-game"};
+    TestFolder shots{"vdrcam-shots"};
+};
+
+}  // namespace
+
+TEST_F(EarlyTest, StartUpWindowAndFolders) {
+    Start();
+    EXPECT_EQ(frmScreenshot.Caption(), "VDR Camera");
+    RECT client;
+    GetClientRect(frmScreenshot.Hwnd(), &client);
+    EXPECT_EQ(client.right, 198);
+    EXPECT_EQ(client.bottom, 69);
+    EXPECT_TRUE(frmOptions.IsLoaded());
+    EXPECT_FALSE(frmOptions.IsVisible());
+    EXPECT_EQ(early::GameFolder, game.Path());
+    EXPECT_EQ(frmScreenshot.Num, 0);
+    EXPECT_EQ(frmScreenshot.ScreenWidthPx, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(frmScreenshot.ScreenHeightPx, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_FALSE(frmScreenshot["Picture1"].Visible());
+    EXPECT_EQ(frmScreenshot["ManualTake"].Text(), "Take ScreenShot Now");
+    EXPECT_THROW(frmScreenshot["picScreen"], std::out_of_range);
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(EarlyTest, FirstCaptureWritesZeroBmpAndNoReply) {
+    Start();
+    Click(frmScreenshot, "ManualTake");
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
+    EXPECT_EQ(frmScreenshot.Num, 1);
+    EXPECT_FALSE(FileExists(ReplyPath(game.Path())));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{SizeText()});
+}
+
+TEST_F(EarlyTest, EveryPhotoIsTheScreensPixelSize) {
+    Start();
+    Click(frmScreenshot, "ManualTake");
+    EXPECT_EQ(BmpWidth(shots / "0.bmp"), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(BmpHeight(shots / "0.bmp"), GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_F(EarlyTest, NumbersFillTheGapsAndJpegsDoNotCount) {
+    for (const char* name : {"0.bmp", "2.bmp", "1.jpg", "_bmp_1.bmp"}) {
+        WriteTestFile(shots / name, "x");
+    }
+    Start();
+    std::vector<int> numbers;
+    for (int i = 0; i < 3; ++i) {
+        Click(frmScreenshot, "ManualTake");
+        numbers.push_back(frmScreenshot.Num - 1);
+    }
+    EXPECT_EQ(numbers, (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp 1.bmp 1.jpg 2.bmp 3.bmp 4.bmp _bmp_1.bmp");
+}
+
+TEST_F(EarlyTest, TheSizeBoxComesFirstAndNothingIsStoredUntilItCloses) {
+    Start();
+    std::string storedWhileOpen = "unset";
+    boxes.WhileOpen([&](const std::string&) { storedWhileOpen = ListFolder(shots.Path()); });
+    WriteTestFile(RequestPath(game.Path()), "");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
+    EXPECT_EQ(storedWhileOpen, "");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{SizeText()});
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
+}
+
+TEST_F(EarlyTest, NoFurtherCaptureStartsWhileTheSizeBoxIsOpen) {
+    Start();
+    boxes.WhileOpen([&](const std::string&) {
+        ui::PumpFor(400);  // ticks with the request still there
+        frmScreenshot.frmScreenshot_ManualTake_Click();
+    });
+    WriteTestFile(RequestPath(game.Path()), "");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
+    ui::PumpFor(300);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
+}
+
+TEST_F(EarlyTest, APhotoThatCannotBeSavedIsReportedOnceAndTheRequestDeleted) {
+    Start();
+    early::ShotFolder = shots / "missing";
+    WriteTestFile(RequestPath(game.Path()), "");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
+    ui::PumpFor(400);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{
+                                 SizeText(), "The photo could not be saved as " +
+                                                 shots.Path() + "\\missing\\0.bmp"}));
+    EXPECT_EQ(frmScreenshot.Num, 0);
+    EXPECT_TRUE(frmScreenshot.IsLoaded());
+}
+
+TEST_F(EarlyTest, WhenNoNumberIsLeftNothingIsStored) {
+    Start();
+    WriteTestFile(shots / "32767.bmp", "x");
+    frmScreenshot.Num = 32767;
+    Click(frmScreenshot, "ManualTake");
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[1],
+              "No photo number is free: photos 0 to 32767 are all in the ScreenShot Dir");
+    EXPECT_EQ(ListFolder(shots.Path()), "32767.bmp");
+}
+
+TEST_F(EarlyTest, TheLastNumberIsStillUsed) {
+    Start();
+    frmScreenshot.Num = 32767;
+    Click(frmScreenshot, "ManualTake");
+    EXPECT_EQ(ListFolder(shots.Path()), "32767.bmp");
+    Click(frmScreenshot, "ManualTake");
+    ASSERT_EQ(boxes.Texts().size(), 3u);  // two size boxes, then no number is free
+    EXPECT_EQ(boxes.Texts()[2].rfind("No photo number is free", 0), 0u);
+    EXPECT_EQ(ListFolder(shots.Path()), "32767.bmp");
+}
+
+TEST_F(EarlyTest, OptionsWindowLoadsTheGameFolderAndTheDefaultShotFolder) {
+    Start();
+    Click(frmScreenshot, "Options");
+    EXPECT_EQ(frmOptions.Caption(), "VDR Camera Options");
+    RECT client;
+    GetClientRect(frmOptions.Hwnd(), &client);
+    EXPECT_EQ(client.right, 210);
+    EXPECT_EQ(client.bottom, 125);
+    EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
+    EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
+    EXPECT_EQ(frmOptions["msgError"].Text(), "");
+    EXPECT_THROW(frmOptions["cmdRemoveReg"], std::out_of_range);
+}
+
+TEST_F(EarlyTest, ApplyWithAnEmptyGameFolderIsStopped) {
+    Start();
+    Click(frmScreenshot, "Options");
+    frmOptions["VeldrunFolderU"].SetText("");
+    Click(frmOptions, "cmdApply");
+    EXPECT_EQ(frmOptions["msgError"].Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(frmOptions["VeldFolderWrong"].Text(), "*");
+    EXPECT_TRUE(frmOptions.IsVisible());
+    EXPECT_EQ(early::GameFolder, game.Path());
+}
+
+TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
+    Start();
+    TestFolder otherGame{"vdrcam-other"};
+    Click(frmScreenshot, "Options");
+    frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
+    frmOptions["ScreenDirU"].SetText(shots / "New");
+    Click(frmOptions, "cmdApply");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{shots / "New" + " - Folder created"});
+    EXPECT_TRUE(FileExists(shots / "New"));
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_EQ(early::GameFolder, otherGame.Path());
+    EXPECT_EQ(early::ShotFolder, shots / "New");
+
+    Click(frmScreenshot, "Options");
+    EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
+    EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
+    EXPECT_EQ(early::GameFolder, game.Path());
+    EXPECT_EQ(early::ShotFolder, "C:\\ScreenShots");
+}
+
+TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
+    Start();
+    Click(frmScreenshot, "Options");
+    frmOptions["ScreenDirU"].SetText(shots / "no\\such");
+    Click(frmOptions, "cmdApply");
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(frmOptions["msgError"].Text(), "*ScreenShot Dir Could Not Be Created");
+    EXPECT_EQ(frmOptions["ScreenDirWrong"].Text(), "*");
+    EXPECT_TRUE(frmOptions.IsLoaded());
+}
+
+TEST_F(EarlyTest, QuestionMarkShowsTwoLines) {
+    Start();
+    Click(frmScreenshot, "Options");
+    Click(frmOptions, "cmdHelp");
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"The Veldrun Folder is where you have installed VDR, this "
+                                       "should contain the tidemark folder\r"
+                                       "The ScreenShot Folder is where you want your photos to be "
+                                       "stored"});
+}
+
+TEST_F(EarlyTest, HelpSaysGetInsteadOfKey) {
+    Start();
+    Click(frmScreenshot, "cmdRun");
+    const std::string label = frmHelp["lblDescription"].Text();
+    EXPECT_NE(label.find("or simply map it to another get (Default is H)"), std::string::npos);
+    EXPECT_EQ(label.find("another key"), std::string::npos);
+}
+
+TEST_F(EarlyTest, AWholeSessionLeavesTheRegistryAlone) {
+    Start();
+    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot, "Options");
+    frmOptions["ScreenDirU"].SetText(shots.Path());
+    Click(frmOptions, "cmdApply");
+    Click(frmScreenshot, "Options");
+    Click(frmOptions, "cmdCancel");
+    Click(frmScreenshot, "cmdRun");
+    WriteTestFile(RequestPath(game.Path()), "");
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
+    frmScreenshot.Unload();
+    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, "Software\\VDRCamera"));
+    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, "Software"));
+    EXPECT_EQ(sandbox::Text(HKEY_LOCAL_MACHINE, kGameKey, "MAIN"), game.Path());
+    EXPECT_EQ(sandbox::ValueCount(HKEY_LOCAL_MACHINE, kGameKey), 1u);
+}

@@ -1,0 +1,47 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../support/TestFolder.h"
+#include "app/FileSystem.h"
+#include "app/init.h"
+
+TEST(FileExists, AnswersForFilesAndFoldersNeverFails) {
+    TestFolder folder;
+    WriteTestFile(folder / "empty.db", "");
+    WriteTestFile(folder / "full.db", "take 1");
+    EXPECT_TRUE(FileExists(folder / "empty.db"));
+    EXPECT_TRUE(FileExists(folder / "full.db"));
+    EXPECT_TRUE(FileExists(folder.Path()));
+    EXPECT_FALSE(FileExists(folder / "missing.db"));
+    EXPECT_FALSE(FileExists(folder / "no\\such\\folder\\file.db"));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(folder / "bad*name"));
+    EXPECT_FALSE(FileExists(folder / "bad|name"));
+    EXPECT_FALSE(FileExists("Q:\\surely\\not\\here"));
+    EXPECT_FALSE(FileExists(std::string(1000, 'x')));
+}
+
+TEST(FileSystem, MakeFolderMakesOneLevelOnly) {
+    TestFolder folder;
+    EXPECT_TRUE(MakeFolder(folder / "Shots"));
+    EXPECT_TRUE(FileExists(folder / "Shots"));
+    EXPECT_FALSE(MakeFolder(folder / "Shots"));  // already there
+    EXPECT_FALSE(MakeFolder(folder / "a\\b"));
+    EXPECT_FALSE(FileExists(folder / "a"));
+    EXPECT_FALSE(MakeFolder(""));
+}
+
+TEST(FileSystem, WriteReplaceAndRemove) {
+    TestFolder folder;
+    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", "long contents"));
+    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", "short"));
+    EXPECT_EQ(ReadTestFile(folder / "a.txt"), "short");
+    EXPECT_TRUE(WriteWholeFile(folder / "b.txt", "new"));
+    EXPECT_TRUE(ReplaceWith(folder / "b.txt", folder / "a.txt"));
+    EXPECT_EQ(ReadTestFile(folder / "a.txt"), "new");
+    EXPECT_FALSE(FileExists(folder / "b.txt"));
+    EXPECT_TRUE(RemoveFile(folder / "a.txt"));
+    EXPECT_FALSE(RemoveFile(folder / "a.txt"));
+    EXPECT_FALSE(WriteWholeFile(folder / "missing\\c.txt", "x"));
+}

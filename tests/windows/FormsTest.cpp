@@ -1,0 +1,251 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "../support/MessageBoxes.h"
+#include "ui/Form.h"
+#include "ui/MessagePump.h"
+
+namespace {
+
+using ui::Kind;
+
+ui::FormSpec TestSpec(ui::Frame frame, bool taskbar) {
+    return {
+        .name = "frmTest",
+        .caption = "Form Test",
+        .clientWidth = 3000,
+        .clientHeight = 1500,
+        .frame = frame,
+        .showInTaskbar = taskbar,
+        .controls =
+            {
+                {.kind = Kind::Button, .name = "cmdGo", .caption = "&Go",
+                 .left = 150, .top = 300, .width = 1500, .height = 375, .tabIndex = 2,
+                 .isDefault = true},
+                {.kind = Kind::TextBox, .name = "txtName", .caption = "first",
+                 .left = 150, .top = 0, .width = 1500, .height = 285, .tabIndex = 0},
+                {.kind = Kind::CheckBox, .name = "chkOn", .caption = "On?",
+                 .left = 150, .top = 750, .width = 1500, .height = 255, .tabIndex = 1},
+                {.kind = Kind::Button, .name = "cmdStop", .caption = "Stop",
+                 .left = 1800, .top = 300, .width = 900, .height = 375, .tabIndex = 3,
+                 .isCancel = true},
+                {.kind = Kind::Label, .name = "lblNote", .caption = "one\rtwo",
+                 .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4,
+                 .foreColour = 0x0000FF},
+                {.kind = Kind::Timer, .name = "tmrTick", .interval = 20},
+                {.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .width = 3000,
+                 .height = 1470},
+            },
+    };
+}
+
+class TestForm : public ui::Form {
+public:
+    explicit TestForm(ui::Frame frame = ui::Frame::FixedDialog, bool taskbar = true)
+        : ui::Form(TestSpec(frame, taskbar)) {
+        Bind("cmdGo", [this] { ++goClicks; });
+        Bind("cmdStop", [this] { ++stopClicks; });
+        Bind("chkOn", [this] { ++checkClicks; });
+        Bind("tmrTick", [this] { ++ticks; });
+    }
+    int loads = 0;
+    int unloads = 0;
+    int goClicks = 0;
+    int stopClicks = 0;
+    int checkClicks = 0;
+    int ticks = 0;
+
+private:
+    void OnLoad() override { ++loads; }
+    void OnUnload() override { ++unloads; }
+};
+
+RECT ClientRectOf(HWND child) {
+    RECT area;
+    GetWindowRect(child, &area);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+void DiscardQuit() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+}  // namespace
+
+TEST(Forms, TwipsBecomePixelsAtTheScreenResolution) {
+    TestForm form;
+    form.Show();
+    ASSERT_EQ(form.Dpi(), 96);
+    RECT client;
+    GetClientRect(form.Hwnd(), &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 100);
+    const RECT go = ClientRectOf(form["cmdGo"].Hwnd());
+    EXPECT_EQ(go.left, 10);
+    EXPECT_EQ(go.top, 20);
+    EXPECT_EQ(go.right - go.left, 100);
+    EXPECT_EQ(go.bottom - go.top, 25);
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, FramesAndTaskbar) {
+    TestForm dialog(ui::Frame::FixedDialog, false);
+    TestForm single(ui::Frame::FixedSingle, true);
+    dialog.Load();
+    single.Load();
+    const LONG_PTR dialogStyle = GetWindowLongPtrA(dialog.Hwnd(), GWL_STYLE);
+    const LONG_PTR singleStyle = GetWindowLongPtrA(single.Hwnd(), GWL_STYLE);
+    EXPECT_FALSE(dialogStyle & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(GetWindowLongPtrA(dialog.Hwnd(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_TRUE(singleStyle & WS_MINIMIZEBOX);
+    EXPECT_FALSE(singleStyle & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_NE(GetWindow(dialog.Hwnd(), GW_OWNER), nullptr);  // no taskbar button
+    EXPECT_EQ(GetWindow(single.Hwnd(), GW_OWNER), nullptr);
+    EXPECT_TRUE(GetWindowLongPtrA(single.Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    dialog.Unload();
+    single.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, LoadShowHideUnload) {
+    TestForm form;
+    EXPECT_FALSE(form.IsLoaded());
+    form.Show();  // loads first
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_TRUE(form.IsVisible());
+    EXPECT_EQ(form.loads, 1);
+    form["txtName"].SetText("edited");
+    form.Hide();
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_FALSE(form.IsVisible());
+    form.Show();  // only made visible again
+    EXPECT_EQ(form.loads, 1);
+    EXPECT_EQ(form["txtName"].Text(), "edited");
+    const int before = ui::LoadedFormCount();
+    form.Unload();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(ui::LoadedFormCount(), before - 1);
+    form.Unload();  // not loaded: nothing happens
+    EXPECT_EQ(form.unloads, 1);
+    form.Show();  // loaded afresh from the table
+    EXPECT_EQ(form.loads, 2);
+    EXPECT_EQ(form["txtName"].Text(), "first");
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, CloseBoxUnloadsAndTheLastFormEndsTheLoop) {
+    TestForm form;
+    form.Show();
+    ASSERT_EQ(ui::LoadedFormCount(), 1);
+    PostMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ui::RunMessageLoop(), 0);  // returns because the last form went
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(form.unloads, 1);
+}
+
+TEST(Forms, ClicksReachTheirHandlers) {
+    TestForm form;
+    form.Show();
+    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
+    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
+    SendMessageA(form["cmdStop"].Hwnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.goClicks, 2);
+    EXPECT_EQ(form.stopClicks, 1);
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, CheckBoxStateFromCodeRunsTheClickHandlerOnChange) {
+    TestForm form;
+    form.Show();
+    ui::Control& box = form["chkOn"];
+    box.SetValue(1);
+    EXPECT_EQ(box.Value(), 1);
+    EXPECT_EQ(form.checkClicks, 1);
+    box.SetValue(1);  // no change, no click
+    EXPECT_EQ(form.checkClicks, 1);
+    SendMessageA(box.Hwnd(), BM_CLICK, 0, 0);  // the user's click toggles it
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(form.checkClicks, 2);
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
+    TestForm form;
+    form.Show();
+    HWND text = form["txtName"].Hwnd();
+    PostMessageA(text, WM_KEYDOWN, VK_RETURN, 0);
+    ui::DoEvents();
+    EXPECT_EQ(form.goClicks, 1);
+    PostMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0);
+    ui::DoEvents();
+    EXPECT_EQ(form.stopClicks, 1);
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, TabOrderFollowsTheTabIndex) {
+    TestForm form;
+    form.Show();
+    HWND first = GetNextDlgTabItem(form.Hwnd(), nullptr, FALSE);
+    EXPECT_EQ(first, form["txtName"].Hwnd());
+    HWND second = GetNextDlgTabItem(form.Hwnd(), first, FALSE);
+    EXPECT_EQ(second, form["chkOn"].Hwnd());
+    EXPECT_EQ(GetNextDlgTabItem(form.Hwnd(), second, FALSE), form["cmdGo"].Hwnd());
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, TimerTicksWhileMessagesArePumped) {
+    TestForm form;
+    form.Show();
+    ui::PumpFor(300);
+    EXPECT_GE(form.ticks, 3);
+    form.Unload();
+    const int ticks = form.ticks;
+    ui::PumpFor(100);
+    EXPECT_EQ(form.ticks, ticks);  // the timer ends with its window
+    DiscardQuit();
+}
+
+TEST(Forms, LabelKeepsItsTextAsGiven) {
+    TestForm form;
+    form.Show();
+    EXPECT_EQ(form["lblNote"].Text(), "one\rtwo");
+    form["lblNote"].SetText("*");
+    EXPECT_EQ(form["lblNote"].Text(), "*");
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
+    MessageBoxes boxes;
+    TestForm form;
+    form.Show();
+    form["cmdGo"].OnEvent([] { throw std::runtime_error("disk full"); });
+    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], "frmTest_cmdGo_Click failed: disk full");
+    EXPECT_TRUE(form.IsLoaded());
+    form.Unload();
+    DiscardQuit();
+}
+
+TEST(Forms, UnknownControlNameIsAnError) {
+    TestForm form;
+    EXPECT_THROW(form["nothing"], std::out_of_range);
+}
+
+TEST(MessageBoxes, CarryTheApplicationTitle) {
+    EXPECT_EQ(ui::AppTitle(), "vdrcam");
+}

@@ -1,0 +1,227 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../support/MessageBoxes.h"
+#include "../support/RegistrySandbox.h"
+#include "../support/TestFolder.h"
+#include "app/init.h"
+#include "help/GameScript.h"
+#include "help/frmHelp.h"
+#include "ui/MessagePump.h"
+
+namespace {
+
+const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
+
+void DiscardQuit() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+std::string ProbeProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\')) + "\\sysinfo_probe.exe";
+}
+
+// Waits for a started probe to leave its mark.
+bool Ran(const std::string& program) {
+    for (int i = 0; i < 100; ++i) {
+        if (FileExists(program + ".ran")) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+class HelpTest : public ::testing::Test {
+protected:
+    void SetUp() override { sandbox::Clear(); }
+    void TearDown() override {
+        frmHelp.Unload();
+        DiscardQuit();
+    }
+    std::string PlaceProbe(const std::string& path) {
+        EXPECT_TRUE(CopyFileA(ProbeProgram().c_str(), path.c_str(), FALSE)) << path;
+        return path;
+    }
+
+    MessageBoxes boxes;
+    TestFolder folder{"vdrcam-sysinfo"};
+};
+
+}  // namespace
+
+TEST_F(HelpTest, LoadSetsTheCaptionAndBuildsTheInstructions) {
+    frmHelp.Show();
+    EXPECT_EQ(frmHelp.Caption(), "VDR Camera Help");
+    EXPECT_EQ(frmHelp["quote"].Text(), "\"");
+    const std::string label = frmHelp["lblDescription"].Text();
+    EXPECT_EQ(label,
+              "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.\r"
+              "Then run the script supplied below (init.sqs is best way), and create a file called "
+              "tidemark_check.sqf, containing the word false.\r"
+              "You can modify this script so you need to use a camera (Check fired ammo, if it is "
+              "weak camera bullet, take photo), or simply map it to another key (Default is H)\r"
+              "Code to take screenshot is : call loadFile format[ \":file write takePhoto.db %1 %2 "
+              "\", \"take \", 1]");
+    EXPECT_EQ(frmHelp["frmScript"].Text(), std::string(kGameScript));
+    EXPECT_EQ(frmHelp["cmdSysInfo"].Text(), "&System Info...");
+}
+
+TEST_F(HelpTest, WindowShapeAndNoTaskbarButton) {
+    frmHelp.Show();
+    RECT client;
+    GetClientRect(frmHelp.Hwnd(), &client);
+    EXPECT_EQ(client.right, 384);
+    EXPECT_EQ(client.bottom, 260);
+    EXPECT_FALSE(GetWindowLongPtrA(frmHelp.Hwnd(), GWL_STYLE) &
+                 (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_NE(GetWindow(frmHelp.Hwnd(), GW_OWNER), nullptr);
+    const LONG_PTR script = GetWindowLongPtrA(frmHelp["frmScript"].Hwnd(), GWL_STYLE);
+    EXPECT_TRUE(script & ES_MULTILINE);
+    EXPECT_TRUE(script & WS_VSCROLL);
+    EXPECT_FALSE(script & ES_READONLY);
+    EXPECT_EQ(GetFocus(), frmHelp["cmdOK"].Hwnd());
+}
+
+TEST_F(HelpTest, EnterAndEscapeBothClose) {
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        frmHelp.Show();
+        PostMessageA(frmHelp["frmScript"].Hwnd(), WM_KEYDOWN, key, 0);
+        ui::DoEvents();
+        EXPECT_FALSE(frmHelp.IsLoaded()) << key;
+    }
+}
+
+TEST_F(HelpTest, ShowingTwiceGivesOneWindowAndKeepsEditsUntilUnloaded) {
+    frmHelp.Show();
+    const HWND first = frmHelp.Hwnd();
+    frmHelp["frmScript"].SetText("edited");
+    frmHelp.Show();
+    EXPECT_EQ(frmHelp.Hwnd(), first);
+    EXPECT_EQ(frmHelp["frmScript"].Text(), "edited");
+    SendMessageA(frmHelp["cmdOK"].Hwnd(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(frmHelp.IsLoaded());
+    frmHelp.Show();
+    EXPECT_EQ(frmHelp["frmScript"].Text(), std::string(kGameScript));
+}
+
+TEST_F(HelpTest, AltSPressesSystemInfo) {
+    frmHelp.Show();
+    PostMessageA(frmHelp["cmdOK"].Hwnd(), WM_SYSCHAR, 's', 1 << 29);
+    ui::DoEvents();
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
+    EXPECT_TRUE(frmHelp.IsLoaded());
+}
+
+TEST_F(HelpTest, GetKeyValueReadsStringsWithExactlyOneZeroDropped) {
+    std::string value;
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "A", REG_SZ, std::string("C:\\x.exe\0", 9));
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "A", value));
+    EXPECT_EQ(value, "C:\\x.exe");
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "B", REG_SZ, "C:\\x.exe");
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "B", value));
+    EXPECT_EQ(value, "C:\\x.exe");
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "C", REG_SZ, std::string("ab\0\0", 4));
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "C", value));
+    EXPECT_EQ(value, std::string("ab\0", 3));
+}
+
+TEST_F(HelpTest, GetKeyValueReadsNumbersAndLeavesOtherTypes) {
+    std::string value = "unchanged";
+    sandbox::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "N", 123456);
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "N", value));
+    EXPECT_EQ(value, "123456");
+    sandbox::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "Big", 0x80000001u);
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Big", value));
+    EXPECT_EQ(value, "2147483649");
+    value = "unchanged";
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "E", REG_EXPAND_SZ, std::string("%x%\0", 4));
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "E", value));
+    EXPECT_EQ(value, "unchanged");
+}
+
+TEST_F(HelpTest, GetKeyValueMissingOrTooLongIsFalseAndEmpty) {
+    std::string value = "old";
+    EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Nothing", "PATH", value));
+    EXPECT_EQ(value, "");
+    value = "old";
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Other", "x");
+    EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "PATH", value));
+    EXPECT_EQ(value, "");
+    value = "old";
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Long", std::string(1500, 'L'));
+    EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Long", value));
+    EXPECT_EQ(value, "");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Edge", std::string(1023, 'E'));
+    EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Edge", value));
+    EXPECT_EQ(value, std::string(1023, 'E'));
+}
+
+TEST_F(HelpTest, GetKeyValueWithoutDataIsAnError) {
+    std::string value;
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
+    EXPECT_THROW(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "PATH", value),
+                 RegistryValueError);
+}
+
+TEST_F(HelpTest, SysInfoStartsTheProgramThatPathNames) {
+    const std::string tool = PlaceProbe(folder / "msinfo32.exe");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
+    frmHelp.StartSysInfo();
+    EXPECT_TRUE(Ran(tool));
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
+    const std::string folderTool = PlaceProbe(folder / "MSINFO32.EXE");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", folder / "missing.exe");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    frmHelp.StartSysInfo();
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
+    EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
+    Sleep(300);
+    EXPECT_FALSE(FileExists(folderTool + ".ran"));
+}
+
+TEST_F(HelpTest, SysInfoFallsBackToTheToolsFolder) {
+    const std::string tool = PlaceProbe(folder / "MSINFO32.EXE");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    frmHelp.StartSysInfo();
+    EXPECT_TRUE(Ran(tool));
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
+    frmHelp.StartSysInfo();  // neither key
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    frmHelp.StartSysInfo();  // folder without the tool
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ,
+                    std::string("C:\\x\0", 5));
+    frmHelp.StartSysInfo();  // other type: true with no text
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
+    frmHelp.StartSysInfo();  // no data at all
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, kUnavailable));
+}
+
+TEST_F(HelpTest, SysInfoPathWithSpacesStartsExactlyThatProgram) {
+    CreateDirectoryA((folder / "System Tools").c_str(), nullptr);
+    const std::string tool = PlaceProbe(folder / "System Tools\\msinfo32.exe");
+    // What an unquoted command line would start instead.
+    const std::string decoy = PlaceProbe(folder / "System.exe");
+    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
+    frmHelp.StartSysInfo();
+    EXPECT_TRUE(Ran(tool));
+    EXPECT_FALSE(FileExists(decoy + ".ran"));
+    EXPECT_TRUE(boxes.Texts().empty());
+}

@@ -1,0 +1,349 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../support/MessageBoxes.h"
+#include "../support/RegistrySandbox.h"
+#include "../support/TestFolder.h"
+#include "app/frmScreenshot.h"
+#include "help/frmHelp.h"
+#include "settings/Registery.h"
+#include "settings/SettingsVariables.h"
+#include "settings/frmOptions.h"
+
+namespace {
+
+constexpr char kKey[] = "Software\\VDRCamera";
+
+void DiscardQuit() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+class OptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sandbox::Clear();
+        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        ObserveSettingWrites([this](const std::string& name, const std::string& text) {
+            writes.emplace_back(name, text);
+        });
+        SaveAsJpeg = Variant();
+        ResizeShots = Variant();
+    }
+    void TearDown() override {
+        ObserveSettingWrites({});
+        frmOptions.Unload();
+        frmHelp.Unload();
+        frmScreenshot.Unload();
+        DiscardQuit();
+    }
+
+    // Opens the window with the given stored settings (none when empty).
+    void Open(std::vector<std::pair<std::string, std::string>> stored = {}) {
+        for (const auto& [name, text] : stored) {
+            sandbox::SetText(HKEY_CURRENT_USER, kKey, name, text);
+        }
+        frmOptions.Show();
+        writes.clear();
+    }
+
+    ui::Control& Field(const char* name) { return frmOptions[name]; }
+    void Type(const char* name, const std::string& text) { Field(name).SetText(text); }
+    void Click(const char* name) { SendMessageA(Field(name).Hwnd(), BM_CLICK, 0, 0); }
+    std::string Stored(const char* name) {
+        return sandbox::Text(HKEY_CURRENT_USER, kKey, name).value_or("<missing>");
+    }
+
+    TestFolder game{"vdrcam-game"};
+    TestFolder shots{"vdrcam-shots"};
+    std::vector<std::pair<std::string, std::string>> writes;
+};
+
+}  // namespace
+
+TEST_F(OptionsTest, OpensWithTheStoredSettingsAndTheStandingHint) {
+    Open({{"ScreenDir", shots.Path()}, {"WidthP", "800"}, {"HeightP", "600"}});
+    EXPECT_EQ(frmOptions.Caption(), "VDR Camera Options");
+    EXPECT_EQ(Field("VeldrunFolderU").Text(), game.Path());
+    EXPECT_EQ(Field("ScreenDirU").Text(), shots.Path());
+    EXPECT_EQ(Field("WidthU").Text(), "800");
+    EXPECT_EQ(Field("HeightU").Text(), "600");
+    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+    EXPECT_EQ(Field("VeldFolderWrong").Text(), "");
+    EXPECT_EQ(Field("Label6").Text(), "");
+    EXPECT_EQ(Field("Label7").Text(), "");
+    EXPECT_EQ(Field("resizeU").Value(), 0);
+    EXPECT_EQ(Field("AsJPEGU").Value(), 0);
+    EXPECT_TRUE(Field("AsJPEGU").Enabled());
+    EXPECT_EQ(Field("resizeU").Text(), "Resize Screenshots?");
+    EXPECT_EQ(Field("AsJPEGU").Text(), "Compress to JPEG?");
+}
+
+TEST_F(OptionsTest, WindowAndControlsAreWhereTheyBelong) {
+    Open();
+    RECT client;
+    GetClientRect(frmOptions.Hwnd(), &client);
+    EXPECT_EQ(client.right, 211);  // 3165 twips at 15 twips a pixel
+    EXPECT_EQ(client.bottom, 203);
+    const LONG_PTR style = GetWindowLongPtrA(frmOptions.Hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT apply;
+    GetWindowRect(Field("cmdApply").Hwnd(), &apply);
+    MapWindowPoints(nullptr, frmOptions.Hwnd(), reinterpret_cast<POINT*>(&apply), 2);
+    EXPECT_EQ(apply.left, 144);
+    EXPECT_EQ(apply.top, 176);
+    EXPECT_EQ(apply.right - apply.left, 65);
+    EXPECT_EQ(apply.bottom - apply.top, 25);
+    // No default button: Enter in a field does not apply.
+    EXPECT_EQ(SendMessageA(frmOptions.Hwnd(), DM_GETDEFID, 0, 0), 0);
+    EXPECT_EQ(GetNextDlgTabItem(frmOptions.Hwnd(), nullptr, FALSE), Field("VeldrunFolderU").Hwnd());
+}
+
+TEST_F(OptionsTest, StoredResizeOpensWithBothBoxesCheckedAndJpegLocked) {
+    Open({{"Resize", "1"}});
+    EXPECT_EQ(Field("resizeU").Value(), 1);
+    EXPECT_EQ(Field("AsJPEGU").Value(), 1);
+    EXPECT_FALSE(Field("AsJPEGU").Enabled());
+    Click("resizeU");
+    EXPECT_EQ(Field("resizeU").Value(), 0);
+    EXPECT_TRUE(Field("AsJPEGU").Enabled());
+    EXPECT_EQ(Field("AsJPEGU").Value(), 1);  // left as it was
+}
+
+TEST_F(OptionsTest, ResizeWithEmptyWidthIsStoppedBeforeTheHeightIsLookedAt) {
+    Open();
+    Click("resizeU");
+    Type("WidthU", "");
+    Type("HeightU", "");
+    Click("cmdApply");
+    EXPECT_EQ(Field("Label6").Text(), "*");
+    EXPECT_EQ(Field("Label7").Text(), "");
+    EXPECT_EQ(Field("msgError").Text(), "Width Must be filled in");
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(frmOptions.IsLoaded());
+}
+
+TEST_F(OptionsTest, ResizeWithEmptyHeightIsStopped) {
+    Open();
+    Click("resizeU");
+    Type("HeightU", "");
+    Click("cmdApply");
+    EXPECT_EQ(Field("Label6").Text(), "");
+    EXPECT_EQ(Field("Label7").Text(), "*");
+    EXPECT_EQ(Field("msgError").Text(), "Height Must be filled in");
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(frmOptions.IsLoaded());
+}
+
+TEST_F(OptionsTest, WrongGameFolderStoresNothingButTheJpegChoiceIsTaken) {
+    Open();
+    Type("VeldrunFolderU", game / "missing");
+    Click("AsJPEGU");
+    Click("cmdApply");
+    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(frmOptions.IsLoaded());
+    EXPECT_TRUE(SaveAsJpeg.Equals(1));
+}
+
+TEST_F(OptionsTest, EmptyGameFolderIsIncorrect) {
+    Open();
+    Type("VeldrunFolderU", "");
+    Click("cmdApply");
+    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
+}
+
+TEST_F(OptionsTest, MarkersStayUntilTheWindowIsLoadedAgain) {
+    Open();
+    Click("resizeU");
+    Type("WidthU", "");
+    Click("cmdApply");
+    Type("WidthU", "800");
+    Type("VeldrunFolderU", game / "missing");
+    Click("cmdApply");
+    EXPECT_EQ(Field("Label6").Text(), "*");
+    EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
+    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
+    frmOptions.Unload();
+    frmOptions.Show();
+    EXPECT_EQ(Field("Label6").Text(), "");
+    EXPECT_EQ(Field("VeldFolderWrong").Text(), "");
+    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+}
+
+TEST_F(OptionsTest, ApplyStoresInItsOrderAndCloses) {
+    Open();
+    Type("ScreenDirU", shots.Path());
+    Click("resizeU");
+    Type("WidthU", "800");
+    Type("HeightU", "600");
+    Click("cmdApply");
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"ScreenDir", shots.Path()}, {"VeldrunFolder", game.Path()}, {"Change", "1"},
+        {"Resize", "1"},            {"WidthP", "800"},              {"HeightP", "600"}};
+    EXPECT_EQ(writes, expected);
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_EQ(GameFolder.Text(), game.Path());
+    EXPECT_EQ(ShotFolder.Text(), shots.Path());
+    EXPECT_TRUE(ResizeShots.Equals(1));
+    EXPECT_TRUE(SaveAsJpeg.Equals(1));
+    EXPECT_EQ(ShotWidth.Text(), "800");
+    EXPECT_EQ(ShotHeight.Text(), "600");
+    EXPECT_EQ(Stored("Change"), "1");
+}
+
+TEST_F(OptionsTest, ReopeningAfterApplyShowsTheStoredValues) {
+    Open();
+    Type("ScreenDirU", shots.Path());
+    Type("WidthU", "1920");
+    Click("cmdApply");
+    frmOptions.Show();
+    EXPECT_EQ(Field("ScreenDirU").Text(), shots.Path());
+    EXPECT_EQ(Field("WidthU").Text(), "1920");
+    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+}
+
+TEST_F(OptionsTest, UncheckedBoxesClearTheirFlags) {
+    SaveAsJpeg = 1;
+    ResizeShots = 1;
+    Open({{"ScreenDir", shots.Path()}});
+    Click("cmdApply");
+    EXPECT_TRUE(SaveAsJpeg.Equals(0));
+    EXPECT_TRUE(ResizeShots.Equals(0));
+    EXPECT_EQ(Stored("Resize"), "0");
+}
+
+TEST_F(OptionsTest, ResizeOffWithEmptyWidthStoresItEmptyAndTheNextLoadRestoresTheDefault) {
+    Open({{"ScreenDir", shots.Path()}});
+    Type("WidthU", "");
+    Click("cmdApply");
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_EQ(Stored("WidthP"), "");
+    frmOptions.Show();
+    EXPECT_EQ(Field("WidthU").Text(), "1204");
+    EXPECT_EQ(Stored("WidthP"), "1204");
+}
+
+TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
+    MessageBoxes boxes;
+    const std::string folder = shots / "New Photos";
+    bool existedWhenAnnounced = false;
+    boxes.WhileOpen([&](const std::string&) {
+        existedWhenAnnounced = GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+    Open();
+    Type("ScreenDirU", folder);
+    Click("cmdApply");
+    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{folder + " - Folder created"});
+    EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
+    EXPECT_TRUE(existedWhenAnnounced);
+    EXPECT_EQ(Stored("ScreenDir"), folder);
+    EXPECT_EQ(ShotFolder.Text(), folder);
+    EXPECT_FALSE(frmOptions.IsLoaded());
+}
+
+TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
+    MessageBoxes boxes;
+    Open({{"ScreenDir", shots.Path()}});
+    const Variant before = ShotFolder;
+    Type("ScreenDirU", shots / "no\\such\\folder");
+    Click("cmdApply");
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(Field("msgError").Text(), "*ScreenShot Dir Could Not Be Created");
+    EXPECT_EQ(Field("ScreenDirWrong").Text(), "*");
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(frmOptions.IsLoaded());
+    EXPECT_EQ(ShotFolder.Text(), before.Text());
+}
+
+TEST_F(OptionsTest, CancelAndTheCloseBoxStoreNothing) {
+    Open({{"ScreenDir", shots.Path()}});
+    Type("ScreenDirU", shots / "other");
+    Click("AsJPEGU");
+    Click("cmdCancel");
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    frmOptions.Show();
+    Type("ScreenDirU", shots / "other");
+    SendMessageA(frmOptions.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(ShotFolder.Text(), shots.Path());
+    EXPECT_TRUE(SaveAsJpeg.IsEmpty());
+}
+
+TEST_F(OptionsTest, ShowingWhileLoadedKeepsTheEdits) {
+    Open();
+    Type("WidthU", "777");
+    frmOptions.Hide();
+    frmOptions.Show();
+    EXPECT_EQ(Field("WidthU").Text(), "777");
+    EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
+    MessageBoxes boxes;
+    Open();
+    Click("cmdHelp");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0],
+              "The Veldrun Folder is where you have installed VDR, this should contain the "
+              "tidemark folder\r"
+              "The ScreenShot Folder is where you want your photos to be stored\r"
+              "Uninstall removes all enteries relating to VDR Camera from registery (Mainly "
+              "remebering paths to Screenshot Dir and Veldrun Folder)");
+    EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
+}
+
+TEST_F(OptionsTest, UninstallAnsweredNoChangesNothing) {
+    MessageBoxes boxes;
+    boxes.Queue(ui::Answer::No);
+    Open();
+    Click("cmdRemoveReg");
+    ASSERT_EQ(boxes.Texts(),
+              std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?"});
+    EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::YesNo);
+    EXPECT_TRUE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(frmOptions.IsLoaded());
+}
+
+TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
+    MessageBoxes boxes;
+    boxes.Queue(ui::Answer::Yes);
+    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots.Path());
+    frmScreenshot.Show();  // loads the options window hidden
+    frmHelp.Show();
+    frmOptions.Show();
+    writes.clear();
+    Click("cmdRemoveReg");
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?",
+                                        "Sucessfully removed, click okay to exit"}));
+    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_FALSE(frmHelp.IsLoaded());
+    EXPECT_FALSE(frmScreenshot.IsLoaded());
+    EXPECT_EQ(ui::LoadedFormCount(), 0);
+    EXPECT_TRUE(writes.empty());
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the program ends
+}
+
+TEST_F(OptionsTest, UninstallThatFailsSaysSoAndEndsNothing) {
+    MessageBoxes boxes;
+    boxes.Queue(ui::Answer::Yes);
+    sandbox::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Locked", "x", "y");
+    Open();
+    Click("cmdRemoveReg");
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[1], "VDRCamera could not be removed from Registery");
+    EXPECT_TRUE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(frmOptions.IsLoaded());
+}
