@@ -31,7 +31,8 @@ cleanup() {
     fi
     rm -f "${fdfile:-}"
 }
-trap cleanup EXIT INT TERM
+trap cleanup EXIT
+trap "exit 130" INT TERM
 
 if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
     fdfile=$(mktemp)
@@ -50,12 +51,13 @@ if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
     export DISPLAY
 fi
 
-# The server's output goes to /dev/null: a caller reading ours through a pipe
-# would otherwise wait for the server to exit.
+# One persistent server for the whole session, started before anything else
+# uses the prefix. Its output goes to /dev/null: a caller reading ours
+# through a pipe would otherwise wait for the server to exit.
+wineserver -p >/dev/null 2>&1 </dev/null
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null
 fi
-wineserver -p >/dev/null 2>&1 </dev/null
 
 # On a private screen there is no window manager: Wine then draws the frames
 # itself and does not wait for one when a window goes away.
