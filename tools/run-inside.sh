@@ -2,42 +2,14 @@
 # Runs inside a Wine session (see wine-session.sh): makes sure a game folder
 # exists, says where the files of the exchange are, then starts the program.
 set -eu
-
-program=${1:-build/windows/bin/vdrcam.exe}
-game_key='HKLM\Software\Brakemont\Operation Veldrun'
-settings_key='HKCU\Software\VDRCamera'
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-# Wine's output goes to files, never to a pipe that the server could hold open.
-registry_text() {
-    if wine reg query "$1" /v "$2" >"$scratch/reg" 2>/dev/null </dev/null; then
-        sed -n 's/^ *'"$2"' *REG_SZ *//p' "$scratch/reg" | tr -d '\r'
-    fi
-}
-linux_path() {
-    winepath -u "$1" >"$scratch/path" 2>/dev/null </dev/null
-    tr -d '\r' <"$scratch/path" | sed 's|/$||; s|/dosdevices/c:|/drive_c|'
-}
-
-if [ -z "$(registry_text "$game_key" MAIN)" ]; then
-    mkdir -p "$WINEPREFIX/drive_c/Veldrun Demo/tidemark/mdb"
-    wine reg add "$game_key" /v MAIN /t REG_SZ /d 'C:\Veldrun Demo' /f >/dev/null 2>&1 </dev/null
-    echo "No Operation Veldrun in this Wine prefix: made a demo game folder, C:\\Veldrun Demo."
-fi
-
-game=$(registry_text "$settings_key" VeldrunFolder)
-[ -n "$game" ] || game=$(registry_text "$game_key" MAIN)
-shots=$(registry_text "$settings_key" ScreenDir)
-[ -n "$shots" ] || shots='C:\ScreenShots'
-mdb=$(linux_path "$game\\tidemark\\mdb")
+. tools/game-folder.sh
 
 echo
 echo "VDR Camera runs in the Wine prefix $WINEPREFIX (display $DISPLAY)."
 echo "  Ask for a photo:      touch \"$mdb/takePhoto.db\""
-echo "  Photos land in:       $(linux_path "$shots")"
+echo "  Photos land in:       $shots_linux"
 echo "  The reply appears in: $mdb/currentPhoto.db"
 echo "Close the VDR Camera window, or press Ctrl+C, to stop."
 echo
 
-wine "$program" >/dev/null 2>&1 </dev/null
+wine build/windows/bin/vdrcam.exe >/dev/null 2>&1 </dev/null
