@@ -32,9 +32,8 @@ void CaptureWindow::Exclusively(Capture capture) {
 }
 
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
-    Exclusively([this] {
-        ServeRequest([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); });
-    });
+    Exclusively(
+        [this] { ServeRequest([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); }); });
 }
 
 void CaptureWindow::frmScreenshot_ManualTake_Click() {

@@ -13,6 +13,8 @@ namespace {
 
 using ui::Kind;
 
+// Control tables stay one row per control.
+// clang-format off
 ui::FormSpec Spec() {
     return {
         .name = "frmScreenshot",
@@ -36,6 +38,7 @@ ui::FormSpec Spec() {
             },
     };
 }
+// clang-format on
 
 }  // namespace
 

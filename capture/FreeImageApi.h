@@ -14,10 +14,10 @@
 struct FreeImageApi {
     using Bitmap = void*;
 
-    static constexpr int kFormatBmp = 0;            // FIF_BMP
-    static constexpr int kFormatJpeg = 2;           // FIF_JPEG
-    static constexpr int kFilterBilinear = 2;       // FILTER_BILINEAR
-    static constexpr int kJpegQualitySuperb = 0x80; // JPEG_QUALITYSUPERB
+    static constexpr int kFormatBmp = 0;             // FIF_BMP
+    static constexpr int kFormatJpeg = 2;            // FIF_JPEG
+    static constexpr int kFilterBilinear = 2;        // FILTER_BILINEAR
+    static constexpr int kJpegQualitySuperb = 0x80;  // JPEG_QUALITYSUPERB
 
     Bitmap(VDR_FREEIMAGE_CALL* Load)(int format, const char* path, int flags) = nullptr;
     int(VDR_FREEIMAGE_CALL* Save)(int format, Bitmap bitmap, const char* path, int flags) = nullptr;

@@ -11,8 +11,8 @@ void* Load(int format, const char* path, int flags) {
     return FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), NativePath(path).c_str(), flags);
 }
 int Save(int format, void* bitmap, const char* path, int flags) {
-    return FreeImage_Save(static_cast<FREE_IMAGE_FORMAT>(format), Dib(bitmap), NativePath(path).c_str(),
-                          flags);
+    return FreeImage_Save(static_cast<FREE_IMAGE_FORMAT>(format), Dib(bitmap),
+                          NativePath(path).c_str(), flags);
 }
 void* Rescale(void* bitmap, int width, int height, int filter) {
     return FreeImage_Rescale(Dib(bitmap), width, height, static_cast<FREE_IMAGE_FILTER>(filter));

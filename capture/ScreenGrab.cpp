@@ -49,7 +49,8 @@ ui::UniqueBitmap WaitForClipboardBitmap(HWND owner, ULONGLONG deadline) {
         if (now >= deadline) {
             return {};
         }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)),
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)),
                                   QS_ALLINPUT);
     }
 }

@@ -17,6 +17,8 @@ namespace {
 
 using ui::Kind;
 
+// Control tables stay one row per control.
+// clang-format off
 ui::FormSpec Spec() {
     return {
         .name = "frmOptions",
@@ -52,6 +54,7 @@ ui::FormSpec Spec() {
             },
     };
 }
+// clang-format on
 
 }  // namespace
 

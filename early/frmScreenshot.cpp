@@ -25,6 +25,8 @@ namespace {
 
 using ui::Kind;
 
+// Control tables stay one row per control.
+// clang-format off
 ui::FormSpec Spec() {
     return {
         .name = "frmScreenshot",
@@ -47,6 +49,7 @@ ui::FormSpec Spec() {
             },
     };
 }
+// clang-format on
 
 }  // namespace
 

@@ -18,8 +18,8 @@ constexpr char kToolFile[] = "\\MSINFO32.EXE";
 bool IsOrdinaryFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
-                          FILE_ATTRIBUTE_SYSTEM)) == 0;
+           (attributes &
+            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
 // Starts the program named by the path itself, never by parsing an unquoted
@@ -45,8 +45,7 @@ bool StartProgram(const std::string& path) {
 bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
                           std::string& keyValue) {
     ui::UniqueKey key;
-    if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, KEY_QUERY_VALUE, key.Out()) !=
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
         keyValue.clear();
         return false;
     }

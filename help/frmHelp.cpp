@@ -10,6 +10,8 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kGrey = 0x808080;
 
+// Control tables stay one row per control.
+// clang-format off
 ui::FormSpec Spec() {
     return {
         .name = "frmHelp",
@@ -48,6 +50,7 @@ ui::FormSpec Spec() {
             },
     };
 }
+// clang-format on
 
 }  // namespace
 

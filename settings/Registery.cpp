@@ -6,8 +6,7 @@ namespace {
 
 // Reads a value's data, growing the buffer when the value grew since the
 // size was asked for. Nothing on failure.
-bool ReadValue(HKEY key, const std::string& valueName, DWORD size, DWORD& type,
-               std::string& data) {
+bool ReadValue(HKEY key, const std::string& valueName, DWORD size, DWORD& type, std::string& data) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         std::string buffer(size, ' ');
         DWORD got = size;
@@ -64,7 +63,8 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
     ui::UniqueKey key;
     RegCreateKeyA(root, keyPath.c_str(), key.Out());
     RegSetValueExA(key.Get(), valueName.c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+                   reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
 }
 
 std::string GetMachineValue(const Variant& root, const std::string& keyPath,

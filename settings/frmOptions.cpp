@@ -16,6 +16,8 @@ namespace {
 
 using ui::Kind;
 
+// Control tables stay one row per control.
+// clang-format off
 ui::FormSpec Spec() {
     return {
         .name = "frmOptions",
@@ -71,6 +73,7 @@ ui::FormSpec Spec() {
             },
     };
 }
+// clang-format on
 
 void Store(const char* name, const std::string& text) {
     SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, name, text);

@@ -76,7 +76,9 @@ protected:
     std::string Mdb() const { return game / "tidemark\\mdb"; }
     std::string Request() const { return Mdb() + "\\takePhoto.db"; }
     std::string Reply() const { return ReadTestFile(Mdb() + "\\currentPhoto.db"); }
-    void UseShotFolder() { SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path()); }
+    void UseShotFolder() {
+        SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
+    }
 
     HWND StartMain(driver::Program& program) {
         HWND main = WaitForWindow(program.Id(), "VDR Camera");
@@ -321,7 +323,8 @@ TEST_F(EndToEnd, FirstEditionShowsTheSizeFirstAndStoresNumberedBitmaps) {
                               game / "gamesim.log");
     const MessageBoxSeen box = WaitForMessageBox(camera.Id());
     EXPECT_EQ(box.title, "vdrcam-early");
-    EXPECT_EQ(box.text, std::to_string(Screen().cx * 15) + " by " + std::to_string(Screen().cy * 15));
+    EXPECT_EQ(box.text,
+              std::to_string(Screen().cx * 15) + " by " + std::to_string(Screen().cy * 15));
     Sleep(300);
     EXPECT_FALSE(Exists(folder + "\\0.bmp"));  // nothing before the box is closed
     Answer(box, IDOK);

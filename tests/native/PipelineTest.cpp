@@ -94,8 +94,8 @@ bool AllQuantisersAreOne(const std::string& bytes) {
             return false;
         }
         const uint8_t marker = static_cast<uint8_t>(bytes[i + 1]);
-        const size_t length = (static_cast<uint8_t>(bytes[i + 2]) << 8) |
-                              static_cast<uint8_t>(bytes[i + 3]);
+        const size_t length =
+            (static_cast<uint8_t>(bytes[i + 2]) << 8) | static_cast<uint8_t>(bytes[i + 3]);
         if (marker == 0xDA) {
             break;
         }
@@ -143,7 +143,8 @@ protected:
     std::string Reply() const { return ReadNative(ReplyPath(game.Path())); }
     size_t FilesInShots() const {
         size_t count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(shots.Native())) {
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(shots.Native())) {
             ++count;
         }
         return count;
@@ -314,7 +315,7 @@ TEST_F(PipelineTest, JpegSwitchOtherThanOneGivesNoJpeg) {
 TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
     ResizeShots = 1;
     const std::pair<const char*, const char*> sizes[] = {
-        {"abc", "600"}, {"800", ""}, {"0", "600"}, {"-5", "600"},
+        {"abc", "600"},    {"800", ""},        {"0", "600"},       {"-5", "600"},
         {"100000", "600"}, {"60000", "60000"}, {"2147483648", "1"}};
     for (const auto& [width, height] : sizes) {
         ShotWidth = width;

@@ -54,7 +54,8 @@ TEST_F(ExchangeTest, NoRequestMeansNoPhotoAndNoFileTouched) {
 }
 
 TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
-    for (const std::string content : {std::string(), std::string("take 1"), std::string("\x01\x02")}) {
+    for (const std::string content :
+         {std::string(), std::string("take 1"), std::string("\x01\x02")}) {
         WriteNative(Request(), content);
         std::vector<std::string> seen;
         EXPECT_TRUE(ServeRequest([&] { return game.Path(); },
@@ -88,9 +89,9 @@ TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
 
 TEST_F(ExchangeTest, FailedCaptureStillDeletesTheRequestSoItIsNotRetried) {
     WriteNative(Request(), "");
-    EXPECT_THROW(ServeRequest([&] { return game.Path(); },
-                              [] { throw std::runtime_error("clipboard"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        ServeRequest([&] { return game.Path(); }, [] { throw std::runtime_error("clipboard"); }),
+        std::runtime_error);
     EXPECT_FALSE(FileExists(Request()));
 }
 

@@ -63,8 +63,9 @@ TEST(HelpText, FourParagraphsAfterLoneCarriageReturns) {
     EXPECT_EQ(text.find('\n'), std::string::npos);
     const auto paragraphs = Split(text, "\r");
     ASSERT_EQ(paragraphs.size(), 4u);
-    EXPECT_EQ(paragraphs[0],
-              "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.");
+    EXPECT_EQ(
+        paragraphs[0],
+        "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.");
     EXPECT_EQ(paragraphs[1],
               "Then run the script supplied below (init.sqs is best way), and create a file called "
               "tidemark_check.sqf, containing the word false.");

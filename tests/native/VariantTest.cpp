@@ -83,8 +83,8 @@ TEST(ParseNumber, AcceptsTheOrdinaryForms) {
 }
 
 TEST(ParseNumber, RejectsEverythingElse) {
-    for (const char* text : {"", " ", "-", ".", "e5", "1e", "1e+", "&H", "&HG", "&O8", "&X1",
-                             "1 2", "0x10", "--1", "&H123456789"}) {
+    for (const char* text : {"", " ", "-", ".", "e5", "1e", "1e+", "&H", "&HG", "&O8", "&X1", "1 2",
+                             "0x10", "--1", "&H123456789"}) {
         EXPECT_FALSE(ParseNumber(text)) << text;
     }
 }

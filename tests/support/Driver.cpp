@@ -27,9 +27,9 @@ Program::Program(const std::string& path, const std::string& arguments, const st
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
     PROCESS_INFORMATION info{};
-    const BOOL started =
-        CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE,
-                       0, nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &info);
+    const BOOL started = CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr,
+                                        output != INVALID_HANDLE_VALUE, 0, nullptr,
+                                        folder.empty() ? nullptr : folder.c_str(), &startup, &info);
     if (output != INVALID_HANDLE_VALUE) {
         CloseHandle(output);
     }

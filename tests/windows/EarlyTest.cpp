@@ -161,9 +161,9 @@ TEST_F(EarlyTest, APhotoThatCannotBeSavedIsReportedOnceAndTheRequestDeleted) {
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
     ui::PumpFor(400);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{
-                                 SizeText(), "The photo could not be saved as " +
-                                                 shots.Path() + "\\missing\\0.bmp"}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{SizeText(), "The photo could not be saved as " +
+                                                        shots.Path() + "\\missing\\0.bmp"}));
     EXPECT_EQ(frmScreenshot.Num, 0);
     EXPECT_TRUE(frmScreenshot.IsLoaded());
 }

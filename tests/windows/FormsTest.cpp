@@ -12,6 +12,7 @@ namespace {
 
 using ui::Kind;
 
+// clang-format off
 ui::FormSpec TestSpec(ui::Frame frame, bool taskbar) {
     return {
         .name = "frmTest",
@@ -41,6 +42,7 @@ ui::FormSpec TestSpec(ui::Frame frame, bool taskbar) {
             },
     };
 }
+// clang-format on
 
 class TestForm : public ui::Form {
 public:
@@ -246,6 +248,4 @@ TEST(Forms, UnknownControlNameIsAnError) {
     EXPECT_THROW(form["nothing"], std::out_of_range);
 }
 
-TEST(MessageBoxes, CarryTheApplicationTitle) {
-    EXPECT_EQ(ui::AppTitle(), "vdrcam");
-}
+TEST(MessageBoxes, CarryTheApplicationTitle) { EXPECT_EQ(ui::AppTitle(), "vdrcam"); }

@@ -66,14 +66,15 @@ TEST_F(HelpTest, LoadSetsTheCaptionAndBuildsTheInstructions) {
     EXPECT_EQ(frmHelp.Caption(), "VDR Camera Help");
     EXPECT_EQ(frmHelp["quote"].Text(), "\"");
     const std::string label = frmHelp["lblDescription"].Text();
-    EXPECT_EQ(label,
-              "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.\r"
-              "Then run the script supplied below (init.sqs is best way), and create a file called "
-              "tidemark_check.sqf, containing the word false.\r"
-              "You can modify this script so you need to use a camera (Check fired ammo, if it is "
-              "weak camera bullet, take photo), or simply map it to another key (Default is H)\r"
-              "Code to take screenshot is : call loadFile format[ \":file write takePhoto.db %1 %2 "
-              "\", \"take \", 1]");
+    EXPECT_EQ(
+        label,
+        "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.\r"
+        "Then run the script supplied below (init.sqs is best way), and create a file called "
+        "tidemark_check.sqf, containing the word false.\r"
+        "You can modify this script so you need to use a camera (Check fired ammo, if it is "
+        "weak camera bullet, take photo), or simply map it to another key (Default is H)\r"
+        "Code to take screenshot is : call loadFile format[ \":file write takePhoto.db %1 %2 "
+        "\", \"take \", 1]");
     EXPECT_EQ(frmHelp["frmScript"].Text(), std::string(kGameScript));
     EXPECT_EQ(frmHelp["cmdSysInfo"].Text(), "&System Info...");
 }
@@ -206,8 +207,7 @@ TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
     frmHelp.StartSysInfo();  // neither key
     sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();  // folder without the tool
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ,
-                    std::string("C:\\x\0", 5));
+    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ, std::string("C:\\x\0", 5));
     frmHelp.StartSysInfo();  // other type: true with no text
     sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
     frmHelp.StartSysInfo();  // no data at all

@@ -187,8 +187,12 @@ TEST_F(OptionsTest, ApplyStoresInItsOrderAndCloses) {
     Type("HeightU", "600");
     Click("cmdApply");
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"ScreenDir", shots.Path()}, {"VeldrunFolder", game.Path()}, {"Change", "1"},
-        {"Resize", "1"},            {"WidthP", "800"},              {"HeightP", "600"}};
+        {"ScreenDir", shots.Path()},
+        {"VeldrunFolder", game.Path()},
+        {"Change", "1"},
+        {"Resize", "1"},
+        {"WidthP", "800"},
+        {"HeightP", "600"}};
     EXPECT_EQ(writes, expected);
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_EQ(GameFolder.Text(), game.Path());

@@ -93,8 +93,8 @@ TEST_F(RegistryTest, GetMachineValueReadsWhateverIsThere) {
 
 TEST_F(RegistryTest, FirstStartWritesTheFiveDefaultsAndNoChange) {
     const OptionsFields fields = LoadSettings();
-    EXPECT_EQ(WrittenNames(),
-              (std::vector<std::string>{"VeldrunFolder", "ScreenDir", "WidthP", "HeightP", "Resize"}));
+    EXPECT_EQ(WrittenNames(), (std::vector<std::string>{"VeldrunFolder", "ScreenDir", "WidthP",
+                                                        "HeightP", "Resize"}));
     EXPECT_EQ(sandbox::ValueCount(HKEY_CURRENT_USER, kKey), 5u);
     EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
     EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
                     ++unanswered;
                     std::printf("pass %zu: key down, photo requested, not taken\n", pass + 1);
                 } else {
-                    std::printf("pass %zu: key down, photo requested, %s after %llu ms\n",
-                                pass + 1, ReadReply(reply).c_str(),
+                    std::printf("pass %zu: key down, photo requested, %s after %llu ms\n", pass + 1,
+                                ReadReply(reply).c_str(),
                                 static_cast<unsigned long long>(GetTickCount64() - start));
                 }
             }
