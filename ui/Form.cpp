@@ -300,12 +300,16 @@ void Control::Fire() {
     if (!handler_) {
         return;
     }
+    const auto handlerName = [this] {
+        return std::string(form_.Name()) + "_" + row_.name +
+               (row_.kind == Kind::Timer ? "_Timer" : "_Click");
+    };
     try {
         handler_();
     } catch (const std::exception& error) {
-        ReportFailure(std::string(form_.Name()) + "_" + row_.name +
-                          (row_.kind == Kind::Timer ? "_Timer" : "_Click"),
-                      error.what());
+        ReportFailure(handlerName(), error.what());
+    } catch (...) {
+        ReportFailure(handlerName(), "an unexpected error");
     }
 }
 
