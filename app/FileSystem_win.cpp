@@ -7,7 +7,9 @@
 
 namespace {
 
-bool Usable(const std::string& path) { return !path.empty() && path.find('\0') == std::string::npos; }
+bool Usable(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
 
 }  // namespace
 
@@ -21,8 +23,9 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     if (!Usable(path)) {
         return false;
     }
-    HANDLE raw = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The game may be reading the reply at this moment; sharing keeps that from losing it.
+    HANDLE raw = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (raw == INVALID_HANDLE_VALUE) {
         return false;
     }

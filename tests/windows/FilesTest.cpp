@@ -45,3 +45,16 @@ TEST(FileSystem, WriteReplaceAndRemove) {
     EXPECT_FALSE(RemoveFile(folder / "a.txt"));
     EXPECT_FALSE(WriteWholeFile(folder / "missing\\c.txt", "x"));
 }
+
+TEST(FileSystem, WritesWhileAReaderHoldsTheFileOpen) {
+    TestFolder folder;
+    const std::string path = folder / "currentPhoto.db";
+    WriteTestFile(path, "currentPhoto=0\r\n");
+    // The C runtime's fopen for reading shares read and write.
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(WriteWholeFile(path, "currentPhoto=1\r\n"));
+    CloseHandle(reader);
+    EXPECT_EQ(ReadTestFile(path), "currentPhoto=1\r\n");
+}
