@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../support/Driver.h"
+#include "../support/RegistryValues.h"
 #include "../support/TestFolder.h"
 #include "help/GameScript.h"
 
@@ -18,32 +19,11 @@ constexpr char kGameKey[] = "Software\\Brakemont\\Operation Veldrun";
 
 std::string Built(const char* name) { return BinFolder() + "\\" + name; }
 
-void SetRegistryText(HKEY root, const char* key, const char* name, const std::string& text) {
-    HKEY opened = nullptr;
-    RegCreateKeyA(root, key, &opened);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
-}
-
 std::string RegistryText(const char* name) {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    return buffer;
+    return registry::Text(HKEY_CURRENT_USER, kSettingsKey, name).value_or("<missing>");
 }
 
-bool SettingsKeyExists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
-}
+bool SettingsKeyExists() { return registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey); }
 
 SIZE BmpSize(const std::string& path) {
     const std::string bytes = ReadTestFile(path);
@@ -66,7 +46,7 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
         CreateDirectoryA((game / "tidemark").c_str(), nullptr);
         CreateDirectoryA(Mdb().c_str(), nullptr);
-        SetRegistryText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
     }
     void TearDown() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
@@ -77,7 +57,7 @@ protected:
     std::string Request() const { return Mdb() + "\\takePhoto.db"; }
     std::string Reply() const { return ReadTestFile(Mdb() + "\\currentPhoto.db"); }
     void UseShotFolder() {
-        SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
     }
 
     HWND StartMain(driver::Program& program) {
@@ -265,9 +245,9 @@ TEST_F(EndToEnd, ClosingTheMainWindowClosesEverything) {
 
 TEST_F(EndToEnd, FreeImageBesideTheProgramMakesTheJpegs) {
     UseShotFolder();
-    SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
-    SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "800");
-    SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "HeightP", "600");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "800");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "HeightP", "600");
     TestFolder install{"vdrcam-e2e-install"};
     ASSERT_TRUE(CopyFileA(Built("vdrcam.exe").c_str(), (install / "vdrcam.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((BinFolder() + "\\..\\fake-freeimage\\FreeImage.dll").c_str(),
@@ -300,7 +280,7 @@ TEST_F(EndToEnd, FreeImageBesideTheProgramMakesTheJpegs) {
 
 TEST_F(EndToEnd, WithoutFreeImageOnlyTheBitmapIsStored) {
     UseShotFolder();
-    SetRegistryText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
     driver::Program camera(Built("vdrcam.exe"));
     HWND main = StartMain(camera);
     Click(Child(main, "Take ScreenShot Now"));

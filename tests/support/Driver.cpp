@@ -1,5 +1,8 @@
 #include "Driver.h"
 
+// tlhelp32.h needs the types of windows.h, which Driver.h brings.
+#include <tlhelp32.h>
+
 #include <stdexcept>
 
 namespace driver {
@@ -238,12 +241,6 @@ RECT RectInParent(HWND child) {
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
-
-}  // namespace driver
-
-#include <tlhelp32.h>
-
-namespace driver {
 
 HWND ChildAt(HWND parent, const char* className, int left, int top) {
     for (int index = 0;; ++index) {

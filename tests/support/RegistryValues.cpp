@@ -1,0 +1,61 @@
+#include "RegistryValues.h"
+
+#include <stdexcept>
+
+#include "ui/Handles.h"
+
+namespace registry {
+
+void SetRaw(HKEY root, const std::string& key, const std::string& name, DWORD type,
+            const std::string& bytes) {
+    ui::UniqueKey opened;
+    RegCreateKeyA(root, key.c_str(), opened.Out());
+    if (RegSetValueExA(opened.Get(), name.c_str(), 0, type,
+                       reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot set " + name);
+    }
+}
+
+void SetText(HKEY root, const std::string& key, const std::string& name, const std::string& text) {
+    SetRaw(root, key, name, REG_SZ, text + '\0');
+}
+
+void SetDword(HKEY root, const std::string& key, const std::string& name, DWORD value) {
+    SetRaw(root, key, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+}
+
+std::optional<std::string> Text(HKEY root, const std::string& key, const std::string& name) {
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    char buffer[4096];
+    DWORD size = sizeof buffer;
+    DWORD type = 0;
+    if (RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return std::nullopt;
+    }
+    std::string text(buffer, size);
+    return text.substr(0, text.find('\0'));
+}
+
+bool KeyExists(HKEY root, const std::string& key) {
+    ui::UniqueKey opened;
+    return RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) == ERROR_SUCCESS;
+}
+
+DWORD ValueCount(HKEY root, const std::string& key) {
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) != ERROR_SUCCESS) {
+        return 0;
+    }
+    DWORD values = 0;
+    RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                     nullptr, nullptr, nullptr, nullptr);
+    return values;
+}
+
+}  // namespace registry
