@@ -2,6 +2,9 @@
 PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
             g++-mingw-w64-x86-64-posix wine wine64 xvfb zip
 
+# Only the benchmark and the soak test need these.
+MEASURE_PACKAGES := valgrind procps
+
 TEST_PREFIX := build/windows/wineprefix
 
 .PHONY: all deps build native test run demo bench soak package clean
@@ -30,9 +33,11 @@ demo: build
 	tools/demo.sh
 
 bench: build native
+	@tools/install-deps.sh $(MEASURE_PACKAGES)
 	bench/run.sh
 
 soak: build native
+	@tools/install-deps.sh $(MEASURE_PACKAGES)
 	bench/soak.sh
 
 package: build

@@ -1,0 +1,46 @@
+// Screen copy figures on this screen: the Print Screen route as a capture
+// takes it (with its bounded wait for the clipboard), the direct GDI copy,
+// reading the pixels and writing the bitmap file. Medians in ms.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "Stats.h"
+#include "capture/BitmapFile.h"
+#include "capture/ReadBitmap.h"
+#include "capture/ScreenGrab.h"
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "vdrcam-capture-bench.bmp";
+
+    std::vector<double> printScreen, gdi, read, write;
+    for (int i = 0; i < runs; ++i) {
+        {
+            Stopwatch watch;
+            ui::UniqueBitmap grabbed = GrabScreen(nullptr);
+            printScreen.push_back(watch.Milliseconds());
+        }
+        Stopwatch copyWatch;
+        ui::UniqueBitmap copied = CopyScreen();
+        gdi.push_back(copyWatch.Milliseconds());
+        Stopwatch readWatch;
+        const auto picture = ReadBitmap(copied.Get());
+        read.push_back(readWatch.Milliseconds());
+        Stopwatch writeWatch;
+        if (picture) {
+            SaveBitmapFile(*picture, path);
+        }
+        write.push_back(writeWatch.Milliseconds());
+    }
+    DeleteFileA(path.c_str());
+    std::printf("%dx%d  print-screen route %.1f  gdi copy %.1f  read pixels %.1f  bmp write %.1f\n",
+                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Median(printScreen),
+                Median(gdi), Median(read), Median(write));
+    return 0;
+}

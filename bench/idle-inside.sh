@@ -1,0 +1,22 @@
+#!/bin/sh
+# Inside a Wine session: CPU time that vdrcam.exe, and the wineserver on its
+# behalf, spend in one minute of polling with no request.
+set -eu
+out=$1
+seconds=${IDLE_SECONDS:-60}
+wine build/windows/bin/vdrcam.exe >/dev/null 2>&1 </dev/null &
+sleep 5
+camera=$(pgrep -n -f 'vdrcam.exe')
+server=$(pgrep -n wineserver)
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+camera0=$(ticks "$camera")
+server0=$(ticks "$server")
+sleep "$seconds"
+camera1=$(ticks "$camera")
+server1=$(ticks "$server")
+hz=$(getconf CLK_TCK)
+awk -v c=$((camera1 - camera0)) -v s=$((server1 - server0)) -v hz="$hz" -v t="$seconds" 'BEGIN {
+    printf "vdrcam.exe: %.2f CPU-seconds per minute (goal < 0.5)\n", c / hz * 60 / t
+    printf "wineserver, for the same minute: %.2f CPU-seconds\n", s / hz * 60 / t
+}' >"$out"
+kill "$camera" 2>/dev/null || true

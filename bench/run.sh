@@ -1,0 +1,46 @@
+#!/bin/sh
+# The benchmark: per-capture figures, request-to-reply latency through the
+# real poll, the idle cost of polling, then the soak test. Everything is
+# printed and written to bench/results.txt with the machine it ran on.
+set -eu
+cd "$(dirname "$0")/.."
+results=bench/results.txt
+prefix=build/bench/wineprefix
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+say() { printf '%s\n' "$*" | tee -a "$results"; }
+# Wine programs write to files, never into a pipe that Wine could hold open.
+wine_run() {
+    tools/wine-session.sh "$prefix" sh -c "wine $1 >'$scratch/out' 2>&1 </dev/null" || true
+    tr -d '\r' <"$scratch/out" | tee -a "$results"
+}
+
+: >"$results"
+say "VDR Camera benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo unknown)"
+say "Machine: $(uname -srm); $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo)"
+say "Wine $(wine --version 2>/dev/null </dev/null | tr -d '\r'), Xvfb screens at 24 bits; FreeImage $(dpkg-query -W -f='${Version}' libfreeimage3 2>/dev/null || echo '?') in the host build"
+say ""
+
+say "== Storing one photo (host build, real FreeImage; median ms of 5 runs) =="
+build/native/bin/pipeline_bench 5 | tee -a "$results"
+say ""
+
+say "== Copying the screen under Wine (median ms of 10 runs) =="
+say "(Wine never puts a bitmap on the clipboard for Print Screen, so that route is the bounded wait followed by the direct copy.)"
+for size in 1280x720 1920x1080 3840x2160; do
+    VDR_SCREEN=${size}x24 wine_run "build/windows/bin/capture_bench.exe 10"
+done
+say ""
+
+say "== Request to reply through the real 100 ms poll (1280x1024 screen) =="
+wine_run "build/windows/bin/latency_bench.exe 120 30"
+say ""
+
+say "== Idle cost of polling (no request, 60 s, 1280x1024 screen) =="
+tools/wine-session.sh "$prefix" sh bench/idle-inside.sh "$scratch/idle" || true
+tee -a "$results" <"$scratch/idle"
+say ""
+
+bench/soak.sh | tee -a "$results"
+echo "Written to $results"

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Inside a Wine session: runs the soak driver and, beside it, samples the
+# anonymous resident memory (RssAnon) of the vdrcam.exe process it started.
+set -eu
+captures=$1
+out=$2
+memory=$3
+wine build/windows/bin/soak_driver.exe "$captures" >"$out" 2>&1 </dev/null &
+driver=$!
+: >"$memory"
+camera=
+while kill -0 "$driver" 2>/dev/null; do
+    [ -n "$camera" ] || camera=$(pgrep -n -f 'vdrcam.exe' || true)
+    # Sampling starts once the driver has finished its warm-up.
+    if [ -n "$camera" ] && grep -q '^start' "$out" 2>/dev/null; then
+        awk -v t="$(date +%s)" '/^RssAnon:/ { print t, $2 }' "/proc/$camera/status" >>"$memory" 2>/dev/null || true
+    fi
+    sleep 3
+done
+wait "$driver" || true
