@@ -85,10 +85,14 @@ int main(int argc, char** argv) {
     Print("end", end);
     const SIZE_T before = start.privateBytes ? start.privateBytes : start.commit;
     const SIZE_T after = end.privateBytes ? end.privateBytes : end.commit;
-    std::printf("%d captures, %d without a reply; %s changed by %+.2f%%; GDI %+ld, USER %+ld%s\n",
-                captures, failed, start.privateBytes ? "private bytes" : "commit charge",
-                Change(before, after), static_cast<long>(end.gdi) - static_cast<long>(start.gdi),
-                static_cast<long>(end.user) - static_cast<long>(start.user),
-                start.gdi || start.user ? "" : " (not reported here)");
+    std::printf("%d captures, %d without a reply; %s changed by %+.2f%%; ", captures, failed,
+                start.privateBytes ? "private bytes" : "commit charge", Change(before, after));
+    if (start.gdi || start.user) {
+        std::printf("GDI %+ld, USER %+ld\n",
+                    static_cast<long>(end.gdi) - static_cast<long>(start.gdi),
+                    static_cast<long>(end.user) - static_cast<long>(start.user));
+    } else {
+        std::printf("GDI and USER objects not reported here\n");
+    }
     return failed == 0 ? 0 : 1;
 }

@@ -10,10 +10,12 @@ driver=$!
 : >"$memory"
 camera=
 while kill -0 "$driver" 2>/dev/null; do
-    [ -n "$camera" ] || camera=$(pgrep -n -f 'vdrcam.exe' || true)
-    # Sampling starts once the driver has finished its warm-up.
-    if [ -n "$camera" ] && grep -q '^start' "$out" 2>/dev/null; then
-        awk -v t="$(date +%s)" '/^RssAnon:/ { print t, $2 }' "/proc/$camera/status" >>"$memory" 2>/dev/null || true
+    # Sampling starts once the driver has finished its warm-up; by then the
+    # program's process is the one that stays.
+    if grep -q '^start' "$out" 2>/dev/null; then
+        [ -d "/proc/$camera" ] && [ -n "$camera" ] || camera=$(pgrep -n -f 'vdrcam\.exe' || true)
+        [ -n "$camera" ] &&
+            awk -v t="$(date +%s)" '/^RssAnon:/ { print t, $2 }' "/proc/$camera/status" >>"$memory" 2>/dev/null || true
     fi
     sleep 3
 done
