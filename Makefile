@@ -40,7 +40,7 @@ soak: build native
 	@tools/install-deps.sh $(MEASURE_PACKAGES)
 	bench/soak.sh
 
-package: build
+package: deps
 	tools/package.sh
 
 clean:

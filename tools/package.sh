@@ -1,0 +1,29 @@
+#!/bin/sh
+# Builds the two programs from a clean export of the committed tree and zips
+# them with the players' README: dist/vdrcam-<version>-win64.zip.
+set -eu
+cd "$(dirname "$0")/.."
+version=0.04
+work=build/package
+name=vdrcam-$version
+
+if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+    echo "Note: the working tree has changes that are not committed; the package is built from HEAD."
+fi
+rm -rf "$work"
+mkdir -p "$work/src" dist
+git archive --format=tar HEAD | tar -x -C "$work/src"
+
+cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/$work/src/cmake/mingw-w64.cmake" \
+    -DVDR_GTEST_DIR="$PWD/$work/no-tests" >/dev/null
+cmake --build "$work/build" --target vdrcam vdrcam-early -j 2
+
+mkdir -p "$work/$name"
+cp "$work/build/bin/vdrcam.exe" "$work/build/bin/vdrcam-early.exe" "$work/$name/"
+x86_64-w64-mingw32-strip "$work/$name/vdrcam.exe" "$work/$name/vdrcam-early.exe"
+sed 's/$/\r/' "$work/src/tools/package/README-players.txt" >"$work/$name/README.txt"
+rm -f "dist/$name-win64.zip"
+(cd "$work" && zip -q -X -r "../../dist/$name-win64.zip" "$name")
+echo "dist/$name-win64.zip:"
+unzip -l "dist/$name-win64.zip"
