@@ -294,6 +294,59 @@ TEST_F(CaptureTest, PrintScreenIsInjectedUnlessItOpensTheSnippingTool) {
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");  // both photos arrived
 }
 
+namespace {
+
+// Plays the part Windows plays on Print Screen: when the key comes up, a
+// bitmap of the screen lands on the clipboard. Here it is a small green one,
+// so the photo shows which route it came by.
+LRESULT CALLBACK PutBitmapOnClipboard(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == WM_KEYUP &&
+        reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_SNAPSHOT) {
+        HDC screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 48);
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ original = SelectObject(memory, bitmap);
+        const RECT all{0, 0, 64, 48};
+        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+        FillRect(memory, &all, green);
+        DeleteObject(green);
+        SelectObject(memory, original);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            SetClipboardData(CF_BITMAP, bitmap);  // the clipboard owns it now
+            CloseClipboard();
+        } else {
+            DeleteObject(bitmap);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(CaptureTest, ABitmapThatPrintScreenPutsOnTheClipboardIsThePhoto) {
+    frmScreenshot.Show();
+    ColourScreen red(RGB(255, 0, 0));
+    HHOOK hook =
+        SetWindowsHookExA(WH_KEYBOARD_LL, PutBitmapOnClipboard, GetModuleHandleA(nullptr), 0);
+    ASSERT_NE(hook, nullptr);
+    Click("ManualTake");
+    UnhookWindowsHookEx(hook);
+    const BmpFacts fromClipboard = ReadBmp(Shots() + "\\_bmp_0.bmp");
+    EXPECT_EQ(fromClipboard.width, 64);
+    EXPECT_EQ(fromClipboard.height, 48);
+    EXPECT_EQ(fromClipboard.centre, 0x00FF00u);
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+
+    // The clipboard was emptied before the key: an old bitmap is never taken for a new photo.
+    Click("ManualTake");
+    const BmpFacts direct = ReadBmp(Shots() + "\\_bmp_1.bmp");
+    EXPECT_EQ(direct.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(direct.centre, 0xFF0000u);
+}
+
 TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
     frmScreenshot.Show();
     // Queued now, delivered by the capture's own message pumps.
