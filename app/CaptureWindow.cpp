@@ -2,8 +2,8 @@
 
 #include "app/RequestFiles.h"
 
-CaptureWindow::CaptureWindow(ui::FormSpec spec, ui::Form& options, ui::Form& help)
-    : ui::Form(std::move(spec)), options_(options), help_(help) {
+CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help)
+    : ui::Form(std::move(design)), options_(options), help_(help) {
     Bind("Timer1", [this] { frmScreenshot_Timer1_Timer(); });
     Bind("ManualTake", [this] { frmScreenshot_ManualTake_Click(); });
     Bind("Options", [this] { frmScreenshot_Options_Click(); });

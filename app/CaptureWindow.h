@@ -18,7 +18,7 @@ public:
     void frmScreenshot_cmdRun_Click();
 
 protected:
-    CaptureWindow(ui::FormSpec spec, ui::Form& options, ui::Form& help);
+    CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help);
 
     // The game folder as it is now; requests are looked for below it.
     virtual std::string CurrentGameFolder() const = 0;

@@ -15,7 +15,7 @@ using ui::Kind;
 
 // Control tables stay one row per control.
 // clang-format off
-ui::FormSpec Spec() {
+ui::FormDesign Design() {
     return {
         .name = "frmScreenshot",
         .caption = "VDR Camera",
@@ -43,7 +43,7 @@ ui::FormSpec Spec() {
 }  // namespace
 
 FrmScreenshot::FrmScreenshot()
-    : CaptureWindow(Spec(), frmOptions, frmHelp), picScreen((*this)["picScreen"]) {}
+    : CaptureWindow(Design(), frmOptions, frmHelp), picScreen((*this)["picScreen"]) {}
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
     frmOptions.Show();

@@ -19,7 +19,7 @@ using ui::Kind;
 
 // Control tables stay one row per control.
 // clang-format off
-ui::FormSpec Spec() {
+ui::FormDesign Design() {
     return {
         .name = "frmOptions",
         .caption = "VDR Camera Options",
@@ -59,7 +59,7 @@ ui::FormSpec Spec() {
 }  // namespace
 
 FrmOptions::FrmOptions()
-    : ui::Form(Spec()),
+    : ui::Form(Design()),
       VeldrunFolderU((*this)["VeldrunFolderU"]),
       VeldFolderWrong((*this)["VeldFolderWrong"]),
       ScreenDirU((*this)["ScreenDirU"]),

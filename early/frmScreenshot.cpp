@@ -27,7 +27,7 @@ using ui::Kind;
 
 // Control tables stay one row per control.
 // clang-format off
-ui::FormSpec Spec() {
+ui::FormDesign Design() {
     return {
         .name = "frmScreenshot",
         .caption = "VDR Camera",
@@ -54,7 +54,7 @@ ui::FormSpec Spec() {
 }  // namespace
 
 FrmScreenshot::FrmScreenshot()
-    : CaptureWindow(Spec(), frmOptions, frmHelp), Picture1((*this)["Picture1"]) {}
+    : CaptureWindow(Design(), frmOptions, frmHelp), Picture1((*this)["Picture1"]) {}
 
 void FrmScreenshot::SetUpCaptureSurface() {
     const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());

@@ -12,7 +12,7 @@ constexpr uint32_t kGrey = 0x808080;
 
 // Control tables stay one row per control.
 // clang-format off
-ui::FormSpec Spec() {
+ui::FormDesign Design() {
     return {
         .name = "frmHelp",
         .caption = "About MyApp",
@@ -54,7 +54,7 @@ ui::FormSpec Spec() {
 
 }  // namespace
 
-FrmHelp::FrmHelp(Edition edition) : ui::Form(Spec()), edition_(edition) {
+FrmHelp::FrmHelp(Edition edition) : ui::Form(Design()), edition_(edition) {
     Bind("cmdOK", [this] { frmHelp_cmdOK_Click(); });
     Bind("cmdSysInfo", [this] { frmHelp_cmdSysInfo_Click(); });
 }

@@ -18,7 +18,7 @@ using ui::Kind;
 
 // Control tables stay one row per control.
 // clang-format off
-ui::FormSpec Spec() {
+ui::FormDesign Design() {
     return {
         .name = "frmOptions",
         .caption = "VDR Camera Options",
@@ -82,7 +82,7 @@ void Store(const char* name, const std::string& text) {
 }  // namespace
 
 FrmOptions::FrmOptions()
-    : ui::Form(Spec()),
+    : ui::Form(Design()),
       VeldrunFolderU((*this)["VeldrunFolderU"]),
       VeldFolderWrong((*this)["VeldFolderWrong"]),
       ScreenDirU((*this)["ScreenDirU"]),

@@ -38,7 +38,7 @@ enum class Frame {
     FixedDialog,  // fixed dialog frame, no minimise or maximise button
 };
 
-struct FormSpec {
+struct FormDesign {
     const char* name = "";
     const char* caption = "";
     int clientWidth = 0;  // twips

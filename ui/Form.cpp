@@ -315,9 +315,9 @@ void Control::Fire() {
 
 // ---------------------------------------------------------------------------
 
-Form::Form(FormSpec spec) : spec_(std::move(spec)) {
-    for (size_t i = 0; i < spec_.controls.size(); ++i) {
-        controls_.push_back(std::make_unique<Control>(*this, spec_.controls[i],
+Form::Form(FormDesign design) : design_(std::move(design)) {
+    for (size_t i = 0; i < design_.controls.size(); ++i) {
+        controls_.push_back(std::make_unique<Control>(*this, design_.controls[i],
                                                       kFirstControlId + static_cast<int>(i)));
     }
 }
@@ -335,23 +335,23 @@ void Form::Load() {
     dpi_ = ScreenDpi();
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT;
-    if (spec_.frame == Frame::FixedSingle) {
+    if (design_.frame == Frame::FixedSingle) {
         style |= WS_MINIMIZEBOX;
     } else {
         exStyle |= WS_EX_DLGMODALFRAME;
     }
-    if (spec_.showInTaskbar) {
+    if (design_.showInTaskbar) {
         exStyle |= WS_EX_APPWINDOW;
     }
-    RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, dpi_),
-               TwipsToPixels(spec_.clientHeight, dpi_)};
+    RECT outer{0, 0, TwipsToPixels(design_.clientWidth, dpi_),
+               TwipsToPixels(design_.clientHeight, dpi_)};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    HWND owner = spec_.showInTaskbar ? nullptr : gHiddenOwner;
-    CreateWindowExA(exStyle, kFormClass, spec_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+    HWND owner = design_.showInTaskbar ? nullptr : gHiddenOwner;
+    CreateWindowExA(exStyle, kFormClass, design_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, gInstance,
                     this);
     if (!hwnd_) {
-        throw std::runtime_error(std::string("creating the window ") + spec_.name);
+        throw std::runtime_error(std::string("creating the window ") + design_.name);
     }
     ++gLoadedForms;
 
@@ -405,7 +405,7 @@ void Form::Unload() {
     try {
         OnUnload();
     } catch (const std::exception& error) {
-        ReportFailure(std::string(spec_.name) + "_Form_Unload", error.what());
+        ReportFailure(std::string(design_.name) + "_Form_Unload", error.what());
     }
     for (auto& control : controls_) {
         control->Destroy();
@@ -425,7 +425,7 @@ bool Form::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 std::string Form::Caption() const {
     if (!hwnd_) {
-        return spec_.caption;
+        return design_.caption;
     }
     char text[256] = {};
     GetWindowTextA(hwnd_, text, sizeof text);
@@ -451,7 +451,7 @@ Control& Form::operator[](std::string_view name) {
             return *control;
         }
     }
-    throw std::out_of_range(std::string("no control ") + std::string(name) + " on " + spec_.name);
+    throw std::out_of_range(std::string("no control ") + std::string(name) + " on " + design_.name);
 }
 
 void Form::Bind(std::string_view control, std::function<void()> handler) {

@@ -66,7 +66,7 @@ private:
 // handler and destroys the window. There is one object per form.
 class Form {
 public:
-    explicit Form(FormSpec spec);
+    explicit Form(FormDesign design);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -78,7 +78,7 @@ public:
     bool IsLoaded() const { return hwnd_ != nullptr; }
     bool IsVisible() const;
 
-    const char* Name() const { return spec_.name; }
+    const char* Name() const { return design_.name; }
     HWND Hwnd() const { return hwnd_; }
     int Dpi() const { return dpi_; }
     std::string Caption() const;
@@ -105,7 +105,7 @@ private:
     Control* ControlById(int id);
     Control* FirstFocusable();
 
-    FormSpec spec_;
+    FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;

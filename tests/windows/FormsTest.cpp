@@ -13,7 +13,7 @@ namespace {
 using ui::Kind;
 
 // clang-format off
-ui::FormSpec TestSpec(ui::Frame frame, bool taskbar) {
+ui::FormDesign TestDesign(ui::Frame frame, bool taskbar) {
     return {
         .name = "frmTest",
         .caption = "Form Test",
@@ -47,7 +47,7 @@ ui::FormSpec TestSpec(ui::Frame frame, bool taskbar) {
 class TestForm : public ui::Form {
 public:
     explicit TestForm(ui::Frame frame = ui::Frame::FixedDialog, bool taskbar = true)
-        : ui::Form(TestSpec(frame, taskbar)) {
+        : ui::Form(TestDesign(frame, taskbar)) {
         Bind("cmdGo", [this] { ++goClicks; });
         Bind("cmdStop", [this] { ++stopClicks; });
         Bind("chkOn", [this] { ++checkClicks; });
