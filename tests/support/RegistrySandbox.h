@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "RegistryValues.h"
+#include "RegistryValues.h"  // what the tests read and write in the redirected roots
 
 // Redirects HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of this process to
 // scratch keys, so tests never touch the real user's registry and can write
@@ -14,12 +14,5 @@ void Remove();
 
 // Empties both scratch roots.
 void Clear();
-
-using registry::KeyExists;
-using registry::SetDword;
-using registry::SetRaw;
-using registry::SetText;
-using registry::Text;
-using registry::ValueCount;
 
 }  // namespace sandbox

@@ -129,8 +129,8 @@ protected:
         sandbox::Clear();
         CreateDirectoryA((game / "tidemark").c_str(), nullptr);
         CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
-        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
-        sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", Shots());
+        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", Shots());
     }
     void TearDown() override {
         frmScreenshot.Unload();
@@ -159,7 +159,7 @@ TEST_F(CaptureTest, StartUpLoadsTheSettingsHidesTheOptionsAndMakesTheFolder) {
     EXPECT_EQ(PhotoNumber.Text(), "0");
     EXPECT_EQ(GameFolder.Text(), game.Path());
     EXPECT_TRUE(FileExists(Shots()));
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), game.Path());
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), game.Path());
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
@@ -186,7 +186,7 @@ TEST_F(CaptureTest, WindowAndButtonsAtTheirPlaces) {
 }
 
 TEST_F(CaptureTest, StartUpWithAFolderWhoseParentIsMissingShowsNothing) {
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots / "no\\such");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots / "no\\such");
     frmScreenshot.Show();
     EXPECT_FALSE(FileExists(shots / "no"));
     EXPECT_TRUE(boxes.Texts().empty());
@@ -215,7 +215,7 @@ TEST_F(CaptureTest, WithoutARequestTicksTouchNoFile) {
 }
 
 TEST_F(CaptureTest, WrongGameFolderNeverSeesARequestAndSaysNothing) {
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", game / "elsewhere");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", game / "elsewhere");
     frmScreenshot.Show();
     WriteTestFile(Request(), "");
     ui::PumpFor(600);
@@ -284,8 +284,8 @@ TEST_F(CaptureTest, PrintScreenIsInjectedUnlessItOpensTheSnippingTool) {
     Click("ManualTake");
     ui::PumpFor(100);
     EXPECT_EQ(gSnapshotKeys, 2);  // press and release
-    sandbox::SetDword(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
-                      "PrintScreenKeyForSnippingEnabled", 1);
+    registry::SetDword(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
+                       "PrintScreenKeyForSnippingEnabled", 1);
     gSnapshotKeys = 0;
     Click("ManualTake");
     ui::PumpFor(100);

@@ -55,7 +55,7 @@ protected:
         sandbox::Clear();
         CreateDirectoryA((game / "tidemark").c_str(), nullptr);
         CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
-        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
     }
     void TearDown() override {
         frmScreenshot.Unload();
@@ -277,8 +277,8 @@ TEST_F(EarlyTest, AWholeSessionLeavesTheRegistryAlone) {
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
     frmScreenshot.Unload();
-    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, "Software\\VDRCamera"));
-    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, "Software"));
-    EXPECT_EQ(sandbox::Text(HKEY_LOCAL_MACHINE, kGameKey, "MAIN"), game.Path());
-    EXPECT_EQ(sandbox::ValueCount(HKEY_LOCAL_MACHINE, kGameKey), 1u);
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, "Software\\VDRCamera"));
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, "Software"));
+    EXPECT_EQ(registry::Text(HKEY_LOCAL_MACHINE, kGameKey, "MAIN"), game.Path());
+    EXPECT_EQ(registry::ValueCount(HKEY_LOCAL_MACHINE, kGameKey), 1u);
 }

@@ -127,27 +127,27 @@ TEST_F(HelpTest, AltSPressesSystemInfo) {
 
 TEST_F(HelpTest, GetKeyValueReadsStringsWithExactlyOneZeroDropped) {
     std::string value;
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "A", REG_SZ, std::string("C:\\x.exe\0", 9));
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "A", REG_SZ, std::string("C:\\x.exe\0", 9));
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "A", value));
     EXPECT_EQ(value, "C:\\x.exe");
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "B", REG_SZ, "C:\\x.exe");
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "B", REG_SZ, "C:\\x.exe");
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "B", value));
     EXPECT_EQ(value, "C:\\x.exe");
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "C", REG_SZ, std::string("ab\0\0", 4));
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "C", REG_SZ, std::string("ab\0\0", 4));
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "C", value));
     EXPECT_EQ(value, std::string("ab\0", 3));
 }
 
 TEST_F(HelpTest, GetKeyValueReadsNumbersAndLeavesOtherTypes) {
     std::string value = "unchanged";
-    sandbox::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "N", 123456);
+    registry::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "N", 123456);
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "N", value));
     EXPECT_EQ(value, "123456");
-    sandbox::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "Big", 0x80000001u);
+    registry::SetDword(HKEY_LOCAL_MACHINE, kToolKey, "Big", 0x80000001u);
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Big", value));
     EXPECT_EQ(value, "2147483649");
     value = "unchanged";
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "E", REG_EXPAND_SZ, std::string("%x%\0", 4));
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "E", REG_EXPAND_SZ, std::string("%x%\0", 4));
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "E", value));
     EXPECT_EQ(value, "unchanged");
 }
@@ -157,28 +157,28 @@ TEST_F(HelpTest, GetKeyValueMissingOrTooLongIsFalseAndEmpty) {
     EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Nothing", "PATH", value));
     EXPECT_EQ(value, "");
     value = "old";
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Other", "x");
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Other", "x");
     EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "PATH", value));
     EXPECT_EQ(value, "");
     value = "old";
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Long", std::string(1500, 'L'));
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Long", std::string(1500, 'L'));
     EXPECT_FALSE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Long", value));
     EXPECT_EQ(value, "");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Edge", std::string(1023, 'E'));
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "Edge", std::string(1023, 'E'));
     EXPECT_TRUE(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "Edge", value));
     EXPECT_EQ(value, std::string(1023, 'E'));
 }
 
 TEST_F(HelpTest, GetKeyValueWithoutDataIsAnError) {
     std::string value;
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
     EXPECT_THROW(frmHelp.GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, "PATH", value),
                  RegistryValueError);
 }
 
 TEST_F(HelpTest, SysInfoStartsTheProgramThatPathNames) {
     const std::string tool = PlaceProbe(folder / "msinfo32.exe");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
     frmHelp.StartSysInfo();
     EXPECT_TRUE(Ran(tool));
     EXPECT_TRUE(boxes.Texts().empty());
@@ -186,8 +186,8 @@ TEST_F(HelpTest, SysInfoStartsTheProgramThatPathNames) {
 
 TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
     const std::string folderTool = PlaceProbe(folder / "MSINFO32.EXE");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", folder / "missing.exe");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", folder / "missing.exe");
+    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
@@ -197,7 +197,7 @@ TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
 
 TEST_F(HelpTest, SysInfoFallsBackToTheToolsFolder) {
     const std::string tool = PlaceProbe(folder / "MSINFO32.EXE");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();
     EXPECT_TRUE(Ran(tool));
     EXPECT_TRUE(boxes.Texts().empty());
@@ -205,11 +205,12 @@ TEST_F(HelpTest, SysInfoFallsBackToTheToolsFolder) {
 
 TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
     frmHelp.StartSysInfo();  // neither key
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();  // folder without the tool
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ, std::string("C:\\x\0", 5));
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ,
+                     std::string("C:\\x\0", 5));
     frmHelp.StartSysInfo();  // other type: true with no text
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
     frmHelp.StartSysInfo();  // no data at all
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, kUnavailable));
 }
@@ -219,7 +220,7 @@ TEST_F(HelpTest, SysInfoPathWithSpacesStartsExactlyThatProgram) {
     const std::string tool = PlaceProbe(folder / "System Tools\\msinfo32.exe");
     // What an unquoted command line would start instead.
     const std::string decoy = PlaceProbe(folder / "System.exe");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
     frmHelp.StartSysInfo();
     EXPECT_TRUE(Ran(tool));
     EXPECT_FALSE(FileExists(decoy + ".ran"));

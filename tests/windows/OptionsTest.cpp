@@ -29,7 +29,7 @@ class OptionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sandbox::Clear();
-        sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
         ObserveSettingWrites([this](const std::string& name, const std::string& text) {
             writes.emplace_back(name, text);
         });
@@ -47,7 +47,7 @@ protected:
     // Opens the window with the given stored settings (none when empty).
     void Open(std::vector<std::pair<std::string, std::string>> stored = {}) {
         for (const auto& [name, text] : stored) {
-            sandbox::SetText(HKEY_CURRENT_USER, kKey, name, text);
+            registry::SetText(HKEY_CURRENT_USER, kKey, name, text);
         }
         frmOptions.Show();
         writes.clear();
@@ -57,7 +57,7 @@ protected:
     void Type(const char* name, const std::string& text) { Field(name).SetText(text); }
     void Click(const char* name) { SendMessageA(Field(name).Hwnd(), BM_CLICK, 0, 0); }
     std::string Stored(const char* name) {
-        return sandbox::Text(HKEY_CURRENT_USER, kKey, name).value_or("<missing>");
+        return registry::Text(HKEY_CURRENT_USER, kKey, name).value_or("<missing>");
     }
 
     TestFolder game{"vdrcam-game"};
@@ -314,14 +314,14 @@ TEST_F(OptionsTest, UninstallAnsweredNoChangesNothing) {
     ASSERT_EQ(boxes.Texts(),
               std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?"});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::YesNo);
-    EXPECT_TRUE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
     EXPECT_TRUE(frmOptions.IsLoaded());
 }
 
 TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
     MessageBoxes boxes;
     boxes.Queue(ui::Answer::Yes);
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots.Path());
+    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots.Path());
     frmScreenshot.Show();  // loads the options window hidden
     frmHelp.Show();
     frmOptions.Show();
@@ -330,7 +330,7 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?",
                                         "Sucessfully removed, click okay to exit"}));
-    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmHelp.IsLoaded());
     EXPECT_FALSE(frmScreenshot.IsLoaded());
@@ -343,11 +343,11 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
 TEST_F(OptionsTest, UninstallThatFailsSaysSoAndEndsNothing) {
     MessageBoxes boxes;
     boxes.Queue(ui::Answer::Yes);
-    sandbox::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Locked", "x", "y");
+    registry::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Locked", "x", "y");
     Open();
     Click("cmdRemoveReg");
     ASSERT_EQ(boxes.Texts().size(), 2u);
     EXPECT_EQ(boxes.Texts()[1], "VDRCamera could not be removed from Registery");
-    EXPECT_TRUE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
     EXPECT_TRUE(frmOptions.IsLoaded());
 }

@@ -46,26 +46,27 @@ protected:
 
 TEST_F(RegistryTest, GetSettingValueFallsBackForMissingKeysValuesAndOtherTypes) {
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "Other", "x");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "Other", "x");
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    sandbox::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 5);
+    registry::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 5);
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    sandbox::SetRaw(HKEY_CURRENT_USER, kKey, "ScreenDir", REG_EXPAND_SZ, std::string("C:\\x\0", 5));
+    registry::SetRaw(HKEY_CURRENT_USER, kKey, "ScreenDir", REG_EXPAND_SZ,
+                     std::string("C:\\x\0", 5));
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
 }
 
 TEST_F(RegistryTest, TextsWithAndWithoutTerminatingZeroReadTheSame) {
-    sandbox::SetRaw(HKEY_CURRENT_USER, kKey, "A", REG_SZ, std::string("C:\\Shots\0", 9));
-    sandbox::SetRaw(HKEY_CURRENT_USER, kKey, "B", REG_SZ, "C:\\Shots");
+    registry::SetRaw(HKEY_CURRENT_USER, kKey, "A", REG_SZ, std::string("C:\\Shots\0", 9));
+    registry::SetRaw(HKEY_CURRENT_USER, kKey, "B", REG_SZ, "C:\\Shots");
     EXPECT_EQ(Get("A"), "C:\\Shots");
     EXPECT_EQ(Get("B"), "C:\\Shots");
-    sandbox::SetRaw(HKEY_CURRENT_USER, kKey, "C", REG_SZ, std::string("ab\0cd\0", 6));
+    registry::SetRaw(HKEY_CURRENT_USER, kKey, "C", REG_SZ, std::string("ab\0cd\0", 6));
     EXPECT_EQ(Get("C"), "ab");
 }
 
 TEST_F(RegistryTest, HugeTextsReadBackWhole) {
     const std::string huge(100000, 'w');
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "WidthP", huge);
+    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", huge);
     EXPECT_EQ(Get("WidthP"), huge);
 }
 
@@ -73,19 +74,19 @@ TEST_F(RegistryTest, SavedValuesReadBackUnchanged) {
     SaveSettingValue(HKEY_CURRENT_USER, kKey, "ScreenDir", "D:\\Photos with spaces");
     SaveSettingValue(HKEY_CURRENT_USER, kKey, "WidthP", "");
     EXPECT_EQ(Get("ScreenDir"), "D:\\Photos with spaces");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "");
     EXPECT_EQ(Get("WidthP", "fallback"), "");
 }
 
 TEST_F(RegistryTest, GetMachineValueReadsWhateverIsThere) {
     EXPECT_EQ(Machine("MAIN"), "");  // no key
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "OTHER", "x");
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "OTHER", "x");
     EXPECT_EQ(Machine("MAIN"), "");  // no value
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", REG_SZ, "");
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", REG_SZ, "");
     EXPECT_EQ(Machine("MAIN"), "");  // size 0
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\Games\\Veldrun");
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\Games\\Veldrun");
     EXPECT_EQ(Machine("MAIN"), "C:\\Games\\Veldrun");
-    sandbox::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", REG_SZ, "C:\\Games\\Veldrun");
+    registry::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", REG_SZ, "C:\\Games\\Veldrun");
     EXPECT_EQ(Machine("MAIN"), "C:\\Games\\Veldrun");
     EXPECT_EQ(GetMachineValue(Variant("not a root"), kGameKey, "MAIN"), "");
     EXPECT_EQ(RootNumber(HKEY_LOCAL_MACHINE).Text(), "-2147483646");
@@ -95,13 +96,13 @@ TEST_F(RegistryTest, FirstStartWritesTheFiveDefaultsAndNoChange) {
     const OptionsFields fields = LoadSettings();
     EXPECT_EQ(WrittenNames(), (std::vector<std::string>{"VeldrunFolder", "ScreenDir", "WidthP",
                                                         "HeightP", "Resize"}));
-    EXPECT_EQ(sandbox::ValueCount(HKEY_CURRENT_USER, kKey), 5u);
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "1204");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "Resize"), "0");
-    EXPECT_FALSE(sandbox::Text(HKEY_CURRENT_USER, kKey, "Change"));
+    EXPECT_EQ(registry::ValueCount(HKEY_CURRENT_USER, kKey), 5u);
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "Resize"), "0");
+    EXPECT_FALSE(registry::Text(HKEY_CURRENT_USER, kKey, "Change"));
     EXPECT_EQ(GameFolder.Text(), "");
     EXPECT_EQ(ShotFolder.Text(), "C:\\ScreenShots");
     EXPECT_EQ(ShotWidth.Text(), "1204");
@@ -117,23 +118,23 @@ TEST_F(RegistryTest, FirstStartWritesTheFiveDefaultsAndNoChange) {
 
 TEST_F(RegistryTest, MissingGameIsLookedUpAgainAtTheNextStart) {
     LoadSettings();
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\Veldrun");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\Veldrun");
     writes.clear();
     const OptionsFields fields = LoadSettings();
     EXPECT_EQ(WrittenNames(), std::vector<std::string>{"VeldrunFolder"});
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "C:\\Veldrun");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "C:\\Veldrun");
     EXPECT_EQ(GameFolder.Text(), "C:\\Veldrun");
     EXPECT_EQ(fields.veldrunFolder, "C:\\Veldrun");
 }
 
 TEST_F(RegistryTest, StoredValuesAreUsedAndNotRewritten) {
-    sandbox::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\FromGame");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", "D:\\Mine");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "D:\\Shots");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "800");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "HeightP", "600");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "Resize", "1");
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\FromGame");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", "D:\\Mine");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "D:\\Shots");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "800");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "HeightP", "600");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "Resize", "1");
     const OptionsFields fields = LoadSettings();
     EXPECT_TRUE(writes.empty());
     EXPECT_EQ(GameFolder.Text(), "D:\\Mine");
@@ -146,40 +147,40 @@ TEST_F(RegistryTest, StoredValuesAreUsedAndNotRewritten) {
 }
 
 TEST_F(RegistryTest, NumberTypedOrEmptyScreenDirIsReplacedByTheDefault) {
-    sandbox::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 7);
+    registry::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 7);
     LoadSettings();
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "");
     LoadSettings();
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
     EXPECT_EQ(ShotFolder.Text(), "C:\\ScreenShots");
 }
 
 TEST_F(RegistryTest, OnlyTheMissingHeightIsDefaulted) {
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "640");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "640");
     LoadSettings();
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
-    EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "640");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "640");
     EXPECT_EQ(ShotWidth.Text(), "640");
     EXPECT_EQ(ShotHeight.Text(), "1204");
 }
 
 TEST_F(RegistryTest, HandEditedResizeLeavesTheBoxUncheckedAndKeepsTheText) {
     for (const char* text : {"2", "yes", " 1"}) {
-        sandbox::SetText(HKEY_CURRENT_USER, kKey, "Resize", text);
+        registry::SetText(HKEY_CURRENT_USER, kKey, "Resize", text);
         const OptionsFields fields = LoadSettings();
         EXPECT_EQ(fields.resize, 0) << text;
         EXPECT_EQ(ResizeShots.Text(), text);
-        EXPECT_EQ(sandbox::Text(HKEY_CURRENT_USER, kKey, "Resize"), text);
+        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "Resize"), text);
     }
 }
 
 TEST_F(RegistryTest, DeleteKeyAndCheck) {
-    sandbox::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "x");
+    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "x");
     EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));
-    EXPECT_FALSE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
     EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));  // already gone
-    sandbox::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Extra", "x", "y");
+    registry::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Extra", "x", "y");
     EXPECT_FALSE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));  // a subkey keeps it
-    EXPECT_TRUE(sandbox::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
 }
