@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "app/RequestFiles.h"
+#include "capture/PhotoFiles.h"
 #include "tests/support/RegistryValues.h"
 
 namespace {
@@ -32,9 +34,9 @@ CameraSession::~CameraSession() {
 }
 
 double CameraSession::WaitForReply(const Stopwatch& watch) {
-    const std::string expected = "currentPhoto=" + std::to_string(next_) + "\r\n";
-    const std::string request = game_ / "tidemark\\mdb\\takePhoto.db";
-    const std::string reply = game_ / "tidemark\\mdb\\currentPhoto.db";
+    const std::string expected = ReplyLine(std::to_string(next_));
+    const std::string request = RequestPath(game_.Path());
+    const std::string reply = ReplyPath(game_.Path());
     while (watch.Milliseconds() < 10000) {
         if (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES &&
             ReadTestFile(reply) == expected) {
@@ -54,10 +56,10 @@ double CameraSession::ManualPhoto() {
 
 double CameraSession::RequestedPhoto() {
     Stopwatch watch;
-    WriteTestFile(game_ / "tidemark\\mdb\\takePhoto.db", "take 1");
+    WriteTestFile(RequestPath(game_.Path()), "take 1");
     return WaitForReply(watch);
 }
 
 void CameraSession::DropLastPhoto() {
-    DeleteFileA((shots_ / ("_bmp_" + std::to_string(next_ - 1) + ".bmp")).c_str());
+    DeleteFileA(BitmapPath(shots_.Path(), std::to_string(next_ - 1)).c_str());
 }

@@ -6,7 +6,7 @@ out=$1
 seconds=${IDLE_SECONDS:-60}
 wine build/windows/bin/vdrcam.exe >/dev/null 2>&1 </dev/null &
 sleep 5
-camera=$(pgrep -n -f 'vdrcam.exe')
+camera=$(pgrep -n -f 'vdrcam\.exe')
 server=$(pgrep -n wineserver)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 camera0=$(ticks "$camera")
