@@ -1,6 +1,7 @@
 # Set-up and everyday commands. Every target installs what it needs first.
 PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
-            g++-mingw-w64-x86-64-posix wine wine64 xvfb zip
+            g++-mingw-w64-x86-64-posix wine wine64 xvfb zip \
+            dpkg-dev nasm xz-utils
 
 # Only the benchmark and the soak test need these.
 MEASURE_PACKAGES := valgrind procps

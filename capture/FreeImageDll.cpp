@@ -32,7 +32,11 @@ const FreeImageApi& FreeImage() {
         FreeImageApi loaded;
         // Only the copy beside the program is used, never one found on the search path.
         const std::string path = ProgramFolder() + "\\FreeImage.dll";
+        // A broken or foreign file there is the same as none: no system error box.
+        DWORD previousMode = 0;
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        SetThreadErrorMode(previousMode, nullptr);
         if (!module) {
             return loaded;
         }

@@ -71,7 +71,7 @@ FrmOptions::FrmOptions()
 }
 
 void FrmOptions::frmOptions_Form_Load() {
-    GameFolder = GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, kGameFolderValue);
+    GameFolder = InstalledGameFolder();
     VeldrunFolderU.SetText(GameFolder);
     ScreenDirU.SetText(kDefaultShotFolder);
     ShotFolder = ScreenDirU.Text();

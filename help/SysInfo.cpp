@@ -43,9 +43,10 @@ bool StartProgram(const std::string& path) {
 }  // namespace
 
 bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
-                          std::string& keyValue) {
+                          std::string& keyValue, REGSAM view) {
     ui::UniqueKey key;
-    if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, KEY_QUERY_VALUE | view, key.Out()) !=
+        ERROR_SUCCESS) {
         keyValue.clear();
         return false;
     }
@@ -76,12 +77,18 @@ bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::s
 }
 
 void FrmHelp::StartSysInfo() {
+    // Windows keeps the tool's entries in its own, 64-bit view; a 32-bit
+    // set-up may have left them in the other one.
+    const auto read = [this](const char* key, const char* value, std::string& text) {
+        return GetKeyValue(HKEY_LOCAL_MACHINE, key, value, text, KEY_WOW64_64KEY) ||
+               GetKeyValue(HKEY_LOCAL_MACHINE, key, value, text, KEY_WOW64_32KEY);
+    };
     bool started = false;
     try {
         std::string path;
-        if (GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, kToolValue, path)) {
+        if (read(kToolKey, kToolValue, path)) {
             started = StartProgram(path);
-        } else if (GetKeyValue(HKEY_LOCAL_MACHINE, kToolFolderKey, kToolFolderValue, path) &&
+        } else if (read(kToolFolderKey, kToolFolderValue, path) &&
                    IsOrdinaryFile(path + kToolFile)) {
             started = StartProgram(path + kToolFile);
         }

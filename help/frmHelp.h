@@ -25,9 +25,10 @@ public:
     // Reads a registry value (at most 1024 bytes) as text; false when the key
     // or value is missing. Strings come back as text, 32-bit numbers as
     // decimal text; other types leave keyValue as it was. A value without
-    // data raises RegistryValueError.
+    // data raises RegistryValueError. The view picks HKEY_LOCAL_MACHINE's
+    // 32-bit or 64-bit side (KEY_WOW64_32KEY, KEY_WOW64_64KEY), or neither.
     bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
-                     std::string& keyValue);
+                     std::string& keyValue, REGSAM view = 0);
 
     void frmHelp_Form_Load();
     void frmHelp_cmdOK_Click();

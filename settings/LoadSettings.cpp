@@ -30,7 +30,7 @@ OptionsFields LoadSettings() {
     OptionsFields fields;
     std::string gameFolder = Stored("VeldrunFolder");
     if (gameFolder.empty()) {
-        gameFolder = GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, kGameFolderValue);
+        gameFolder = InstalledGameFolder();
         Store("VeldrunFolder", gameFolder);
     }
     GameFolder = gameFolder;

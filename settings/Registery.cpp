@@ -68,14 +68,14 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
 }
 
 std::string GetMachineValue(const Variant& root, const std::string& keyPath,
-                            const std::string& valueName) {
+                            const std::string& valueName, REGSAM view) {
     const auto rootNumber = root.ToLong();
     if (!rootNumber) {
         return {};
     }
     ui::UniqueKey key;
     RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<LONG_PTR>(*rootNumber)), keyPath.c_str(), 0,
-                  KEY_QUERY_VALUE, key.Out());
+                  KEY_QUERY_VALUE | view, key.Out());
     DWORD size = 0;
     RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, &size);
     DWORD type = 0;
@@ -84,6 +84,17 @@ std::string GetMachineValue(const Variant& root, const std::string& keyPath,
         return {};
     }
     return UpToZero(data);
+}
+
+std::string InstalledGameFolder() {
+    for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        std::string folder =
+            GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, kGameFolderValue, view);
+        if (!folder.empty()) {
+            return folder;
+        }
+    }
+    return {};
 }
 
 Variant RootNumber(HKEY root) {

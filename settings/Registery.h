@@ -21,9 +21,16 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
                       const std::string& text);
 
 // Reads a value with query-only access, whatever its type; empty when the
-// key or value is missing. The root is a predefined key's number, as a variant.
+// key or value is missing. The root is a predefined key's number, as a
+// variant. On 64-bit Windows, HKEY_LOCAL_MACHINE\Software has a 32-bit and
+// a 64-bit view; the caller names the one to read (KEY_WOW64_32KEY or
+// KEY_WOW64_64KEY).
 std::string GetMachineValue(const Variant& root, const std::string& keyPath,
-                            const std::string& valueName);
+                            const std::string& valueName, REGSAM view);
+
+// The game's installation folder from its own key. The game's installer is
+// a 32-bit program, so its view is asked first, then the 64-bit view.
+std::string InstalledGameFolder();
 
 // A predefined root key as the 32-bit number that GetMachineValue takes.
 Variant RootNumber(HKEY root);

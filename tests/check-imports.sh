@@ -1,7 +1,7 @@
 #!/bin/sh
-# The programs must run on their own: they may import only DLLs that every
-# Windows has (no C++ runtime, no threads library), and the first edition
-# must not mention FreeImage at all.
+# The programs, and the FreeImage.dll shipped with them, must run on their
+# own: they may import only DLLs that every Windows has (no C++ runtime, no
+# threads library), and the first edition must not mention FreeImage at all.
 set -eu
 objdump=$1
 shift

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the two programs from a clean export of the committed tree and zips
-# them with the players' README: dist/vdrcam-<version>-win64.zip.
+# them with FreeImage.dll, its licence texts and the players' README:
+# dist/vdrcam-<version>-win64.zip.
 set -eu
 cd "$(dirname "$0")/.."
 version=0.04
@@ -14,14 +15,20 @@ rm -rf "$work"
 mkdir -p "$work/src" dist
 git archive --format=tar HEAD | tar -x -C "$work/src"
 
+# FreeImage.dll is built once and kept in build/freeimage, as for the tests.
 cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/$work/src/cmake/mingw-w64.cmake" \
-    -DVDR_GTEST_DIR="$PWD/$work/no-tests" >/dev/null
-cmake --build "$work/build" --target vdrcam vdrcam-early -j 2
+    -DVDR_GTEST_DIR="$PWD/$work/no-tests" -DVDR_FREEIMAGE_DIR="$PWD/build/freeimage" >/dev/null
+cmake --build "$work/build" --target vdrcam vdrcam-early freeimage_dll -j 2
 
 mkdir -p "$work/$name"
-cp "$work/build/bin/vdrcam.exe" "$work/build/bin/vdrcam-early.exe" "$work/$name/"
+cp "$work/build/bin/vdrcam.exe" "$work/build/bin/vdrcam-early.exe" \
+    "$work/build/bin/FreeImage.dll" "$work/$name/"
 x86_64-w64-mingw32-strip "$work/$name/vdrcam.exe" "$work/$name/vdrcam-early.exe"
+mkdir -p "$work/$name/licences"
+for licence in build/freeimage/dist/license-*; do
+    sed 's/\r*$/\r/' "$licence" >"$work/$name/licences/$(basename "$licence")"
+done
 sed 's/$/\r/' "$work/src/tools/package/README-players.txt" >"$work/$name/README.txt"
 rm -f "dist/$name-win64.zip"
 (cd "$work" && zip -q -X -r "../../dist/$name-win64.zip" "$name")

@@ -7,9 +7,10 @@
 namespace registry {
 
 void SetRaw(HKEY root, const std::string& key, const std::string& name, DWORD type,
-            const std::string& bytes) {
+            const std::string& bytes, REGSAM view) {
     ui::UniqueKey opened;
-    RegCreateKeyA(root, key.c_str(), opened.Out());
+    RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, opened.Out(),
+                    nullptr);
     if (RegSetValueExA(opened.Get(), name.c_str(), 0, type,
                        reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS) {
@@ -17,8 +18,20 @@ void SetRaw(HKEY root, const std::string& key, const std::string& name, DWORD ty
     }
 }
 
-void SetText(HKEY root, const std::string& key, const std::string& name, const std::string& text) {
-    SetRaw(root, key, name, REG_SZ, text + '\0');
+void SetText(HKEY root, const std::string& key, const std::string& name, const std::string& text,
+             REGSAM view) {
+    SetRaw(root, key, name, REG_SZ, text + '\0', view);
+}
+
+void DeleteTree(HKEY root, const std::string& key, REGSAM view) {
+    const size_t slash = key.find_last_of('\\');
+    const std::string parent = slash == std::string::npos ? "" : key.substr(0, slash);
+    const std::string leaf = slash == std::string::npos ? key : key.substr(slash + 1);
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(root, parent.c_str(), 0, KEY_ALL_ACCESS | view, opened.Out()) ==
+        ERROR_SUCCESS) {
+        RegDeleteTreeA(opened.Get(), leaf.c_str());
+    }
 }
 
 void SetDword(HKEY root, const std::string& key, const std::string& name, DWORD value) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "../support/ImageFiles.h"
 #include "../support/MessageBoxes.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/TestFolder.h"
@@ -59,40 +60,6 @@ int CountWindowsTitled(const char* title) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.count;
-}
-
-struct BmpFacts {
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0;
-    uint32_t centre = 0;  // 0x00RRGGBB
-};
-
-BmpFacts ReadBmp(const std::string& path) {
-    const std::string bytes = ReadTestFile(path);
-    BmpFacts facts;
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
-        return facts;
-    }
-    auto u32 = [&](size_t at) {
-        return static_cast<uint32_t>(static_cast<uint8_t>(bytes[at])) |
-               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 8 |
-               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 2])) << 16 |
-               static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24;
-    };
-    const uint32_t offset = u32(10);
-    facts.width = static_cast<int>(u32(18));
-    facts.height = static_cast<int>(u32(22));
-    facts.bitsPerPixel = static_cast<uint8_t>(bytes[28]);
-    if (facts.bitsPerPixel >= 24) {
-        const int bytesPerPixel = facts.bitsPerPixel / 8;
-        const size_t stride = ((facts.width * facts.bitsPerPixel + 31) / 32) * 4;
-        const size_t at = offset + stride * (facts.height / 2) + (facts.width / 2) * bytesPerPixel;
-        if (at + 3 <= bytes.size()) {
-            facts.centre = u32(at) & 0xFFFFFF;
-        }
-    }
-    return facts;
 }
 
 // A borderless window of one colour over the whole screen.

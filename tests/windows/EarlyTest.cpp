@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/ImageFiles.h"
 #include "../support/MessageBoxes.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/TestFolder.h"
@@ -37,16 +38,6 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000
         ui::PumpFor(20);
     }
     return true;
-}
-
-int BmpWidth(const std::string& path) {
-    const std::string bytes = ReadTestFile(path);
-    return bytes.size() < 26 ? 0 : *reinterpret_cast<const int32_t*>(bytes.data() + 18);
-}
-
-int BmpHeight(const std::string& path) {
-    const std::string bytes = ReadTestFile(path);
-    return bytes.size() < 26 ? 0 : *reinterpret_cast<const int32_t*>(bytes.data() + 22);
 }
 
 class EarlyTest : public ::testing::Test {
@@ -113,8 +104,8 @@ TEST_F(EarlyTest, FirstCaptureWritesZeroBmpAndNoReply) {
 TEST_F(EarlyTest, EveryPhotoIsTheScreensPixelSize) {
     Start();
     Click(frmScreenshot, "ManualTake");
-    EXPECT_EQ(BmpWidth(shots / "0.bmp"), GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(BmpHeight(shots / "0.bmp"), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(ReadBmp(shots / "0.bmp").width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(ReadBmp(shots / "0.bmp").height, GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST_F(EarlyTest, NumbersFillTheGapsAndJpegsDoNotCount) {

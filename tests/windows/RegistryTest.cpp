@@ -29,7 +29,7 @@ protected:
         return GetSettingValue(HKEY_CURRENT_USER, kKey, name, fallback);
     }
     std::string Machine(const std::string& name) {
-        return GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, name);
+        return GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, name, KEY_WOW64_64KEY);
     }
     std::vector<std::string> WrittenNames() const {
         std::vector<std::string> names;
@@ -88,7 +88,7 @@ TEST_F(RegistryTest, GetMachineValueReadsWhateverIsThere) {
     EXPECT_EQ(Machine("MAIN"), "C:\\Games\\Veldrun");
     registry::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", REG_SZ, "C:\\Games\\Veldrun");
     EXPECT_EQ(Machine("MAIN"), "C:\\Games\\Veldrun");
-    EXPECT_EQ(GetMachineValue(Variant("not a root"), kGameKey, "MAIN"), "");
+    EXPECT_EQ(GetMachineValue(Variant("not a root"), kGameKey, "MAIN", KEY_WOW64_32KEY), "");
     EXPECT_EQ(RootNumber(HKEY_LOCAL_MACHINE).Text(), "-2147483646");
 }
 

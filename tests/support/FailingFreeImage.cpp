@@ -1,7 +1,7 @@
-// A stand-in for FreeImage.dll with the same exports, for checking how the
-// program finds and calls the library. It reads the size from the bitmap
-// file it is given and, instead of a JPEG, writes a line saying what it was
-// asked to save.
+// A stand-in for FreeImage.dll with the same exports, for the one fault the
+// real library cannot be made to show on demand: a save that fails half-way,
+// as on a full disk. It reads the size from the bitmap file it is given,
+// writes half a line of what it was asked to save, and reports failure.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,12 +16,7 @@ struct FakeBitmap {
     int filter;
 };
 
-int gLive = 0;
-
-FakeBitmap* Make(const FakeBitmap& shape) {
-    ++gLive;
-    return new FakeBitmap(shape);
-}
+FakeBitmap* Make(const FakeBitmap& shape) { return new FakeBitmap(shape); }
 
 }  // namespace
 
@@ -75,10 +70,7 @@ __declspec(dllexport) unsigned __stdcall FreeImage_GetBPP(void* bitmap) {
 }
 
 __declspec(dllexport) void __stdcall FreeImage_Unload(void* bitmap) {
-    if (bitmap) {
-        --gLive;
-        delete static_cast<FakeBitmap*>(bitmap);
-    }
+    delete static_cast<FakeBitmap*>(bitmap);
 }
 
 __declspec(dllexport) int __stdcall FreeImage_Save(int format, void* bitmap, const char* path,
@@ -91,9 +83,12 @@ __declspec(dllexport) int __stdcall FreeImage_Save(int format, void* bitmap, con
     if (!file) {
         return 0;
     }
-    std::fprintf(file, "format=%d flags=%d width=%d height=%d bpp=%u filter=%d live=%d", format,
-                 flags, shape.width, shape.height, shape.bitsPerPixel, shape.filter, gLive);
+    char line[160];
+    const int length =
+        std::snprintf(line, sizeof line, "format=%d flags=%d width=%d height=%d bpp=%u filter=%d",
+                      format, flags, shape.width, shape.height, shape.bitsPerPixel, shape.filter);
+    std::fwrite(line, 1, static_cast<size_t>(length / 2), file);
     std::fclose(file);
-    return 1;
+    return 0;
 }
 }
