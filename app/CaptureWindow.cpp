@@ -1,6 +1,8 @@
 #include "app/CaptureWindow.h"
 
-#include "app/RequestFiles.h"
+#include "core/exchange/RequestFiles.h"
+#include "ui/Process.h"
+#include "ui/ScopedFlag.h"
 
 CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help)
     : ui::Form(std::move(design)), options_(options), help_(help) {
@@ -12,8 +14,7 @@ CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form&
 
 void CaptureWindow::frmScreenshot_Form_Unload() {
     started_ = false;
-    options_.Unload();
-    help_.Unload();
+    ui::UnloadAllForms();
 }
 
 template <typename Capture>
@@ -21,14 +22,9 @@ void CaptureWindow::Exclusively(Capture capture) {
     if (!started_ || busy_) {
         return;
     }
-    busy_ = true;
-    try {
-        capture();
-    } catch (const std::exception& error) {
-        // Reported while still busy, so no further capture starts under the box.
-        ui::ReportFailure("TakePhoto", error.what());
-    }
-    busy_ = false;
+    ui::ScopedFlag busy(busy_);
+    // Reported while still busy, so no further capture starts under the box.
+    ui::RunReportingFailures("TakePhoto", capture);
 }
 
 void CaptureWindow::frmScreenshot_Timer1_Timer() {

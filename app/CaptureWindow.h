@@ -20,6 +20,8 @@ public:
 protected:
     CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help);
 
+    ui::Form& OptionsWindow() { return options_; }
+
     // The game folder as it is now; requests are looked for below it.
     virtual std::string CurrentGameFolder() const = 0;
 

@@ -1,13 +1,9 @@
 #include "app/frmScreenshot.h"
 
-#include "app/FileSystem.h"
-#include "help/frmHelp.h"
+#include "capture/TakePhoto.h"
+#include "core/files/FileSystem.h"
 #include "settings/SettingsVariables.h"
-#include "settings/frmOptions.h"
 #include "ui/MessagePump.h"
-
-FrmScreenshot frmScreenshot;
-FrmHelp frmHelp(Edition::Current);
 
 namespace {
 
@@ -42,16 +38,20 @@ ui::FormDesign Design() {
 
 }  // namespace
 
-FrmScreenshot::FrmScreenshot()
-    : CaptureWindow(Design(), frmOptions, frmHelp), picScreen((*this)["picScreen"]) {}
+FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
+    : CaptureWindow(Design(), options, help), picScreen((*this)["picScreen"]) {}
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
-    frmOptions.Show();
+    OptionsWindow().Show();
     ui::DoEvents();
-    frmOptions.Hide();
+    OptionsWindow().Hide();
     PhotoNumber = 0;
     MakeFolder(ShotFolder.Text());
     StartCapturing();
+}
+
+void FrmScreenshot::TakePhoto() {
+    TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(), PhotoNumber);
 }
 
 std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }

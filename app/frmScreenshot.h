@@ -6,7 +6,7 @@
 // photos, on request or by hand.
 class FrmScreenshot : public CaptureWindow {
 public:
-    FrmScreenshot();
+    FrmScreenshot(ui::Form& options, ui::Form& help);
 
     // One photo: numbered bitmap file, the JPEG the settings ask for, and the
     // reply file for the game.
@@ -20,5 +20,3 @@ private:
 
     ui::Control& picScreen;
 };
-
-extern FrmScreenshot frmScreenshot;

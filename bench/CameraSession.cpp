@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/RequestFiles.h"
-#include "capture/PhotoFiles.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/photo/PhotoFiles.h"
 #include "tests/support/RegistryValues.h"
 
 namespace {

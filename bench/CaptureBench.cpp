@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "Stats.h"
-#include "capture/BitmapFile.h"
 #include "capture/ReadBitmap.h"
 #include "capture/ScreenGrab.h"
+#include "core/photo/BitmapFile.h"
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;

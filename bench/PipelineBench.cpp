@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "Stats.h"
-#include "capture/BitmapFile.h"
-#include "capture/JpegExport.h"
+#include "core/photo/BitmapFile.h"
+#include "core/photo/JpegExport.h"
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "capture/StorePhoto.h"
-#include "settings/SettingsVariables.h"
+#include "core/photo/StorePhoto.h"
 
 int main(int argc, char** argv) {
     const int captures = argc > 1 ? std::atoi(argv[1]) : 2000;
@@ -16,11 +15,12 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root / "game" / "tidemark" / "mdb");
     std::filesystem::create_directories(root / "shots");
-    GameFolder = (root / "game").string();
-    ShotFolder = (root / "shots").string();
-    PhotoNumber = 0;
-    ShotWidth = "80";
-    ShotHeight = "60";
+    CaptureSettings settings;
+    settings.gameFolder = (root / "game").string();
+    settings.shotFolder = (root / "shots").string();
+    settings.shotWidth = "80";
+    settings.shotHeight = "60";
+    Variant photoNumber = 0;
 
     DibImage picture;
     picture.width = 160;
@@ -30,9 +30,10 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < captures; ++i) {
         // Alternate full-size and rescaled JPEGs.
-        ResizeShots = i % 2;
-        SaveAsJpeg = 1;
-        CapturePhoto([&] { return std::optional<DibImage>(picture); }, FreeImage());
+        settings.resizeShots = i % 2;
+        settings.saveAsJpeg = 1;
+        CapturePhoto(
+            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, FreeImage());
         if (i % 100 == 99) {
             std::filesystem::remove_all(root / "shots");
             std::filesystem::create_directories(root / "shots");
@@ -42,6 +43,6 @@ int main(int argc, char** argv) {
         std::filesystem::exists(root / "game" / "tidemark" / "mdb" / "currentPhoto.db");
     std::filesystem::remove_all(root);
     std::printf("%d captures through the image pipeline, last number %s\n", captures,
-                PhotoNumber.Text().c_str());
+                photoNumber.Text().c_str());
     return replied ? 0 : 1;
 }

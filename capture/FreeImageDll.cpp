@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "capture/FreeImageApi.h"
+#include "core/photo/FreeImageApi.h"
 
 namespace {
 

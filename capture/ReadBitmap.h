@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "capture/DibImage.h"
+#include "core/photo/DibImage.h"
 
 // The bitmap's pixels at the depth it has. The bitmap must not be selected
 // into a DC.

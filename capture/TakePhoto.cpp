@@ -1,17 +1,20 @@
-#include "app/frmScreenshot.h"
-#include "capture/FreeImageApi.h"
+#include "capture/TakePhoto.h"
+
 #include "capture/ReadBitmap.h"
 #include "capture/ScreenGrab.h"
-#include "capture/StorePhoto.h"
+#include "core/photo/FreeImageApi.h"
+#include "core/photo/StorePhoto.h"
 #include "ui/MessagePump.h"
 
-void FrmScreenshot::TakePhoto() {
+void TakeScreenPhoto(ui::Form& window, ui::Control& picture, const CaptureSettings& settings,
+                     Variant& photoNumber) {
     CapturePhoto(
-        [this] {
-            picScreen.Image().Set(GrabScreen(Hwnd()));
+        settings, photoNumber,
+        [&] {
+            picture.Image().Set(GrabScreen(window.Hwnd()));
             ui::DoEvents();
-            Refresh();
-            return ReadBitmap(picScreen.Image().Get());
+            window.Refresh();
+            return ReadBitmap(picture.Image().Get());
         },
         FreeImage());
 }

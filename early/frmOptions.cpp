@@ -1,17 +1,15 @@
 #include "early/frmOptions.h"
 
-#include "app/FileSystem.h"
-#include "app/init.h"
+#include "core/files/init.h"
+#include "core/settings/SettingsTable.h"
+#include "core/texts/EarlyTexts.h"
+#include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
-#include "early/EarlyTexts.h"
-#include "settings/LoadSettings.h"
-#include "settings/OptionsTexts.h"
 #include "settings/Registery.h"
+#include "settings/ShotFolderStep.h"
 #include "ui/MessageBox.h"
 
 namespace early {
-
-FrmOptions frmOptions;
 
 namespace {
 
@@ -73,7 +71,7 @@ FrmOptions::FrmOptions()
 void FrmOptions::frmOptions_Form_Load() {
     GameFolder = InstalledGameFolder();
     VeldrunFolderU.SetText(GameFolder);
-    ScreenDirU.SetText(kDefaultShotFolder);
+    ScreenDirU.SetText(SettingDefault(Setting::ScreenDir));
     ShotFolder = ScreenDirU.Text();
 }
 
@@ -87,14 +85,8 @@ void FrmOptions::frmOptions_cmdApply_Click() {
     GameFolder = gameFolder;
 
     const std::string shotFolder = ScreenDirU.Text();
-    if (!FileExists(shotFolder)) {
-        MakeFolder(shotFolder);
-        if (!FileExists(shotFolder)) {
-            msgError.SetText(kShotFolderNotMade);
-            ScreenDirWrong.SetText(kMarker);
-            return;
-        }
-        ui::MsgBox(shotFolder + kFolderCreated);
+    if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
+        return;
     }
     ShotFolder = shotFolder;
     Unload();

@@ -25,6 +25,4 @@ private:
     ui::Control& msgError;
 };
 
-extern FrmOptions frmOptions;
-
 }  // namespace early

@@ -2,24 +2,16 @@
 
 #include <cmath>
 
-#include "app/FileSystem.h"
-#include "app/init.h"
-#include "capture/BitmapFile.h"
 #include "capture/ReadBitmap.h"
+#include "core/files/FileSystem.h"
+#include "core/files/init.h"
+#include "core/photo/BitmapFile.h"
+#include "core/texts/EarlyTexts.h"
 #include "early/EarlySettings.h"
-#include "early/EarlyTexts.h"
-#include "early/frmOptions.h"
-#include "help/frmHelp.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
 
-FrmHelp frmHelp(Edition::First);
-
 namespace early {
-
-FrmScreenshot frmScreenshot;
-std::string GameFolder;
-std::string ShotFolder;
 
 namespace {
 
@@ -53,8 +45,8 @@ ui::FormDesign Design() {
 
 }  // namespace
 
-FrmScreenshot::FrmScreenshot()
-    : CaptureWindow(Design(), frmOptions, frmHelp), Picture1((*this)["Picture1"]) {}
+FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
+    : CaptureWindow(Design(), options, help), Picture1((*this)["Picture1"]) {}
 
 void FrmScreenshot::SetUpCaptureSurface() {
     const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());
@@ -69,9 +61,9 @@ void FrmScreenshot::SetUpCaptureSurface() {
 }
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
-    frmOptions.Show();
+    OptionsWindow().Show();
     ui::DoEvents();
-    frmOptions.Hide();
+    OptionsWindow().Hide();
     SetUpCaptureSurface();
     Num = 0;
     MakeFolder(ShotFolder);

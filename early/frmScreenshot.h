@@ -9,7 +9,7 @@ namespace early {
 // screen's size.
 class FrmScreenshot : public CaptureWindow {
 public:
-    FrmScreenshot();
+    FrmScreenshot(ui::Form& options, ui::Form& help);
 
     void TakePhoto() override;
 
@@ -30,7 +30,5 @@ private:
     float screenWidthTwips_ = 0;
     float screenHeightTwips_ = 0;
 };
-
-extern FrmScreenshot frmScreenshot;
 
 }  // namespace early

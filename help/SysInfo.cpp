@@ -2,17 +2,12 @@
 #include <array>
 #include <cstdint>
 
+#include "help/SysInfoKeys.h"
 #include "help/frmHelp.h"
 #include "ui/Handles.h"
 #include "ui/MessageBox.h"
 
 namespace {
-
-constexpr char kToolKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr char kToolValue[] = "PATH";
-constexpr char kToolFolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr char kToolFolderValue[] = "MSINFO";
-constexpr char kToolFile[] = "\\MSINFO32.EXE";
 
 // A file that a plain directory listing shows: not a folder, hidden or system file.
 bool IsOrdinaryFile(const std::string& path) {

@@ -1,6 +1,6 @@
 #include "help/frmHelp.h"
 
-#include "help/GameScript.h"
+#include "core/texts/GameScript.h"
 
 namespace {
 
@@ -37,15 +37,15 @@ ui::FormDesign Design() {
                 {.kind = Kind::TextBox, .name = "quote", .caption = "\"",
                  .left = 4560, .top = 245745, .width = 255, .height = 285, .tabIndex = 4},
                 {.kind = Kind::Line, .name = "Line2",
-                 .left = 120, .top = 2160, .width = 5640, .height = 2160},
+                 .left = 120, .top = 2160, .x2 = 5640, .y2 = 2160},
                 {.kind = Kind::Line, .name = "Line1(0)",
-                 .left = 105, .top = 2460, .width = 5654, .height = 2460,
+                 .left = 105, .top = 2460, .x2 = 5654, .y2 = 2460,
                  .foreColour = kWhite, .lineWidth = 2},
                 {.kind = Kind::Line, .name = "Line1(1)",
-                 .left = 120, .top = 3360, .width = 5684, .height = 3360,
+                 .left = 120, .top = 3360, .x2 = 5684, .y2 = 3360,
                  .foreColour = kGrey},
                 {.kind = Kind::Line, .name = "Line1(2)",
-                 .left = 0, .top = 0, .width = 5564, .height = 0,
+                 .left = 0, .top = 0, .x2 = 5564, .y2 = 0,
                  .foreColour = kGrey},
             },
     };

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "help/HelpTexts.h"
+#include "core/texts/HelpTexts.h"
 #include "ui/Form.h"
 
 // A registry value that cannot be used at all (it has no data).
@@ -39,5 +39,3 @@ private:
 
     Edition edition_;
 };
-
-extern FrmHelp frmHelp;

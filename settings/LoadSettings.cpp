@@ -2,23 +2,16 @@
 
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
+#include "settings/StoredSettings.h"
 
 namespace {
 
-std::string Stored(const char* name) {
-    return GetSettingValue(HKEY_CURRENT_USER, kSettingsKey, name, "");
-}
-
-void Store(const char* name, const std::string& text) {
-    SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, name, text);
-}
-
-// Loads one text setting: the stored text, or the default, which is then stored.
-std::string LoadText(const char* name, Variant& variable, const std::string& fallback) {
-    std::string text = Stored(name);
+// One text setting: the stored text, or the default, which is then stored.
+std::string LoadText(Setting setting, Variant& variable) {
+    std::string text = StoredSetting(setting);
     if (text.empty()) {
-        text = fallback;
-        Store(name, text);
+        text = SettingDefault(setting);
+        StoreSetting(setting, text);
     }
     variable = text;
     return text;
@@ -28,23 +21,23 @@ std::string LoadText(const char* name, Variant& variable, const std::string& fal
 
 OptionsFields LoadSettings() {
     OptionsFields fields;
-    std::string gameFolder = Stored("VeldrunFolder");
+    std::string gameFolder = StoredSetting(Setting::VeldrunFolder);
     if (gameFolder.empty()) {
         gameFolder = InstalledGameFolder();
-        Store("VeldrunFolder", gameFolder);
+        StoreSetting(Setting::VeldrunFolder, gameFolder);
     }
     GameFolder = gameFolder;
     fields.veldrunFolder = gameFolder;
 
-    fields.screenDir = LoadText("ScreenDir", ShotFolder, kDefaultShotFolder);
-    fields.width = LoadText("WidthP", ShotWidth, kDefaultSize);
-    fields.height = LoadText("HeightP", ShotHeight, kDefaultSize);
+    fields.screenDir = LoadText(Setting::ScreenDir, ShotFolder);
+    fields.width = LoadText(Setting::WidthP, ShotWidth);
+    fields.height = LoadText(Setting::HeightP, ShotHeight);
 
-    const std::string resize = Stored("Resize");
+    const std::string resize = StoredSetting(Setting::Resize);
     if (resize.empty()) {
         fields.resize = 0;
         ResizeShots = 0;
-        Store("Resize", std::to_string(fields.resize));
+        StoreSetting(Setting::Resize, std::to_string(fields.resize));
     } else {
         // Only the program's own "1" checks the box; a hand-edited text leaves it unchecked.
         fields.resize = resize == "1" ? 1 : 0;

@@ -11,9 +11,6 @@ struct OptionsFields {
     int resize = 0;  // state of the resize box
 };
 
-inline constexpr char kDefaultShotFolder[] = "C:\\ScreenShots";
-inline constexpr char kDefaultSize[] = "1204";
-
 // Fills the settings variables from the registry, writing the default of
 // every missing (absent, non-text or empty) value back.
 OptionsFields LoadSettings();

@@ -5,11 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "settings/Variant.h"
-
-inline constexpr char kSettingsKey[] = "Software\\VDRCamera";
-inline constexpr char kGameKey[] = "Software\\Brakemont\\Operation Veldrun";
-inline constexpr char kGameFolderValue[] = "MAIN";
+#include "core/settings/SettingsTable.h"
+#include "core/settings/Variant.h"
 
 // The value's text when it exists as REG_SZ, otherwise the default.
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,

@@ -7,3 +7,7 @@ Variant ResizeShots;
 Variant SaveAsJpeg;
 Variant ShotWidth;
 Variant ShotHeight;
+
+CaptureSettings CaptureSettingsNow() {
+    return {GameFolder.Text(), ShotFolder.Text(), ResizeShots, SaveAsJpeg, ShotWidth, ShotHeight};
+}

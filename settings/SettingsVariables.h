@@ -1,6 +1,7 @@
 #pragma once
 
-#include "settings/Variant.h"
+#include "core/photo/CaptureSettings.h"
+#include "core/settings/Variant.h"
 
 // The program-wide settings, alive for the whole run, empty until first set.
 extern Variant GameFolder;   // the game's installation folder
@@ -10,3 +11,6 @@ extern Variant ResizeShots;  // rescale photos when it equals 1
 extern Variant SaveAsJpeg;   // also store a JPEG when it equals 1; never stored
 extern Variant ShotWidth;    // rescale size, as typed
 extern Variant ShotHeight;
+
+// The settings a capture starting now works from.
+CaptureSettings CaptureSettingsNow();

@@ -1,16 +1,14 @@
 #include "settings/frmOptions.h"
 
-#include "app/FileSystem.h"
-#include "app/frmScreenshot.h"
-#include "app/init.h"
-#include "help/frmHelp.h"
+#include "core/files/init.h"
+#include "core/texts/OptionsTexts.h"
 #include "settings/LoadSettings.h"
-#include "settings/OptionsTexts.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
+#include "settings/ShotFolderStep.h"
+#include "settings/StoredSettings.h"
 #include "ui/MessageBox.h"
-
-FrmOptions frmOptions;
+#include "ui/Process.h"
 
 namespace {
 
@@ -74,10 +72,6 @@ ui::FormDesign Design() {
     };
 }
 // clang-format on
-
-void Store(const char* name, const std::string& text) {
-    SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, name, text);
-}
 
 }  // namespace
 
@@ -150,23 +144,17 @@ void FrmOptions::frmOptions_cmdApply_Click() {
     GameFolder = gameFolder;
 
     const std::string shotFolder = ScreenDirU.Text();
-    if (!FileExists(shotFolder)) {
-        MakeFolder(shotFolder);
-        if (!FileExists(shotFolder)) {
-            msgError.SetText(kShotFolderNotMade);
-            ScreenDirWrong.SetText(kMarker);
-            return;
-        }
-        ui::MsgBox(shotFolder + kFolderCreated);
+    if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
+        return;
     }
     ShotFolder = shotFolder;
 
-    Store("ScreenDir", ShotFolder.Text());
-    Store("VeldrunFolder", GameFolder.Text());
-    Store("Change", "1");
-    Store("Resize", std::to_string(resizeU.Value()));
-    Store("WidthP", WidthU.Text());
-    Store("HeightP", HeightU.Text());
+    StoreSetting(Setting::ScreenDir, ShotFolder.Text());
+    StoreSetting(Setting::VeldrunFolder, GameFolder.Text());
+    StoreSetting(Setting::Change, SettingDefault(Setting::Change));
+    StoreSetting(Setting::Resize, std::to_string(resizeU.Value()));
+    StoreSetting(Setting::WidthP, WidthU.Text());
+    StoreSetting(Setting::HeightP, HeightU.Text());
     Unload();
 }
 
@@ -185,7 +173,5 @@ void FrmOptions::frmOptions_cmdRemoveReg_Click() {
         return;
     }
     ui::MsgBox(kUninstallDone);
-    Unload();
-    frmHelp.Unload();
-    frmScreenshot.Unload();
+    ui::UnloadAllForms();
 }

@@ -30,5 +30,3 @@ private:
     ui::Control& AsJPEGU;
     ui::Control& msgError;
 };
-
-extern FrmOptions frmOptions;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program's window icon: a small camera, as a 32x32 image in 16
-colours and one in 256 colours. Run it to regenerate app/vdrcam.ico."""
+colours and one in 256 colours. Run it to regenerate programs/vdrcam/vdrcam.ico."""
 import math
 import struct
 import sys
@@ -96,4 +96,4 @@ def main(path):
 
 
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'app/vdrcam.ico')
+    main(sys.argv[1] if len(sys.argv) > 1 else 'programs/vdrcam/vdrcam.ico')

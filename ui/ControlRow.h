@@ -12,7 +12,7 @@ inline constexpr uint32_t kDefaultColour = 0xFFFFFFFFu;  // the control's own de
 inline constexpr int kNoTabIndex = -1;
 
 // One control of a form. Geometry is in twips (1/1440 inch) as left, top,
-// width, height; a line uses the four numbers as its end points x1, y1, x2, y2.
+// width, height; a line runs from left, top to its end point x2, y2.
 struct ControlRow {
     Kind kind = Kind::Label;
     const char* name = "";
@@ -21,6 +21,8 @@ struct ControlRow {
     int top = 0;
     int width = 0;
     int height = 0;
+    int x2 = 0;  // lines
+    int y2 = 0;
     int tabIndex = kNoTabIndex;
     uint32_t foreColour = kDefaultColour;  // 0x00BBGGRR
     const char* tooltip = nullptr;

@@ -44,14 +44,12 @@ private:
 inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
-inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 
 using UniqueKey = Unique<HKEY, CloseRegKey>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
 using UniqueFont = Unique<HFONT, DeleteGdiObject>;
 using UniquePen = Unique<HPEN, DeleteGdiObject>;
 using UniqueMemoryDC = Unique<HDC, DeleteMemoryDC>;
-using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 
 // A window's (or the screen's, with no window) drawing context, released on scope exit.
 class WindowDC {

@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
+#include "ui/WindowClasses.h"
+
 namespace ui {
 namespace {
-
-bool IsFormWindow(HWND hwnd) {
-    char name[16] = {};
-    return hwnd && GetClassNameA(hwnd, name, sizeof name) && lstrcmpA(name, "VdrForm") == 0;
-}
 
 // Keyboard navigation (Tab, Enter, Escape, access keys) as in a dialog.
 void Deliver(MSG& message) {

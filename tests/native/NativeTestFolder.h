@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "app/NativePath.h"
+#include "core/files/NativePath.h"
 
 // A fresh folder for one test, removed afterwards. Path() is in the
 // program's backslash form, Native() in the host's.

@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "../support/ImageFiles.h"
 #include "NativeTestFolder.h"
-#include "app/FileSystem.h"
-#include "app/RequestFiles.h"
-#include "app/init.h"
-#include "capture/BitmapFile.h"
-#include "capture/JpegExport.h"
-#include "capture/PhotoFiles.h"
-#include "capture/StorePhoto.h"
-#include "settings/SettingsVariables.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/files/FileSystem.h"
+#include "core/files/init.h"
+#include "core/photo/BitmapFile.h"
+#include "core/photo/JpegExport.h"
+#include "core/photo/PhotoFiles.h"
+#include "core/photo/StorePhoto.h"
 
 namespace {
 
@@ -86,56 +86,24 @@ std::optional<ImageInfo> Inspect(const std::string& path) {
     return info;
 }
 
-// The quantisation tables of a JPEG file; quality 100 makes every entry 1.
-bool AllQuantisersAreOne(const std::string& bytes) {
-    bool sawTable = false;
-    for (size_t i = 2; i + 4 < bytes.size();) {
-        if (static_cast<uint8_t>(bytes[i]) != 0xFF) {
-            return false;
-        }
-        const uint8_t marker = static_cast<uint8_t>(bytes[i + 1]);
-        const size_t length =
-            (static_cast<uint8_t>(bytes[i + 2]) << 8) | static_cast<uint8_t>(bytes[i + 3]);
-        if (marker == 0xDA) {
-            break;
-        }
-        if (marker == 0xDB) {
-            for (size_t p = i + 4; p < i + 2 + length;) {
-                const bool wide = (static_cast<uint8_t>(bytes[p]) >> 4) != 0;
-                ++p;
-                for (int k = 0; k < 64; ++k) {
-                    const int value = wide ? (static_cast<uint8_t>(bytes[p]) << 8) |
-                                                 static_cast<uint8_t>(bytes[p + 1])
-                                           : static_cast<uint8_t>(bytes[p]);
-                    p += wide ? 2 : 1;
-                    if (value != 1) {
-                        return false;
-                    }
-                }
-                sawTable = true;
-            }
-        }
-        i += 2 + length;
-    }
-    return sawTable;
-}
-
 class PipelineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(game.Native() / "tidemark" / "mdb");
-        GameFolder = game.Path();
-        ShotFolder = shots.Path();
-        PhotoNumber = 0;
-        ResizeShots = Variant();
-        SaveAsJpeg = Variant();
-        ShotWidth = "1204";
-        ShotHeight = "1204";
+        settings.gameFolder = game.Path();
+        settings.shotFolder = shots.Path();
+        settings.shotWidth = "1204";
+        settings.shotHeight = "1204";
     }
 
     void Capture(int width = 64, int height = 48, int bits = 32) {
-        CapturePhoto([&] { return std::optional<DibImage>(Picture(width, height, bits)); },
-                     FreeImage());
+        CapturePhoto(
+            settings, photoNumber,
+            [&] { return std::optional<DibImage>(Picture(width, height, bits)); }, FreeImage());
+    }
+    void CaptureWith(const std::function<std::optional<DibImage>()>& takePicture,
+                     const FreeImageApi& freeImage) {
+        CapturePhoto(settings, photoNumber, takePicture, freeImage);
     }
 
     std::string Bmp(int n) const { return BitmapPath(shots.Path(), std::to_string(n)); }
@@ -153,6 +121,8 @@ protected:
 
     NativeTestFolder game;
     NativeTestFolder shots;
+    CaptureSettings settings;
+    Variant photoNumber = 0;
 };
 
 }  // namespace
@@ -162,7 +132,7 @@ TEST_F(PipelineTest, EmptyFolderSwitchesOffGivesBitmapOnlyAndReplyZero) {
     EXPECT_TRUE(FileExists(Bmp(0)));
     EXPECT_EQ(FilesInShots(), 1u);
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    EXPECT_EQ(PhotoNumber.Text(), "1");
+    EXPECT_EQ(photoNumber.Text(), "1");
     const auto info = Inspect(Bmp(0));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->format, FIF_BMP);
@@ -194,7 +164,7 @@ TEST_F(PipelineTest, NumberingSkipsExistingBitmapFiles) {
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
     EXPECT_TRUE(Inspect(Bmp(5)));
-    EXPECT_EQ(PhotoNumber.Text(), "6");
+    EXPECT_EQ(photoNumber.Text(), "6");
 }
 
 TEST_F(PipelineTest, NumberingFillsGapsThenContinues) {
@@ -214,7 +184,7 @@ TEST_F(PipelineTest, JpegFilesDoNotReserveNumbersAndAreReplaced) {
     for (int n = 0; n <= 4; ++n) {
         Touch(Jpg(n));
     }
-    SaveAsJpeg = 1;
+    settings.saveAsJpeg = 1;
     Capture(64, 48);
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
     const auto info = Inspect(Jpg(0));
@@ -224,10 +194,10 @@ TEST_F(PipelineTest, JpegFilesDoNotReserveNumbersAndAreReplaced) {
 }
 
 TEST_F(PipelineTest, ResizeMakesAJpegOfExactlyTheGivenSize) {
-    ResizeShots = 1;
-    SaveAsJpeg = 1;
-    ShotWidth = "800";
-    ShotHeight = "600";
+    settings.resizeShots = 1;
+    settings.saveAsJpeg = 1;
+    settings.shotWidth = "800";
+    settings.shotHeight = "600";
     Capture(320, 40);  // nothing like 4:3
     const auto jpeg = Inspect(Jpg(0));
     ASSERT_TRUE(jpeg);
@@ -243,9 +213,9 @@ TEST_F(PipelineTest, ResizeMakesAJpegOfExactlyTheGivenSize) {
 }
 
 TEST_F(PipelineTest, ResizeWithoutTheJpegSwitchStillMakesTheRescaledJpeg) {
-    ResizeShots = "1";
-    ShotWidth = "100";
-    ShotHeight = "50";
+    settings.resizeShots = "1";
+    settings.shotWidth = "100";
+    settings.shotHeight = "50";
     Capture();
     const auto jpeg = Inspect(Jpg(0));
     ASSERT_TRUE(jpeg);
@@ -254,9 +224,9 @@ TEST_F(PipelineTest, ResizeWithoutTheJpegSwitchStillMakesTheRescaledJpeg) {
 }
 
 TEST_F(PipelineTest, ResizeSizesRoundHalfToEven) {
-    ResizeShots = 1;
-    ShotWidth = "100.5";
-    ShotHeight = "51.5";
+    settings.resizeShots = 1;
+    settings.shotWidth = "100.5";
+    settings.shotHeight = "51.5";
     Capture();
     const auto jpeg = Inspect(Jpg(0));
     ASSERT_TRUE(jpeg);
@@ -265,8 +235,8 @@ TEST_F(PipelineTest, ResizeSizesRoundHalfToEven) {
 }
 
 TEST_F(PipelineTest, ResizeOffAsTextZeroWithJpegOnGivesFullSizeJpeg) {
-    ResizeShots = "0";
-    SaveAsJpeg = 1;
+    settings.resizeShots = "0";
+    settings.saveAsJpeg = 1;
     Capture(72, 30);
     const auto jpeg = Inspect(Jpg(0));
     ASSERT_TRUE(jpeg);
@@ -276,13 +246,13 @@ TEST_F(PipelineTest, ResizeOffAsTextZeroWithJpegOnGivesFullSizeJpeg) {
 }
 
 TEST_F(PipelineTest, JpegIsSavedAtSuperbQuality) {
-    SaveAsJpeg = "1";
+    settings.saveAsJpeg = "1";
     Capture();
-    EXPECT_TRUE(AllQuantisersAreOne(ReadNative(Jpg(0))));
+    EXPECT_TRUE(IsQuality100(JpegFactsOf(ReadNative(Jpg(0)))));
 }
 
 TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
-    SaveAsJpeg = 1;
+    settings.saveAsJpeg = 1;
     for (int bits : {8, 16, 24, 32}) {
         Capture(40, 30, bits);
     }
@@ -295,9 +265,9 @@ TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
 }
 
 TEST_F(PipelineTest, SwitchValuesOtherThanOneOrZeroGiveTheBitmapOnly) {
-    SaveAsJpeg = 1;
+    settings.saveAsJpeg = 1;
     for (const Variant& resize : {Variant("2"), Variant("abc"), Variant(-1)}) {
-        ResizeShots = resize;
+        settings.resizeShots = resize;
         Capture();
     }
     EXPECT_EQ(FilesInShots(), 3u);
@@ -306,20 +276,20 @@ TEST_F(PipelineTest, SwitchValuesOtherThanOneOrZeroGiveTheBitmapOnly) {
 
 TEST_F(PipelineTest, JpegSwitchOtherThanOneGivesNoJpeg) {
     for (const Variant& jpeg : {Variant(), Variant("0"), Variant(2), Variant("on")}) {
-        SaveAsJpeg = jpeg;
+        settings.saveAsJpeg = jpeg;
         Capture();
     }
     EXPECT_EQ(FilesInShots(), 4u);
 }
 
 TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
-    ResizeShots = 1;
+    settings.resizeShots = 1;
     const std::pair<const char*, const char*> sizes[] = {
         {"abc", "600"},    {"800", ""},        {"0", "600"},       {"-5", "600"},
         {"100000", "600"}, {"60000", "60000"}, {"2147483648", "1"}};
     for (const auto& [width, height] : sizes) {
-        ShotWidth = width;
-        ShotHeight = height;
+        settings.shotWidth = width;
+        settings.shotHeight = height;
         Capture();
     }
     const size_t photos = std::size(sizes);
@@ -328,16 +298,16 @@ TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
         EXPECT_TRUE(FileExists(Bmp(static_cast<int>(n))));
     }
     EXPECT_EQ(Reply(), "currentPhoto=" + std::to_string(photos - 1) + "\r\n");
-    EXPECT_EQ(PhotoNumber.Text(), std::to_string(photos));
+    EXPECT_EQ(photoNumber.Text(), std::to_string(photos));
 }
 
 TEST_F(PipelineTest, FolderThatCannotBeMadeStillRepliesAndUsesUpTheNumber) {
-    ShotFolder = shots.Path() + "\\no\\such\\folder";
-    SaveAsJpeg = 1;
+    settings.shotFolder = shots.Path() + "\\no\\such\\folder";
+    settings.saveAsJpeg = 1;
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    EXPECT_EQ(PhotoNumber.Text(), "1");
-    ShotFolder = shots.Path();
+    EXPECT_EQ(photoNumber.Text(), "1");
+    settings.shotFolder = shots.Path();
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
     EXPECT_TRUE(FileExists(Bmp(1)));
@@ -346,7 +316,7 @@ TEST_F(PipelineTest, FolderThatCannotBeMadeStillRepliesAndUsesUpTheNumber) {
 
 TEST_F(PipelineTest, FolderRemovedWhileRunningIsMadeAgain) {
     const std::string folder = shots.Path() + "\\Photos";
-    ShotFolder = folder;
+    settings.shotFolder = folder;
     Capture();
     std::filesystem::remove_all(NativePath(folder));
     Capture();
@@ -354,37 +324,37 @@ TEST_F(PipelineTest, FolderRemovedWhileRunningIsMadeAgain) {
 }
 
 TEST_F(PipelineTest, WrongGameFolderStoresPhotosWithoutReply) {
-    GameFolder = game.Path() + "\\elsewhere";
+    settings.gameFolder = game.Path() + "\\elsewhere";
     Capture();
     Capture();
     EXPECT_TRUE(FileExists(Bmp(0)));
     EXPECT_TRUE(FileExists(Bmp(1)));
     EXPECT_FALSE(FileExists(ReplyPath(game.Path() + "\\elsewhere")));
-    EXPECT_EQ(PhotoNumber.Text(), "2");
+    EXPECT_EQ(photoNumber.Text(), "2");
 }
 
 TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
-    PhotoNumber = 32767;
+    photoNumber = 32767;
     Capture(8, 8);
     EXPECT_EQ(Reply(), "currentPhoto=32767\r\n");
     Capture(8, 8);
     EXPECT_EQ(Reply(), "currentPhoto=32768\r\n");
     EXPECT_TRUE(FileExists(Bmp(32768)));
-    EXPECT_EQ(PhotoNumber.Text(), "32769");
+    EXPECT_EQ(photoNumber.Text(), "32769");
 }
 
 TEST_F(PipelineTest, NoPictureStillRepliesAndAdvances) {
-    CapturePhoto([] { return std::optional<DibImage>(); }, FreeImage());
+    CaptureWith([] { return std::optional<DibImage>(); }, FreeImage());
     EXPECT_EQ(FilesInShots(), 0u);
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    EXPECT_EQ(PhotoNumber.Text(), "1");
+    EXPECT_EQ(photoNumber.Text(), "1");
 }
 
 TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkipped) {
-    SaveAsJpeg = 1;
-    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
-    ResizeShots = 1;
-    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    settings.saveAsJpeg = 1;
+    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    settings.resizeShots = 1;
+    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
     EXPECT_TRUE(FileExists(Bmp(0)));
     EXPECT_TRUE(FileExists(Bmp(1)));
     EXPECT_EQ(FilesInShots(), 2u);
@@ -404,9 +374,9 @@ int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
 TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     FreeImageApi failing = FreeImage();
     failing.Save = FailingSave;
-    SaveAsJpeg = 1;
+    settings.saveAsJpeg = 1;
     Touch(Jpg(0));
-    CapturePhoto([] { return std::optional<DibImage>(Picture(16, 16)); }, failing);
+    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, failing);
     EXPECT_EQ(ReadNative(Jpg(0)), "x");  // the earlier file is untouched
     EXPECT_EQ(FilesInShots(), 2u);       // bitmap and the old JPEG, nothing half-written
 }

@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "early/EarlyTexts.h"
-#include "help/GameScript.h"
-#include "help/HelpTexts.h"
-#include "settings/OptionsTexts.h"
+#include "core/texts/EarlyTexts.h"
+#include "core/texts/GameScript.h"
+#include "core/texts/HelpTexts.h"
 
 namespace {
 
@@ -107,11 +106,4 @@ TEST(EarlyTexts, SizeMessageInTwips) {
 TEST(EarlyTexts, PhotoPathsAreTheNumberAlone) {
     EXPECT_EQ(EarlyPhotoPath("C:\\ScreenShots", 7), "C:\\ScreenShots\\7.bmp");
     EXPECT_EQ(EarlyPhotoPath("C:\\ScreenShots", 32767), "C:\\ScreenShots\\32767.bmp");
-}
-
-TEST(EarlyTexts, HelpHasTwoSentencesOnTwoLines) {
-    const auto lines = Split(kEarlyHelpText, "\r");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], kHelpGameFolder);
-    EXPECT_EQ(lines[1], kHelpShotFolder);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/Variant.h"
+#include "core/settings/Variant.h"
 
 TEST(Variant, EmptyTextAndNumbersCompareNumerically) {
     EXPECT_TRUE(Variant().Equals(0));

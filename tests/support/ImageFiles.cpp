@@ -1,7 +1,5 @@
 #include "ImageFiles.h"
 
-#include "TestFolder.h"
-
 namespace {
 
 uint32_t Little32(const std::string& bytes, size_t at) {
@@ -17,8 +15,7 @@ int Big16(const std::string& bytes, size_t at) {
 
 }  // namespace
 
-BmpFacts ReadBmp(const std::string& path) {
-    const std::string bytes = ReadTestFile(path);
+BmpFacts BmpFactsOf(const std::string& bytes) {
     BmpFacts facts;
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
         return facts;
@@ -49,8 +46,7 @@ BmpFacts ReadBmp(const std::string& path) {
     return facts;
 }
 
-JpegFacts ReadJpeg(const std::string& path) {
-    const std::string bytes = ReadTestFile(path);
+JpegFacts JpegFactsOf(const std::string& bytes) {
     JpegFacts facts;
     if (bytes.size() < 4 || static_cast<uint8_t>(bytes[0]) != 0xFF ||
         static_cast<uint8_t>(bytes[1]) != 0xD8) {

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// What the tests read back from the photo files the programs write.
+// What the tests read back from the photo files the programs write, given
+// the files' bytes.
 
 struct BmpFacts {
     int width = 0;
@@ -14,8 +15,8 @@ struct BmpFacts {
     bool fourthBytesZero = false;  // 32 bits: every pixel's unused byte is 0
 };
 
-// Zeroes when the file is missing or no BMP.
-BmpFacts ReadBmp(const std::string& path);
+// Zeroes when the bytes are no BMP.
+BmpFacts BmpFactsOf(const std::string& bytes);
 
 struct JpegFacts {
     bool valid = false;
@@ -26,7 +27,7 @@ struct JpegFacts {
 };
 
 // The frame size and the quantisation tables from the file's own markers.
-JpegFacts ReadJpeg(const std::string& path);
+JpegFacts JpegFactsOf(const std::string& bytes);
 
 // Whether every quantisation entry is 1, which is what quality 100 gives.
 bool IsQuality100(const JpegFacts& jpeg);

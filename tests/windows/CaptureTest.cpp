@@ -7,60 +7,24 @@
 #include <string>
 
 #include "../support/ImageFiles.h"
-#include "../support/MessageBoxes.h"
+#include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
-#include "../support/TestFolder.h"
+#include "../support/WindowSuite.h"
 #include "app/CaptureWindow.h"
-#include "app/RequestFiles.h"
-#include "app/frmScreenshot.h"
-#include "app/init.h"
-#include "help/frmHelp.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/files/init.h"
+#include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
-#include "settings/frmOptions.h"
 #include "ui/MessagePump.h"
+#include "ui/Process.h"
 
 namespace {
 
-constexpr char kKey[] = "Software\\VDRCamera";
-
-void DiscardQuit() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
-
-// Pumps messages until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        ui::PumpFor(20);
-    }
-    return true;
-}
-
-int CountWindowsTitled(const char* title) {
-    struct Search {
-        const char* title;
-        int count;
-    } search{title, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char text[128] = {};
-            GetWindowTextA(window, text, sizeof text);
-            if (lstrcmpA(text, s->title) == 0) {
-                ++s->count;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.count;
-}
+VdrcamForms forms;
+FrmOptions& frmOptions = forms.frmOptions;
+FrmHelp& frmHelp = forms.frmHelp;
+FrmScreenshot& frmScreenshot = forms.frmScreenshot;
 
 // A borderless window of one colour over the whole screen.
 class ColourScreen {
@@ -90,28 +54,17 @@ private:
     HWND window_;
 };
 
-class CaptureTest : public ::testing::Test {
+class CaptureTest : public WindowSuite {
 protected:
     void SetUp() override {
-        sandbox::Clear();
-        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-        CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
-        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
-        registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", Shots());
-    }
-    void TearDown() override {
-        frmScreenshot.Unload();
-        DiscardQuit();
+        WindowSuite::SetUp();
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", Shots());
     }
 
     std::string Shots() const { return shots / "Photos"; }
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
     void Click(const char* name) { SendMessageA(frmScreenshot[name].Hwnd(), BM_CLICK, 0, 0); }
-
-    MessageBoxes boxes;
-    TestFolder game{"vdrcam-game"};
-    TestFolder shots{"vdrcam-shots"};
 };
 
 }  // namespace
@@ -126,26 +79,15 @@ TEST_F(CaptureTest, StartUpLoadsTheSettingsHidesTheOptionsAndMakesTheFolder) {
     EXPECT_EQ(PhotoNumber.Text(), "0");
     EXPECT_EQ(GameFolder.Text(), game.Path());
     EXPECT_TRUE(FileExists(Shots()));
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), game.Path());
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), game.Path());
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(CaptureTest, WindowAndButtonsAtTheirPlaces) {
+TEST_F(CaptureTest, ThreeButtonsAndAWindowThatIsNotResized) {
     frmScreenshot.Show();
-    RECT client;
-    GetClientRect(frmScreenshot.Hwnd(), &client);
-    EXPECT_EQ(client.right, 182);
-    EXPECT_EQ(client.bottom, 76);
     const char* names[] = {"ManualTake", "Options", "cmdRun"};
     const char* captions[] = {"Take ScreenShot Now", "Options", "Instructions"};
     for (int i = 0; i < 3; ++i) {
-        RECT button;
-        GetWindowRect(frmScreenshot[names[i]].Hwnd(), &button);
-        MapWindowPoints(nullptr, frmScreenshot.Hwnd(), reinterpret_cast<POINT*>(&button), 2);
-        EXPECT_EQ(button.left, 8);
-        EXPECT_EQ(button.top, 8 + 24 * i);
-        EXPECT_EQ(button.right - button.left, 169);
-        EXPECT_EQ(button.bottom - button.top, 17);
         EXPECT_EQ(frmScreenshot[names[i]].Text(), captions[i]);
     }
     const LONG_PTR style = GetWindowLongPtrA(frmScreenshot.Hwnd(), GWL_STYLE);
@@ -153,7 +95,7 @@ TEST_F(CaptureTest, WindowAndButtonsAtTheirPlaces) {
 }
 
 TEST_F(CaptureTest, StartUpWithAFolderWhoseParentIsMissingShowsNothing) {
-    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots / "no\\such");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots / "no\\such");
     frmScreenshot.Show();
     EXPECT_FALSE(FileExists(shots / "no"));
     EXPECT_TRUE(boxes.Texts().empty());
@@ -182,7 +124,7 @@ TEST_F(CaptureTest, WithoutARequestTicksTouchNoFile) {
 }
 
 TEST_F(CaptureTest, WrongGameFolderNeverSeesARequestAndSaysNothing) {
-    registry::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", game / "elsewhere");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder", game / "elsewhere");
     frmScreenshot.Show();
     WriteTestFile(Request(), "");
     ui::PumpFor(600);
@@ -209,7 +151,7 @@ TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     frmScreenshot.Show();
     ColourScreen red(RGB(255, 0, 0));
     Click("ManualTake");
-    const BmpFacts facts = ReadBmp(Shots() + "\\_bmp_0.bmp");
+    const BmpFacts facts = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_0.bmp"));
     EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(facts.bitsPerPixel, 32);
@@ -301,7 +243,7 @@ TEST_F(CaptureTest, ABitmapThatPrintScreenPutsOnTheClipboardIsThePhoto) {
     ASSERT_NE(hook, nullptr);
     Click("ManualTake");
     UnhookWindowsHookEx(hook);
-    const BmpFacts fromClipboard = ReadBmp(Shots() + "\\_bmp_0.bmp");
+    const BmpFacts fromClipboard = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_0.bmp"));
     EXPECT_EQ(fromClipboard.width, 64);
     EXPECT_EQ(fromClipboard.height, 48);
     EXPECT_EQ(fromClipboard.centre, 0x00FF00u);
@@ -309,7 +251,7 @@ TEST_F(CaptureTest, ABitmapThatPrintScreenPutsOnTheClipboardIsThePhoto) {
 
     // The clipboard was emptied before the key: an old bitmap is never taken for a new photo.
     Click("ManualTake");
-    const BmpFacts direct = ReadBmp(Shots() + "\\_bmp_1.bmp");
+    const BmpFacts direct = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_1.bmp"));
     EXPECT_EQ(direct.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(direct.centre, 0xFF0000u);
 }
@@ -332,8 +274,8 @@ TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {
     Click("cmdRun");
     EXPECT_TRUE(frmOptions.IsVisible());
     EXPECT_TRUE(frmHelp.IsVisible());
-    EXPECT_EQ(CountWindowsTitled("VDR Camera Options"), 1);
-    EXPECT_EQ(CountWindowsTitled("VDR Camera Help"), 1);
+    EXPECT_EQ(CountThreadWindowsTitled("VDR Camera Options"), 1);
+    EXPECT_EQ(CountThreadWindowsTitled("VDR Camera Help"), 1);
 }
 
 TEST_F(CaptureTest, ClosingTheMainWindowClosesTheOthersAndEndsTheProgram) {

@@ -5,52 +5,33 @@
 #include <string>
 #include <vector>
 
+#include "../support/Host.h"
 #include "../support/ImageFiles.h"
-#include "../support/MessageBoxes.h"
+#include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
-#include "../support/TestFolder.h"
-#include "app/RequestFiles.h"
-#include "app/init.h"
+#include "../support/WindowSuite.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/files/init.h"
+#include "core/settings/SettingsTable.h"
 #include "early/EarlySettings.h"
-#include "early/frmOptions.h"
-#include "early/frmScreenshot.h"
-#include "help/frmHelp.h"
-#include "settings/Registery.h"
+#include "programs/vdrcam-early/Forms.h"
 #include "ui/MessagePump.h"
-
-using early::frmOptions;
-using early::frmScreenshot;
 
 namespace {
 
-void DiscardQuit() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
+EarlyForms forms;
+early::FrmOptions& frmOptions = forms.frmOptions;
+FrmHelp& frmHelp = forms.frmHelp;
+early::FrmScreenshot& frmScreenshot = forms.frmScreenshot;
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        ui::PumpFor(20);
-    }
-    return true;
-}
-
-class EarlyTest : public ::testing::Test {
+class EarlyTest : public WindowSuite {
 protected:
     void SetUp() override {
-        sandbox::Clear();
-        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-        CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
-        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
-    }
-    void TearDown() override {
-        frmScreenshot.Unload();
-        DiscardQuit();
+        WindowSuite::SetUp();
+        // The first edition's start-up makes C:\ScreenShots, whatever was applied before.
+        if (!MayUseTheDefaultShotFolder()) {
+            GTEST_SKIP() << "would make C:\\ScreenShots on this Windows";
+        }
     }
 
     // Starts the window and points its photos at the test folder.
@@ -65,10 +46,6 @@ protected:
         return std::to_string(GetSystemMetrics(SM_CXSCREEN) * 15) + " by " +
                std::to_string(GetSystemMetrics(SM_CYSCREEN) * 15);
     }
-
-    MessageBoxes boxes;
-    TestFolder game{"vdrcam-game"};
-    TestFolder shots{"vdrcam-shots"};
 };
 
 }  // namespace
@@ -76,10 +53,6 @@ protected:
 TEST_F(EarlyTest, StartUpWindowAndFolders) {
     Start();
     EXPECT_EQ(frmScreenshot.Caption(), "VDR Camera");
-    RECT client;
-    GetClientRect(frmScreenshot.Hwnd(), &client);
-    EXPECT_EQ(client.right, 198);
-    EXPECT_EQ(client.bottom, 69);
     EXPECT_TRUE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmOptions.IsVisible());
     EXPECT_EQ(early::GameFolder, game.Path());
@@ -104,8 +77,8 @@ TEST_F(EarlyTest, FirstCaptureWritesZeroBmpAndNoReply) {
 TEST_F(EarlyTest, EveryPhotoIsTheScreensPixelSize) {
     Start();
     Click(frmScreenshot, "ManualTake");
-    EXPECT_EQ(ReadBmp(shots / "0.bmp").width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(ReadBmp(shots / "0.bmp").height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(BmpFactsOf(ReadTestFile(shots / "0.bmp")).width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(BmpFactsOf(ReadTestFile(shots / "0.bmp")).height, GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST_F(EarlyTest, NumbersFillTheGapsAndJpegsDoNotCount) {
@@ -185,10 +158,6 @@ TEST_F(EarlyTest, OptionsWindowLoadsTheGameFolderAndTheDefaultShotFolder) {
     Start();
     Click(frmScreenshot, "Options");
     EXPECT_EQ(frmOptions.Caption(), "VDR Camera Options");
-    RECT client;
-    GetClientRect(frmOptions.Hwnd(), &client);
-    EXPECT_EQ(client.right, 210);
-    EXPECT_EQ(client.bottom, 125);
     EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
     EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
     EXPECT_EQ(frmOptions["msgError"].Text(), "");

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "../support/TestFolder.h"
-#include "app/FileSystem.h"
-#include "app/init.h"
+#include "core/files/FileSystem.h"
+#include "core/files/init.h"
 
 TEST(FileExists, AnswersForFilesAndFoldersNeverFails) {
     TestFolder folder;

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "../support/MessageBoxes.h"
+#include "../support/Pump.h"
+#include "programs/Program.h"
 #include "ui/Form.h"
 #include "ui/MessagePump.h"
+#include "ui/Process.h"
 
 namespace {
 
@@ -37,8 +42,8 @@ ui::FormDesign TestDesign(ui::Frame frame, bool taskbar) {
                  .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4,
                  .foreColour = 0x0000FF},
                 {.kind = Kind::Timer, .name = "tmrTick", .interval = 20},
-                {.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .width = 3000,
-                 .height = 1470},
+                {.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .x2 = 3000,
+                 .y2 = 1470},
             },
     };
 }
@@ -70,12 +75,6 @@ RECT ClientRectOf(HWND child) {
     GetWindowRect(child, &area);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&area), 2);
     return area;
-}
-
-void DiscardQuit() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
 }
 
 }  // namespace
@@ -248,4 +247,72 @@ TEST(Forms, UnknownControlNameIsAnError) {
     EXPECT_THROW(form["nothing"], std::out_of_range);
 }
 
-TEST(MessageBoxes, CarryTheApplicationTitle) { EXPECT_EQ(ui::AppTitle(), "vdrcam"); }
+namespace {
+
+// A form whose load handler fails half-way, after its window and controls exist.
+class FailingForm : public TestForm {
+public:
+    explicit FailingForm(bool standardError) : standardError_(standardError) {}
+
+private:
+    void OnLoad() override {
+        (*this)["txtName"].SetText("half loaded");
+        if (standardError_) {
+            throw std::runtime_error("no settings");
+        }
+        throw 42;
+    }
+    bool standardError_;
+};
+
+}  // namespace
+
+TEST(Forms, AFormWhoseLoadFailsIsLeftUnloadedWithNoWindowBehind) {
+    for (bool standardError : {true, false}) {
+        SCOPED_TRACE(standardError ? "std::exception" : "int");
+        FailingForm form(standardError);
+        const int before = ui::LoadedFormCount();
+        EXPECT_ANY_THROW(form.Show());
+        EXPECT_FALSE(form.IsLoaded());
+        EXPECT_EQ(form.Hwnd(), nullptr);
+        EXPECT_EQ(ui::LoadedFormCount(), before);
+        EXPECT_EQ(CountThreadWindowsTitled("Form Test"), 0);
+        form.Unload();  // nothing to undo
+        EXPECT_EQ(form.unloads, 0);
+        MSG quit;
+        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    }
+}
+
+TEST(Forms, UnloadingEveryFormGoesFromTheNewestToTheOldest) {
+    std::vector<std::string> order;
+    struct Recording : TestForm {
+        Recording(std::vector<std::string>& order, std::string name)
+            : order_(order), name_(std::move(name)) {}
+        void OnUnload() override { order_.push_back(name_); }
+        std::vector<std::string>& order_;
+        std::string name_;
+    } first(order, "first"), second(order, "second"), third(order, "third");
+    first.Load();
+    third.Load();
+    second.Load();
+    ui::UnloadAllForms();
+    EXPECT_EQ(order, (std::vector<std::string>{"second", "third", "first"}));
+    EXPECT_EQ(ui::LoadedFormCount(), 0);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the program ends
+}
+
+TEST(Program, AMainWindowThatCannotBeBuiltIsReportedAndEndsTheProgram) {
+    MessageBoxes boxes;
+    // A misspelt control name is found while the forms are built.
+    const int code = RunProgram(GetModuleHandleA(nullptr), "vdrcam", []() -> ui::Form& {
+        static TestForm form;
+        form["cmdGoo"];
+        return form;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                                 "frmScreenshot_Form_Load failed: no control cmdGoo on frmTest"});
+    EXPECT_EQ(ui::LoadedFormCount(), 0);
+}

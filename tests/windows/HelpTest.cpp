@@ -5,25 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "../support/MessageBoxes.h"
 #include "../support/RegistrySandbox.h"
-#include "../support/TestFolder.h"
-#include "app/init.h"
-#include "help/GameScript.h"
+#include "../support/WindowSuite.h"
+#include "core/files/init.h"
+#include "core/texts/GameScript.h"
+#include "help/SysInfoKeys.h"
 #include "help/frmHelp.h"
 #include "ui/MessagePump.h"
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
+FrmHelp frmHelp(Edition::Current);
 
-void DiscardQuit() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
+constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
 
 std::string ProbeProgram() {
     char path[MAX_PATH] = {};
@@ -43,19 +37,13 @@ bool Ran(const std::string& program) {
     return false;
 }
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public WindowSuite {
 protected:
-    void SetUp() override { sandbox::Clear(); }
-    void TearDown() override {
-        frmHelp.Unload();
-        DiscardQuit();
-    }
     std::string PlaceProbe(const std::string& path) {
         EXPECT_TRUE(CopyFileA(ProbeProgram().c_str(), path.c_str(), FALSE)) << path;
         return path;
     }
 
-    MessageBoxes boxes;
     TestFolder folder{"vdrcam-sysinfo"};
 };
 
@@ -79,12 +67,8 @@ TEST_F(HelpTest, LoadSetsTheCaptionAndBuildsTheInstructions) {
     EXPECT_EQ(frmHelp["cmdSysInfo"].Text(), "&System Info...");
 }
 
-TEST_F(HelpTest, WindowShapeAndNoTaskbarButton) {
+TEST_F(HelpTest, FixedDialogWithoutTaskbarButtonAndAScrollingScript) {
     frmHelp.Show();
-    RECT client;
-    GetClientRect(frmHelp.Hwnd(), &client);
-    EXPECT_EQ(client.right, 384);
-    EXPECT_EQ(client.bottom, 260);
     EXPECT_FALSE(GetWindowLongPtrA(frmHelp.Hwnd(), GWL_STYLE) &
                  (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_NE(GetWindow(frmHelp.Hwnd(), GW_OWNER), nullptr);
@@ -187,7 +171,7 @@ TEST_F(HelpTest, SysInfoStartsTheProgramThatPathNames) {
 TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
     const std::string folderTool = PlaceProbe(folder / "MSINFO32.EXE");
     registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", folder / "missing.exe");
-    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
@@ -197,7 +181,7 @@ TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
 
 TEST_F(HelpTest, SysInfoFallsBackToTheToolsFolder) {
     const std::string tool = PlaceProbe(folder / "MSINFO32.EXE");
-    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();
     EXPECT_TRUE(Ran(tool));
     EXPECT_TRUE(boxes.Texts().empty());
@@ -205,7 +189,7 @@ TEST_F(HelpTest, SysInfoFallsBackToTheToolsFolder) {
 
 TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
     frmHelp.StartSysInfo();  // neither key
-    registry::SetText(HKEY_LOCAL_MACHINE, kFolderKey, "MSINFO", folder.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kToolFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();  // folder without the tool
     registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_EXPAND_SZ,
                      std::string("C:\\x\0", 5));

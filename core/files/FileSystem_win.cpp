@@ -1,0 +1,65 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "core/files/FileSystem.h"
+
+namespace {
+
+bool Usable(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+// An open file, closed on every way out.
+class WrittenFile {
+public:
+    explicit WrittenFile(HANDLE handle) : handle_(handle) {}
+    ~WrittenFile() {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle_);
+        }
+    }
+    WrittenFile(const WrittenFile&) = delete;
+    WrittenFile& operator=(const WrittenFile&) = delete;
+    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+bool MakeFolder(const std::string& path) {
+    return Usable(path) && CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    if (!Usable(path)) {
+        return false;
+    }
+    // The game may be reading the reply at this moment; sharing keeps that from losing it.
+    WrittenFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 24));
+        DWORD done = 0;
+        if (!::WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
+            return false;
+        }
+        written += done;
+    }
+    return true;
+}
+
+bool ReplaceWith(const std::string& finished, const std::string& path) {
+    return Usable(finished) && Usable(path) &&
+           MoveFileExA(finished.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The registry names the camera uses, and the defaults it stores.
+
+// HKEY_CURRENT_USER: the camera's own settings, all REG_SZ text.
+inline constexpr char kSettingsKey[] = "Software\\VDRCamera";
+
+// HKEY_LOCAL_MACHINE: the game's installation key, read only.
+inline constexpr char kGameKey[] = "Software\\Brakemont\\Operation Veldrun";
+inline constexpr char kGameFolderValue[] = "MAIN";
+
+enum class Setting { VeldrunFolder, ScreenDir, WidthP, HeightP, Resize, Change };
+
+struct SettingRow {
+    Setting setting;
+    const char* name;         // the registry value
+    const char* defaultText;  // stored when missing; none for the game folder,
+                              // which comes from the game's own key
+};
+
+// In the order in which a first start stores them ("Change" only by Apply).
+inline constexpr SettingRow kSettings[] = {
+    {Setting::VeldrunFolder, "VeldrunFolder", nullptr},
+    {Setting::ScreenDir, "ScreenDir", "C:\\ScreenShots"},
+    {Setting::WidthP, "WidthP", "1204"},
+    {Setting::HeightP, "HeightP", "1204"},
+    {Setting::Resize, "Resize", "0"},
+    {Setting::Change, "Change", "1"},
+};
+
+constexpr const char* SettingName(Setting setting) {
+    return kSettings[static_cast<int>(setting)].name;
+}
+
+constexpr const char* SettingDefault(Setting setting) {
+    return kSettings[static_cast<int>(setting)].defaultText;
+}
+
+static_assert(kSettings[static_cast<int>(Setting::Change)].setting == Setting::Change,
+              "the table is in the order of the Setting names");

@@ -1,0 +1,8 @@
+#include "early/EarlySettings.h"
+
+namespace early {
+
+std::string GameFolder;
+std::string ShotFolder;
+
+}  // namespace early

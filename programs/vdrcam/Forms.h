@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/frmScreenshot.h"
+#include "help/frmHelp.h"
+#include "settings/frmOptions.h"
+
+// The forms of vdrcam, one of each for the whole run.
+struct VdrcamForms {
+    FrmOptions frmOptions;
+    FrmHelp frmHelp{Edition::Current};
+    FrmScreenshot frmScreenshot{frmOptions, frmHelp};
+};

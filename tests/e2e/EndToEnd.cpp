@@ -1,0 +1,53 @@
+#include "EndToEnd.h"
+
+#include "../support/Host.h"
+#include "../support/RegistryValues.h"
+#include "core/settings/SettingsTable.h"
+
+std::string Built(const char* name) { return driver::BinFolder() + "\\" + name; }
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string RegistryText(const char* name) {
+    return registry::Text(HKEY_CURRENT_USER, kSettingsKey, name).value_or("<missing>");
+}
+
+bool SettingsKeyExists() { return registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey); }
+
+void EndToEnd::SetUp() {
+    if (!RunningUnderWine()) {
+        GTEST_SKIP() << "the programs would use this Windows' own registry and C:";
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+    CreateDirectoryA(Mdb().c_str(), nullptr);
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game.Path());
+}
+
+void EndToEnd::TearDown() {
+    if (RunningUnderWine()) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKey);
+    }
+}
+
+void EndToEnd::UseShotFolder() {
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
+}
+
+HWND EndToEnd::StartMain(driver::Program& program) {
+    HWND main = driver::WaitForWindow(program.Id(), "VDR Camera");
+    EXPECT_NE(main, nullptr);
+    return main;
+}
+
+HWND EndToEnd::OpenOptions(const driver::Program& program, HWND main) {
+    driver::Click(driver::Child(main, "Options"));
+    return driver::WaitForWindow(program.Id(), "VDR Camera Options");
+}
+
+bool EndToEnd::WaitForFile(const std::string& path, DWORD milliseconds) {
+    return driver::WaitFor([&] { return Exists(path); }, milliseconds);
+}

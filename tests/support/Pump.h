@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+// The program's own windows, in the test's process and thread.
+
+// Pumps messages until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, unsigned milliseconds = 3000);
+
+// Drops the quit message that the last form's unload leaves behind, so the
+// next test's message loop does not end at once.
+void DiscardQuit();
+
+// How many windows of this thread carry that title.
+int CountThreadWindowsTitled(const char* title);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MessageBoxes.h"
+#include "TestFolder.h"
+
+// The base of the suites that drive the programs' windows in this process:
+// a clean scratch registry, the game installed in a scratch folder with its
+// "tidemark\mdb", message boxes answered, and every window unloaded after
+// each test.
+class WindowSuite : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string Mdb() const { return game / "tidemark\\mdb"; }
+
+    MessageBoxes boxes;
+    TestFolder game{"vdrcam-game"};
+    TestFolder shots{"vdrcam-shots"};
+};

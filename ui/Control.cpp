@@ -1,0 +1,164 @@
+#include "ui/Control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "ui/Process.h"
+#include "ui/WindowClasses.h"
+
+namespace ui {
+
+Control::Control(const std::string& formName, const ControlRow& row, int id)
+    : eventName_(formName + "_" + row.name + (row.kind == Kind::Timer ? "_Timer" : "_Click")),
+      row_(row),
+      id_(id) {}
+
+bool Control::CanTakeFocus() const {
+    return (row_.kind == Kind::Button || row_.kind == Kind::CheckBox ||
+            row_.kind == Kind::TextBox) &&
+           Visible() && Enabled();
+}
+
+void Control::Create(HWND parent, int dpi, HFONT font, HWND tooltip) {
+    const char* className = nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    switch (row_.kind) {
+        case Kind::Button:
+            className = WC_BUTTONA;
+            style |= WS_TABSTOP | (row_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+            break;
+        case Kind::CheckBox:
+            className = WC_BUTTONA;
+            style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+            break;
+        case Kind::TextBox:
+            className = WC_EDITA;
+            exStyle = WS_EX_CLIENTEDGE;
+            style |= WS_TABSTOP;
+            style |= row_.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
+            if (row_.verticalScroll) {
+                style |= WS_VSCROLL;
+            }
+            break;
+        case Kind::Label:
+            className = kLabelClass;
+            break;
+        case Kind::PictureBox:
+            className = kPictureClass;
+            exStyle = row_.border ? WS_EX_CLIENTEDGE : 0;
+            break;
+        case Kind::Timer:
+            SetTimer(parent, static_cast<UINT_PTR>(id_), static_cast<UINT>(row_.interval), nullptr);
+            return;
+        case Kind::Line:
+            return;
+    }
+    hwnd_ =
+        CreateWindowExA(exStyle, className, row_.caption, style, TwipsToPixels(row_.left, dpi),
+                        TwipsToPixels(row_.top, dpi), TwipsToPixels(row_.width, dpi),
+                        TwipsToPixels(row_.height, dpi), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), FormsInstance(), this);
+    if (!hwnd_) {
+        throw std::runtime_error(std::string("creating the control ") + row_.name);
+    }
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (row_.tooltip && tooltip) {
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = parent;
+        tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+        tool.lpszText = const_cast<char*>(row_.tooltip);
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Control::Destroy(HWND parent) {
+    if (row_.kind == Kind::Timer && parent) {
+        KillTimer(parent, static_cast<UINT_PTR>(id_));
+    }
+    picture_.Clear();
+    hwnd_ = nullptr;
+}
+
+std::string Control::Text() const {
+    if (!hwnd_) {
+        return {};
+    }
+    const int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void Control::SetText(const std::string& text) {
+    if (hwnd_) {
+        SetWindowTextA(hwnd_, text.c_str());
+    }
+}
+
+int Control::Value() const {
+    return hwnd_ && SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void Control::SetValue(int state) {
+    if (!hwnd_ || Value() == state) {
+        return;
+    }
+    SendMessageA(hwnd_, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
+    Fire();
+}
+
+bool Control::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
+
+void Control::SetEnabled(bool enabled) {
+    if (hwnd_) {
+        EnableWindow(hwnd_, enabled);
+    }
+}
+
+bool Control::Visible() const {
+    return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetVisible(bool visible) {
+    if (hwnd_) {
+        ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void Control::SetBorder(bool border) {
+    if (!hwnd_) {
+        return;
+    }
+    LONG_PTR exStyle = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+    exStyle = border ? (exStyle | WS_EX_CLIENTEDGE) : (exStyle & ~WS_EX_CLIENTEDGE);
+    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, exStyle);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Control::SetSize(int widthPixels, int heightPixels) {
+    if (hwnd_) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, widthPixels, heightPixels,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Control::SetFocus() {
+    if (hwnd_) {
+        ::SetFocus(hwnd_);
+    }
+}
+
+void Control::Fire() {
+    if (handler_) {
+        RunReportingFailures(eventName_, handler_);
+    }
+}
+
+}  // namespace ui
