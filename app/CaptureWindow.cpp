@@ -1,6 +1,6 @@
 #include "app/CaptureWindow.h"
 
-#include "core/exchange/RequestFiles.h"
+#include "ui/MessagePump.h"
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
 
@@ -10,6 +10,15 @@ CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form&
     Bind("ManualTake", [this] { frmScreenshot_ManualTake_Click(); });
     Bind("Options", [this] { frmScreenshot_Options_Click(); });
     Bind("cmdRun", [this] { frmScreenshot_cmdRun_Click(); });
+}
+
+void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings) {
+    ui::RunReportingFailures("frmOptions_Form_Load", [this] { options_.Show(); });
+    ui::DoEvents();
+    options_.Hide();
+    if (!options_.IsLoaded()) {
+        ui::RunReportingFailures("LoadSettings", loadSettings);
+    }
 }
 
 void CaptureWindow::frmScreenshot_Form_Unload() {
@@ -28,8 +37,9 @@ void CaptureWindow::Exclusively(Capture capture) {
 }
 
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
-    Exclusively(
-        [this] { ServeRequest([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); }); });
+    Exclusively([this] {
+        requests_.Poll([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); });
+    });
 }
 
 void CaptureWindow::frmScreenshot_ManualTake_Click() {

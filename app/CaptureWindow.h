@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "core/exchange/RequestFiles.h"
 #include "ui/Form.h"
 
 // What both editions' main windows share: the 100 ms poll for the game's
@@ -22,6 +24,12 @@ protected:
 
     ui::Form& OptionsWindow() { return options_; }
 
+    // Start-up's first steps: the options window shown, messages let through
+    // once, the window hidden again; its load step loads the settings. When
+    // it cannot be loaded, that is reported and loadSettings fills them in
+    // without it, so that the camera still starts.
+    void LoadOptionsHidden(const std::function<void()>& loadSettings);
+
     // The game folder as it is now; requests are looked for below it.
     virtual std::string CurrentGameFolder() const = 0;
 
@@ -38,6 +46,7 @@ private:
 
     ui::Form& options_;
     ui::Form& help_;
+    RequestWatch requests_;
     bool started_ = false;
     bool busy_ = false;
 };

@@ -2,8 +2,8 @@
 
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
+#include "settings/LoadSettings.h"
 #include "settings/SettingsVariables.h"
-#include "ui/MessagePump.h"
 
 namespace {
 
@@ -42,9 +42,7 @@ FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
     : CaptureWindow(Design(), options, help), picScreen((*this)["picScreen"]) {}
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
-    OptionsWindow().Show();
-    ui::DoEvents();
-    OptionsWindow().Hide();
+    LoadOptionsHidden([] { LoadSettings(); });
     PhotoNumber = 0;
     MakeFolder(ShotFolder.Text());
     StartCapturing();

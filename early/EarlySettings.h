@@ -8,4 +8,8 @@ namespace early {
 extern std::string GameFolder;
 extern std::string ShotFolder;
 
+// Loads them as the options window's load step does: the game's folder from
+// its own key, photos to C:\ScreenShots.
+void LoadFolders();
+
 }  // namespace early

@@ -1,11 +1,9 @@
 #include "early/frmOptions.h"
 
 #include "core/files/init.h"
-#include "core/settings/SettingsTable.h"
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
-#include "settings/Registery.h"
 #include "settings/ShotFolderStep.h"
 #include "ui/MessageBox.h"
 
@@ -69,25 +67,24 @@ FrmOptions::FrmOptions()
 }
 
 void FrmOptions::frmOptions_Form_Load() {
-    GameFolder = InstalledGameFolder();
+    LoadFolders();
     VeldrunFolderU.SetText(GameFolder);
-    ScreenDirU.SetText(SettingDefault(Setting::ScreenDir));
-    ShotFolder = ScreenDirU.Text();
+    ScreenDirU.SetText(ShotFolder);
 }
 
 void FrmOptions::frmOptions_cmdApply_Click() {
+    // Nothing is applied until every check has passed.
     const std::string gameFolder = VeldrunFolderU.Text();
     if (!FileExists(gameFolder)) {
         msgError.SetText(kGameFolderWrong);
         VeldFolderWrong.SetText(kMarker);
         return;
     }
-    GameFolder = gameFolder;
-
     const std::string shotFolder = ScreenDirU.Text();
     if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
         return;
     }
+    GameFolder = gameFolder;
     ShotFolder = shotFolder;
     Unload();
 }

@@ -9,7 +9,6 @@
 #include "core/texts/EarlyTexts.h"
 #include "early/EarlySettings.h"
 #include "ui/MessageBox.h"
-#include "ui/MessagePump.h"
 
 namespace early {
 
@@ -61,9 +60,7 @@ void FrmScreenshot::SetUpCaptureSurface() {
 }
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
-    OptionsWindow().Show();
-    ui::DoEvents();
-    OptionsWindow().Hide();
+    LoadOptionsHidden(LoadFolders);
     SetUpCaptureSurface();
     Num = 0;
     MakeFolder(ShotFolder);
@@ -71,13 +68,13 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
 }
 
 void FrmScreenshot::TakePhoto() {
+    // The folder as the capture starts: an Apply made under the size box
+    // counts from the next capture on.
+    const std::string folder = ShotFolder;
     SetUpCaptureSurface();
     ui::MsgBox(SizeMessage(screenWidthTwips_, screenHeightTwips_));
 
-    while (Num <= kLastPhotoNumber && FileExists(EarlyPhotoPath(ShotFolder, Num))) {
-        ++Num;
-    }
-    if (Num > kLastPhotoNumber) {
+    if (!FindFreeNumber(folder)) {
         ui::MsgBox(kNoFreeNumber);
         return;
     }
@@ -90,13 +87,29 @@ void FrmScreenshot::TakePhoto() {
     }
     image.EndDrawing();
 
-    const std::string path = EarlyPhotoPath(ShotFolder, Num);
     const auto picture = ReadBitmap(image.Get());
-    if (!picture || !SaveBitmapFile(*picture, path)) {
-        ui::MsgBox(PhotoNotSaved(path));
+    Placed placed = Placed::Failed;
+    // Never over an earlier photo: a file that has appeared under the number
+    // meanwhile moves this one on to the next free number.
+    while (picture && (placed = SaveNewBitmapFile(*picture, EarlyPhotoPath(folder, Num))) ==
+                          Placed::NameTaken) {
+        if (!FindFreeNumber(folder)) {
+            ui::MsgBox(kNoFreeNumber);
+            return;
+        }
+    }
+    if (placed != Placed::Done) {
+        ui::MsgBox(PhotoNotSaved(EarlyPhotoPath(folder, Num)));
         return;
     }
     ++Num;
+}
+
+bool FrmScreenshot::FindFreeNumber(const std::string& folder) {
+    while (Num <= kLastPhotoNumber && FileExists(EarlyPhotoPath(folder, Num))) {
+        ++Num;
+    }
+    return Num <= kLastPhotoNumber;
 }
 
 std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder; }

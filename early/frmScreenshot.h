@@ -25,6 +25,9 @@ private:
 
     // Makes Picture1 an invisible, borderless image as large as the screen.
     void SetUpCaptureSurface();
+    // Advances Num past every photo already in the folder; false when no
+    // number up to 32767 is free.
+    bool FindFreeNumber(const std::string& folder);
 
     ui::Control& Picture1;
     float screenWidthTwips_ = 0;

@@ -1,14 +1,27 @@
 #include "programs/Program.h"
 
+#include "programs/OneCamera.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
 
 int RunProgram(HINSTANCE instance, const char* title, const std::function<ui::Form&()>& mainForm) {
+    OneCamera camera;
+    if (!camera.IsFirst()) {
+        OneCamera::ShowTheRunningCamera();
+        return 0;
+    }
     ui::SetAppTitle(title);
     ui::InitializeForms(instance);
-    ui::RunReportingFailures("frmScreenshot_Form_Load", [&] { mainForm().Show(); });
-    if (ui::LoadedFormCount() == 0) {
+    ui::Form* main = nullptr;
+    ui::RunReportingFailures("frmScreenshot_Form_Load", [&] {
+        main = &mainForm();
+        main->Show();
+    });
+    // Without its main window the program has nothing to run: whatever its
+    // start-up loaded goes too, so no hidden window keeps it alive.
+    if (!main || !main->IsLoaded()) {
+        ui::UnloadAllForms();
         return 0;
     }
     return ui::RunMessageLoop();

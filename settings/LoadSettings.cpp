@@ -39,9 +39,10 @@ OptionsFields LoadSettings() {
         ResizeShots = 0;
         StoreSetting(Setting::Resize, std::to_string(fields.resize));
     } else {
-        // Only the program's own "1" checks the box; a hand-edited text leaves it unchecked.
-        fields.resize = resize == "1" ? 1 : 0;
+        // The box is checked exactly when photos are rescaled: for a text
+        // that is numerically 1 (" 1", "01"); any other text leaves it unchecked.
         ResizeShots = resize;
+        fields.resize = ResizeShots.Equals(1) ? 1 : 0;
     }
     return fields;
 }

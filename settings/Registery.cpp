@@ -35,6 +35,20 @@ SettingWriteObserver& Observer() {
 // Registry text ends at its first zero; a value stored without one comes back whole.
 std::string UpToZero(const std::string& data) { return data.substr(0, data.find('\0')); }
 
+// "%ProgramFiles%\Veldrun" and the like, as Windows would read them.
+std::string Expanded(const std::string& text) {
+    const DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    if (size == 0) {
+        return text;
+    }
+    std::string expanded(size, '\0');
+    const DWORD written = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), size);
+    if (written == 0 || written > size) {
+        return text;
+    }
+    return UpToZero(expanded);
+}
+
 }  // namespace
 
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
@@ -68,7 +82,7 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
 }
 
 std::string GetMachineValue(const Variant& root, const std::string& keyPath,
-                            const std::string& valueName, REGSAM view) {
+                            const std::string& valueName, REGSAM view, DWORD* type) {
     const auto rootNumber = root.ToLong();
     if (!rootNumber) {
         return {};
@@ -78,21 +92,27 @@ std::string GetMachineValue(const Variant& root, const std::string& keyPath,
                   KEY_QUERY_VALUE | view, key.Out());
     DWORD size = 0;
     RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, &size);
-    DWORD type = 0;
+    DWORD readType = 0;
     std::string data;
-    if (size == 0 || !ReadValue(key.Get(), valueName, size, type, data)) {
+    if (size == 0 || !ReadValue(key.Get(), valueName, size, readType, data)) {
         return {};
+    }
+    if (type) {
+        *type = readType;
     }
     return UpToZero(data);
 }
 
 std::string InstalledGameFolder() {
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-        std::string folder =
-            GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey, kGameFolderValue, view);
-        if (!folder.empty()) {
-            return folder;
+        DWORD type = REG_NONE;
+        const std::string folder = GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey,
+                                                   kGameFolderValue, view, &type);
+        // A number or binary data is no folder, whatever its bytes spell.
+        if (folder.empty() || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+            continue;
         }
+        return type == REG_EXPAND_SZ ? Expanded(folder) : folder;
     }
     return {};
 }

@@ -22,11 +22,13 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
 // variant. On 64-bit Windows, HKEY_LOCAL_MACHINE\Software has a 32-bit and
 // a 64-bit view; the caller names the one to read (KEY_WOW64_32KEY or
 // KEY_WOW64_64KEY).
+// The value's type is handed back through `type` when one is given.
 std::string GetMachineValue(const Variant& root, const std::string& keyPath,
-                            const std::string& valueName, REGSAM view);
+                            const std::string& valueName, REGSAM view, DWORD* type = nullptr);
 
 // The game's installation folder from its own key. The game's installer is
-// a 32-bit program, so its view is asked first, then the 64-bit view.
+// a 32-bit program, so its view is asked first, then the 64-bit view. Only
+// text counts as a folder; an expandable text is expanded.
 std::string InstalledGameFolder();
 
 // A predefined root key as the 32-bit number that GetMachineValue takes.

@@ -115,38 +115,38 @@ void FrmOptions::frmOptions_resizeU_Click() {
 }
 
 void FrmOptions::frmOptions_cmdApply_Click() {
-    SaveAsJpeg = AsJPEGU.Value() == 1 ? 1 : 0;
-
-    if (resizeU.Value() == 1) {
-        if (WidthU.Text().empty()) {
-            Label6.SetText(kMarker);
-            msgError.SetText(kWidthMissing);
-            return;
-        }
-        if (HeightU.Text().empty()) {
-            Label7.SetText(kMarker);
-            msgError.SetText(kHeightMissing);
-            return;
-        }
-        ResizeShots = 1;
-        ShotWidth = WidthU.Text();
-        ShotHeight = HeightU.Text();
-    } else {
-        ResizeShots = 0;
+    // Every check comes first: an Apply that stops changes and stores nothing.
+    const bool resize = resizeU.Value() == 1;
+    if (resize && WidthU.Text().empty()) {
+        Label6.SetText(kMarker);
+        msgError.SetText(kWidthMissing);
+        return;
     }
-
+    if (resize && HeightU.Text().empty()) {
+        Label7.SetText(kMarker);
+        msgError.SetText(kHeightMissing);
+        return;
+    }
     const std::string gameFolder = VeldrunFolderU.Text();
     if (!FileExists(gameFolder)) {
         msgError.SetText(kGameFolderWrong);
         VeldFolderWrong.SetText(kMarker);
         return;
     }
-    GameFolder = gameFolder;
-
     const std::string shotFolder = ScreenDirU.Text();
     if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
         return;
     }
+
+    SaveAsJpeg = AsJPEGU.Value() == 1 ? 1 : 0;
+    if (resize) {
+        ResizeShots = 1;
+        ShotWidth = WidthU.Text();
+        ShotHeight = HeightU.Text();
+    } else {
+        ResizeShots = 0;
+    }
+    GameFolder = gameFolder;
     ShotFolder = shotFolder;
 
     StoreSetting(Setting::ScreenDir, ShotFolder.Text());

@@ -4,20 +4,39 @@
 #include "core/files/init.h"
 
 bool WriteReply(const std::string& gameFolder, const std::string& number) {
-    return WriteWholeFile(ReplyPath(gameFolder), ReplyLine(number));
+    return !gameFolder.empty() && WriteWholeFile(ReplyPath(gameFolder), ReplyLine(number));
 }
 
-bool ServeRequest(const std::function<std::string()>& gameFolder,
-                  const std::function<void()>& takePhoto) {
-    if (!FileExists(RequestPath(gameFolder()))) {
+bool RequestWatch::Poll(const std::function<std::string()>& gameFolder,
+                        const std::function<void()>& takePhoto) {
+    const std::string folder = gameFolder();
+    if (folder.empty()) {
+        return false;
+    }
+    const std::string request = RequestPath(folder);
+    if (!FileExists(request)) {
+        served_.clear();
+        return false;
+    }
+    if (request == served_) {
+        Delete(folder);
         return false;
     }
     try {
         takePhoto();
     } catch (...) {
-        RemoveFile(RequestPath(gameFolder()));
+        Delete(gameFolder());
         throw;
     }
-    RemoveFile(RequestPath(gameFolder()));
+    Delete(gameFolder());
     return true;
+}
+
+void RequestWatch::Delete(const std::string& gameFolder) {
+    if (gameFolder.empty()) {
+        return;
+    }
+    const std::string request = RequestPath(gameFolder);
+    RemoveFile(request);
+    served_ = FileExists(request) ? request : std::string();
 }

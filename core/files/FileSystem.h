@@ -16,5 +16,9 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes);
 // Moves a finished file into place, replacing what was there.
 bool ReplaceWith(const std::string& finished, const std::string& path);
 
+// Moves a finished file into place only where nothing of that name exists.
+enum class Placed { Done, NameTaken, Failed };
+Placed MoveIntoFreeName(const std::string& finished, const std::string& path);
+
 // A name beside the path for writing a file before it is moved into place.
 inline std::string PartialName(const std::string& path) { return path + ".partial"; }

@@ -28,3 +28,15 @@ bool ReplaceWith(const std::string& finished, const std::string& path) {
     std::filesystem::rename(NativePath(finished), NativePath(path), error);
     return !error;
 }
+
+Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
+    // A hard link is never made over an existing name, so the check and the
+    // move are one step.
+    std::error_code error;
+    std::filesystem::create_hard_link(NativePath(finished), NativePath(path), error);
+    if (error) {
+        return std::filesystem::exists(NativePath(path)) ? Placed::NameTaken : Placed::Failed;
+    }
+    std::filesystem::remove(NativePath(finished), error);
+    return Placed::Done;
+}

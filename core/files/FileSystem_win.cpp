@@ -63,3 +63,15 @@ bool ReplaceWith(const std::string& finished, const std::string& path) {
            MoveFileExA(finished.c_str(), path.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+
+Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
+    if (!Usable(finished) || !Usable(path)) {
+        return Placed::Failed;
+    }
+    if (MoveFileExA(finished.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return Placed::Done;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Placed::NameTaken
+                                                                       : Placed::Failed;
+}

@@ -1,12 +1,14 @@
 #include "core/photo/BitmapFile.h"
 
-#include "core/files/FileSystem.h"
-
-bool SaveBitmapFile(const DibImage& picture, const std::string& path) {
+Placed SaveNewBitmapFile(const DibImage& picture, const std::string& path) {
     const std::string partial = PartialName(path);
-    if (!WriteWholeFile(partial, EncodeBmp(picture)) || !ReplaceWith(partial, path)) {
+    if (!WriteWholeFile(partial, EncodeBmp(picture))) {
         RemoveFile(partial);
-        return false;
+        return Placed::Failed;
     }
-    return true;
+    const Placed placed = MoveIntoFreeName(partial, path);
+    if (placed != Placed::Done) {
+        RemoveFile(partial);
+    }
+    return placed;
 }

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "core/files/FileSystem.h"
 #include "core/photo/DibImage.h"
 
-// Saves the picture as a .bmp file. It is written beside its final name and
-// moved into place only when complete, so a failed write leaves no
-// truncated picture. False when it could not be saved.
-bool SaveBitmapFile(const DibImage& picture, const std::string& path);
+// Saves the picture as a new .bmp file. It is written beside its final name
+// and moved into place only when complete, so a failed write leaves no
+// truncated picture, and only where no file of that name exists, so no
+// earlier photo is ever replaced (NameTaken then).
+Placed SaveNewBitmapFile(const DibImage& picture, const std::string& path);

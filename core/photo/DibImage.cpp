@@ -45,6 +45,14 @@ std::string EncodeBmp(const DibImage& image) {
     for (uint32_t colour : image.palette) {
         Put32(out, colour & 0x00FFFFFF);
     }
+    const size_t pixels = out.size();
     out.append(reinterpret_cast<const char*>(image.pixels.data()), image.pixels.size());
+    // The fourth byte of a 32-bit pixel is unused, but viewers that read it as
+    // alpha show a photo transparent where the screen left it non-zero.
+    if (image.bitsPerPixel == 32) {
+        for (size_t at = pixels + 3; at < out.size(); at += 4) {
+            out[at] = 0;
+        }
+    }
     return out;
 }

@@ -18,5 +18,6 @@ struct DibImage {
     }
 };
 
-// The picture as a complete .bmp file.
+// The picture as a complete .bmp file; the unused fourth byte of 32-bit
+// pixels is written as zero.
 std::string EncodeBmp(const DibImage& image);

@@ -18,9 +18,23 @@ std::optional<JpegSize> RescaleSize(const CaptureSettings& settings) {
     return JpegSize{*width, *height};
 }
 
+// Under the first number from `number` on whose name is free at the moment
+// of saving; a failed write keeps the number.
+
+void SaveBitmap(const DibImage& picture, const std::string& folder, Variant& number) {
+    constexpr int kNamesToTry = 100;
+    for (int tried = 0; tried < kNamesToTry; ++tried) {
+        if (SaveNewBitmapFile(picture, BitmapPath(folder, number.Text())) != Placed::NameTaken) {
+            return;
+        }
+        number.Increment();
+        ProbePhotoNumber(number, folder);
+    }
+}
+
 }  // namespace
 
-void StorePhoto(const CaptureSettings& settings, const std::string& number,
+void StorePhoto(const CaptureSettings& settings, Variant& number,
                 const std::optional<DibImage>& picture, const FreeImageApi& freeImage) {
     const std::string& folder = settings.shotFolder;
     // The folder may have been removed while the program ran.
@@ -28,16 +42,16 @@ void StorePhoto(const CaptureSettings& settings, const std::string& number,
         MakeFolder(folder);
     }
     if (picture) {
-        SaveBitmapFile(*picture, BitmapPath(folder, number));
+        SaveBitmap(*picture, folder, number);
     }
+    const std::string n = number.Text();
     if (settings.resizeShots.Equals(1)) {
-        ExportJpeg(freeImage, BitmapPath(folder, number), JpegPath(folder, number),
-                   RescaleSize(settings));
+        ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), RescaleSize(settings));
     }
     if (settings.saveAsJpeg.Equals(1) && settings.resizeShots.Equals(0)) {
-        ExportJpeg(freeImage, BitmapPath(folder, number), JpegPath(folder, number), std::nullopt);
+        ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), std::nullopt);
     }
-    WriteReply(settings.gameFolder, number);
+    WriteReply(settings.gameFolder, n);
 }
 
 void CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
@@ -45,6 +59,6 @@ void CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                   const FreeImageApi& freeImage) {
     ProbePhotoNumber(photoNumber, settings.shotFolder);
     const std::optional<DibImage> picture = takePicture();
-    StorePhoto(settings, photoNumber.Text(), picture, freeImage);
+    StorePhoto(settings, photoNumber, picture, freeImage);
     photoNumber.Increment();
 }

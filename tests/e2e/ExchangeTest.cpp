@@ -161,6 +161,29 @@ TEST_F(EndToEnd, ClosingTheMainWindowClosesEverything) {
     EXPECT_EQ(camera.ExitCode(), 0u);
 }
 
+TEST_F(EndToEnd, ASecondStartShowsTheRunningCameraAndEnds) {
+    UseShotFolder();
+    driver::Program camera(Built("vdrcam.exe"));
+    HWND main = StartMain(camera);
+    for (const char* second : {"vdrcam.exe", "vdrcam-early.exe"}) {
+        SCOPED_TRACE(second);
+        PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }));
+        driver::Program again(Built(second));
+        EXPECT_TRUE(again.WaitForExit(10000));
+        EXPECT_EQ(again.ExitCode(), 0u);
+        EXPECT_TRUE(WaitFor([&] { return !IsIconic(main); }));  // brought back
+    }
+    EXPECT_FALSE(AnyMessageBox(camera.Id()));
+    const std::string log = game / "gamesim.log";
+    driver::Program simulator(Built("gamesim.exe"), "--keys 1 --pause 700 --wait-reply", Mdb(),
+                              log);
+    ASSERT_TRUE(simulator.WaitForExit(15000));
+    EXPECT_EQ(ListFolder(shots.Path()), "_bmp_0.bmp");  // one camera, one photo
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_TRUE(camera.Running());
+}
+
 TEST_F(EndToEnd, FirstEditionShowsTheSizeFirstAndStoresNumberedBitmaps) {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
     const std::string folder = "C:\\ScreenShots";

@@ -381,11 +381,44 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     EXPECT_EQ(FilesInShots(), 2u);       // bitmap and the old JPEG, nothing half-written
 }
 
-TEST_F(PipelineTest, FailedBitmapWriteLeavesNoPartialFile) {
-    // A folder in the way of the final name makes the move fail.
-    std::filesystem::create_directories(NativePath(Bmp(0)) / "blocker");
-    EXPECT_FALSE(SaveBitmapFile(Picture(16, 16), Bmp(0)));
-    EXPECT_FALSE(FileExists(PartialName(Bmp(0))));
+TEST_F(PipelineTest, ABitmapFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
+    const std::string held = shots.Path() + "\\held.bmp";
+    WriteNative(held, "an earlier photo");
+    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), held), Placed::NameTaken);
+    EXPECT_EQ(ReadNative(held), "an earlier photo");
+    EXPECT_FALSE(FileExists(PartialName(held)));
+    const std::string nowhere = shots.Path() + "\\missing\\0.bmp";
+    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhere), Placed::Failed);
+    EXPECT_FALSE(FileExists(PartialName(nowhere)));
+}
+
+TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNumberUsed) {
+    settings.saveAsJpeg = 1;
+    // Another camera stores number 0 while this one takes its picture.
+    CaptureWith(
+        [&] {
+            WriteNative(Bmp(0), "the other camera's photo");
+            return std::optional<DibImage>(Picture(16, 16));
+        },
+        FreeImage());
+    EXPECT_EQ(ReadNative(Bmp(0)), "the other camera's photo");
+    EXPECT_TRUE(Inspect(Bmp(1)));
+    EXPECT_TRUE(Inspect(Jpg(1)));
+    EXPECT_FALSE(FileExists(Jpg(0)));
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_EQ(photoNumber.Text(), "2");
+}
+
+TEST_F(PipelineTest, TheUnusedFourthByteOfEveryPixelIsWrittenAsZero) {
+    DibImage picture = Picture(16, 8);
+    for (size_t at = 3; at < picture.pixels.size(); at += 4) {
+        picture.pixels[at] = 0xFF;  // what some windows leave there
+    }
+    CaptureWith([&] { return std::optional<DibImage>(picture); }, FreeImage());
+    const BmpFacts facts = BmpFactsOf(ReadNative(Bmp(0)));
+    EXPECT_EQ(facts.bitsPerPixel, 32);
+    EXPECT_TRUE(facts.fourthBytesZero);
+    EXPECT_EQ(facts.centre, 0x0000FFu);  // the colours themselves are kept
 }
 
 TEST(JpegSizes, PossibleSizes) {

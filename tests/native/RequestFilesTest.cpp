@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -17,8 +18,13 @@ protected:
     }
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReplyPath(game.Path()); }
+    bool ServeRequest(const std::function<std::string()>& gameFolder,
+                      const std::function<void()>& takePhoto) {
+        return watch.Poll(gameFolder, takePhoto);
+    }
 
     NativeTestFolder game;
+    RequestWatch watch;
 };
 
 TEST_F(ExchangeTest, WriteReplyReplacesTheWholeFile) {
@@ -103,4 +109,35 @@ TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
     EXPECT_FALSE(ServeRequest([&] { return game.Path() + "\\missing"; }, [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
     EXPECT_TRUE(FileExists(Request()));
+}
+
+TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnce) {
+    // A folder of that name with something in it: there, but not deletable.
+    std::filesystem::create_directories(NativePath(Request()) / "held");
+    int photos = 0;
+    const auto photo = [&] { ++photos; };
+    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, photo));
+    for (int poll = 0; poll < 5; ++poll) {
+        EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
+    }
+    EXPECT_EQ(photos, 1);
+    EXPECT_TRUE(FileExists(Request()));
+
+    // Once it can go, the next poll deletes it; only a request written after
+    // that is a new one.
+    std::filesystem::remove(NativePath(Request()) / "held");
+    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
+    EXPECT_FALSE(FileExists(Request()));
+    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
+    WriteNative(Request(), "take 1");
+    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, photo));
+    EXPECT_EQ(photos, 2);
+}
+
+TEST_F(ExchangeTest, WithoutAGameFolderNoRequestIsLookedForAndNoReplyWritten) {
+    // An empty folder would put both files at the root of the current drive.
+    int photos = 0;
+    EXPECT_FALSE(ServeRequest([] { return std::string(); }, [&] { ++photos; }));
+    EXPECT_EQ(photos, 0);
+    EXPECT_FALSE(WriteReply("", "0"));
 }

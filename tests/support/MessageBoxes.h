@@ -22,6 +22,14 @@ public:
         whileOpen_ = std::move(check);
     }
 
+    // Starts the record afresh, for the next case of a table-driven test.
+    void Forget() {
+        texts_.clear();
+        buttons_.clear();
+        answers_.clear();
+        whileOpen_ = nullptr;
+    }
+
     const std::vector<std::string>& Texts() const { return texts_; }
     const std::vector<ui::Buttons>& Buttons() const { return buttons_; }
 

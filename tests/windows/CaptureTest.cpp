@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "../support/ImageFiles.h"
+#include "../support/Interference.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
@@ -155,6 +158,7 @@ TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(facts.bitsPerPixel, 32);
+    EXPECT_TRUE(facts.fourthBytesZero);
     EXPECT_EQ(facts.centre, 0xFF0000u);
 }
 
@@ -295,7 +299,7 @@ namespace {
 // A capture window whose photo always fails, to see how failures are met.
 class FailingWindow : public CaptureWindow {
 public:
-    FailingWindow(ui::Form& options, ui::Form& help)
+    FailingWindow(ui::Form& options, ui::Form& help, bool standardError)
         : CaptureWindow(
               {.name = "frmScreenshot",
                .caption = "Failing",
@@ -305,10 +309,14 @@ public:
                             {.kind = ui::Kind::Button, .name = "Options"},
                             {.kind = ui::Kind::Button, .name = "cmdRun"},
                             {.kind = ui::Kind::Timer, .name = "Timer1", .interval = 100}}},
-              options, help) {}
+              options, help),
+          standardError_(standardError) {}
     void TakePhoto() override {
         ++attempts;
-        throw std::runtime_error("the screen could not be read");
+        if (standardError_) {
+            throw std::runtime_error("the screen could not be read");
+        }
+        throw 42;
     }
     std::string folder;
     int attempts = 0;
@@ -316,32 +324,163 @@ public:
 private:
     void OnLoad() override { StartCapturing(); }
     std::string CurrentGameFolder() const override { return folder; }
+    bool standardError_;
 };
 
 }  // namespace
 
 TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
-    ui::Form options({.name = "frmOther"});
-    FailingWindow window(options, options);
-    window.folder = game.Path();
-    int attemptsUnderTheBox = -1;
-    boxes.WhileOpen([&](const std::string&) {
-        if (attemptsUnderTheBox >= 0) {
-            return;
-        }
-        // Ticks go on under the box and the game asks again: no capture starts meanwhile.
+    const struct {
+        bool standardError;
+        const char* report;
+    } failures[] = {{true, "TakePhoto failed: the screen could not be read"},
+                    {false, "TakePhoto failed: an unexpected error"}};
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.report);
+        boxes.Forget();
+        ui::Form options({.name = "frmOther"});
+        FailingWindow window(options, options, failure.standardError);
+        window.folder = game.Path();
+        int attemptsUnderTheBox = -1;
+        boxes.WhileOpen([&](const std::string&) {
+            if (attemptsUnderTheBox >= 0) {
+                return;
+            }
+            // Ticks go on under the box and the game asks again: no capture starts meanwhile.
+            WriteTestFile(Request(), "");
+            ui::PumpFor(400);
+            attemptsUnderTheBox = window.attempts;
+        });
         WriteTestFile(Request(), "");
-        ui::PumpFor(400);
-        attemptsUnderTheBox = window.attempts;
-    });
-    WriteTestFile(Request(), "");
-    window.Show();
-    ASSERT_TRUE(PumpUntil([&] { return window.attempts >= 2; }));
-    ui::PumpFor(300);
-    EXPECT_EQ(attemptsUnderTheBox, 1);
-    EXPECT_EQ(window.attempts, 2);  // one per request
-    ASSERT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(boxes.Texts()[0], "TakePhoto failed: the screen could not be read");
-    EXPECT_FALSE(FileExists(Request()));
-    window.Unload();
+        window.Show();
+        ASSERT_TRUE(PumpUntil([&] { return window.attempts >= 2; }));
+        ui::PumpFor(300);
+        EXPECT_EQ(attemptsUnderTheBox, 1);
+        EXPECT_EQ(window.attempts, 2);  // one per request, and the second was not ignored
+        ASSERT_EQ(boxes.Texts().size(), 2u);
+        EXPECT_EQ(boxes.Texts()[0], failure.report);
+        EXPECT_FALSE(FileExists(Request()));
+        window.frmScreenshot_ManualTake_Click();  // nor is a click
+        EXPECT_EQ(window.attempts, 3);
+        window.Unload();
+        DiscardQuit();
+    }
+}
+
+TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
+    frmScreenshot.Show();
+    std::unique_ptr<Interference> theGame;
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        std::function<void()> letGo;
+    } requests[] = {
+        {"held open by the game",
+         [&] { theGame = std::make_unique<Interference>("write-and-hold", 1500, Request()); },
+         [&] { theGame.reset(); }},
+        {"read-only",
+         [&] {
+             WriteTestFile(Request(), "take 1");
+             SetFileAttributesA(Request().c_str(), FILE_ATTRIBUTE_READONLY);
+         },
+         [&] { SetFileAttributesA(Request().c_str(), FILE_ATTRIBUTE_NORMAL); }},
+        {"a folder of that name", [&] { CreateDirectoryA(Request().c_str(), nullptr); },
+         [&] { RemoveDirectoryA(Request().c_str()); }},
+    };
+    int photos = 0;
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.name);
+        request.make();
+        const std::string reply = "currentPhoto=" + std::to_string(photos) + "\r\n";
+        ASSERT_TRUE(PumpUntil([&] { return Reply() == reply; }));
+        ui::PumpFor(600);  // polls go on while the request stands
+        EXPECT_TRUE(FileExists(Request()));
+        request.letGo();
+        ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));  // deleted once it can be
+        ui::PumpFor(200);
+        EXPECT_EQ(PhotoNumber.Text(), std::to_string(++photos));
+    }
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp _bmp_2.bmp");
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(CaptureTest, SettingsAppliedDuringACaptureCountFromTheNextOne) {
+    // Another folder, already holding a photo numbered 0.
+    const std::string other = shots / "Other";
+    CreateDirectoryA(other.c_str(), nullptr);
+    WriteTestFile(other + "\\_bmp_0.bmp", "an earlier photo");
+    frmScreenshot.Show();
+    Click("Options");
+    frmOptions["ScreenDirU"].SetText(other);
+    // Queued now, the Apply arrives through the capture's own message pumps.
+    PostMessageA(frmOptions["cmdApply"].Hwnd(), BM_CLICK, 0, 0);
+    frmScreenshot.frmScreenshot_ManualTake_Click();
+    EXPECT_FALSE(frmOptions.IsLoaded());  // applied while the capture ran
+    EXPECT_EQ(ShotFolder.Text(), other);
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
+    EXPECT_EQ(ReadTestFile(other + "\\_bmp_0.bmp"), "an earlier photo");
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    frmScreenshot.frmScreenshot_ManualTake_Click();
+    EXPECT_EQ(ListFolder(other), "_bmp_0.bmp _bmp_1.bmp");
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+}
+
+TEST_F(CaptureTest, WithNoGameFolderTheButtonStillTakesPhotos) {
+    registry::DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+    frmScreenshot.Show();
+    EXPECT_EQ(GameFolder.Text(), "");
+    Click("ManualTake");
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
+    EXPECT_EQ(PhotoNumber.Text(), "1");
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+namespace {
+
+// An options window that cannot be loaded.
+class BrokenOptions : public ui::Form {
+public:
+    explicit BrokenOptions(bool standardError)
+        : ui::Form({.name = "frmOptions", .caption = "Broken Options"}),
+          standardError_(standardError) {}
+
+private:
+    void OnLoad() override {
+        if (standardError_) {
+            throw std::runtime_error("out of window handles");
+        }
+        throw 7;
+    }
+    bool standardError_;
+};
+
+}  // namespace
+
+TEST_F(CaptureTest, AnOptionsWindowThatCannotLoadIsReportedAndTheCameraStillServes) {
+    const struct {
+        bool standardError;
+        const char* report;
+    } failures[] = {{true, "frmOptions_Form_Load failed: out of window handles"},
+                    {false, "frmOptions_Form_Load failed: an unexpected error"}};
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.report);
+        boxes.Forget();
+        BrokenOptions options(failure.standardError);
+        FrmHelp help(Edition::Current);
+        FrmScreenshot window(options, help);
+        GameFolder = Variant();
+        window.Show();
+        EXPECT_TRUE(window.IsVisible());
+        EXPECT_FALSE(options.IsLoaded());
+        EXPECT_EQ(CountThreadWindowsTitled("Broken Options"), 0);
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{failure.report});
+        EXPECT_EQ(GameFolder.Text(), game.Path());  // the settings, loaded without the window
+        EXPECT_EQ(ShotFolder.Text(), Shots());
+        WriteTestFile(Request(), "");
+        ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
+        EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+        window.Unload();
+        DiscardQuit();
+        DeleteFileA((Shots() + "\\_bmp_0.bmp").c_str());
+    }
 }

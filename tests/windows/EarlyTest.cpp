@@ -197,13 +197,49 @@ TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
 
 TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
     Start();
+    TestFolder otherGame{"vdrcam-other"};
     Click(frmScreenshot, "Options");
+    frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
     frmOptions["ScreenDirU"].SetText(shots / "no\\such");
     Click(frmOptions, "cmdApply");
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(frmOptions["msgError"].Text(), "*ScreenShot Dir Could Not Be Created");
     EXPECT_EQ(frmOptions["ScreenDirWrong"].Text(), "*");
     EXPECT_TRUE(frmOptions.IsLoaded());
+    EXPECT_EQ(early::GameFolder, game.Path());  // an Apply that stops changes nothing
+}
+
+TEST_F(EarlyTest, ARequestThatCannotBeDeletedBringsOneSizeBox) {
+    Start();
+    const std::string request = RequestPath(game.Path());
+    WriteTestFile(request, "take 1");
+    SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(PumpUntil([&] { return FileExists(shots / "0.bmp"); }));
+    ui::PumpFor(1500);  // a script's whole pass
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{SizeText()});
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
+    SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(PumpUntil([&] { return !FileExists(request); }));
+}
+
+TEST_F(EarlyTest, AFolderAppliedUnderTheSizeBoxCountsFromTheNextPhoto) {
+    Start();
+    const std::string other = shots / "Other";
+    CreateDirectoryA(other.c_str(), nullptr);
+    WriteTestFile(other + "\\0.bmp", "an earlier photo");
+    Click(frmScreenshot, "Options");
+    frmOptions["ScreenDirU"].SetText(other);
+    boxes.WhileOpen([&](const std::string&) {
+        if (frmOptions.IsLoaded()) {
+            Click(frmOptions, "cmdApply");
+        }
+    });
+    Click(frmScreenshot, "ManualTake");
+    EXPECT_EQ(early::ShotFolder, other);
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp Other");
+    EXPECT_EQ(ReadTestFile(other + "\\0.bmp"), "an earlier photo");
+    Click(frmScreenshot, "ManualTake");
+    EXPECT_EQ(ListFolder(other), "0.bmp 1.bmp");
 }
 
 TEST_F(EarlyTest, QuestionMarkShowsTwoLines) {

@@ -316,3 +316,39 @@ TEST(Program, AMainWindowThatCannotBeBuiltIsReportedAndEndsTheProgram) {
                                  "frmScreenshot_Form_Load failed: no control cmdGoo on frmTest"});
     EXPECT_EQ(ui::LoadedFormCount(), 0);
 }
+
+TEST(Forms, AnUnloadThatThrowsIsReportedAndTheFormStillGoes) {
+    MessageBoxes boxes;
+    struct ThrowingUnload : TestForm {
+        void OnUnload() override { throw 3; }
+    } form;
+    for (int round = 1; round <= 2; ++round) {  // the unload guard is clear again
+        form.Show();
+        form.Unload();
+        EXPECT_FALSE(form.IsLoaded());
+        EXPECT_EQ(boxes.Texts().size(), static_cast<size_t>(round));
+    }
+    EXPECT_EQ(boxes.Texts()[0], "frmTest_Form_Unload failed: an unexpected error");
+    DiscardQuit();
+}
+
+TEST(Program, AMainWindowWhoseLoadFailsTakesWhatItLoadedWithIt) {
+    MessageBoxes boxes;
+    static TestForm loadedByTheMain;
+    struct FailingMain : TestForm {
+        void OnLoad() override {
+            loadedByTheMain.Show();
+            loadedByTheMain.Hide();
+            throw std::runtime_error("no screen");
+        }
+    };
+    const int code = RunProgram(GetModuleHandleA(nullptr), "vdrcam", []() -> ui::Form& {
+        static FailingMain main;
+        return main;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"frmScreenshot_Form_Load failed: no screen"});
+    EXPECT_FALSE(loadedByTheMain.IsLoaded());  // no hidden window keeps the program alive
+    EXPECT_EQ(ui::LoadedFormCount(), 0);
+    DiscardQuit();
+}

@@ -119,16 +119,37 @@ TEST_F(OptionsTest, ResizeWithEmptyHeightIsStopped) {
     EXPECT_TRUE(frmOptions.IsLoaded());
 }
 
-TEST_F(OptionsTest, WrongGameFolderStoresNothingButTheJpegChoiceIsTaken) {
-    Open();
-    Type("VeldrunFolderU", game / "missing");
-    Click("AsJPEGU");
-    Click("cmdApply");
-    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
-    EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
-    EXPECT_TRUE(writes.empty());
-    EXPECT_TRUE(frmOptions.IsLoaded());
-    EXPECT_TRUE(SaveAsJpeg.Equals(1));
+TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
+    TestFolder otherGame{"vdrcam-other-game"};
+    const struct {
+        const char* name;
+        std::string gameFolder;
+        std::string shotFolder;
+        const char* message;
+    } stops[] = {
+        {"at the game folder", game / "missing", shots.Path(), "*Veldrun Folder Is Incorrect"},
+        {"at the screenshot folder", otherGame.Path(), shots / "no\\such\\folder",
+         "*ScreenShot Dir Could Not Be Created"},
+    };
+    for (const auto& stop : stops) {
+        SCOPED_TRACE(stop.name);
+        Open({{"ScreenDir", shots.Path()}});
+        Type("VeldrunFolderU", stop.gameFolder);
+        Type("ScreenDirU", stop.shotFolder);
+        Click("resizeU");
+        Type("WidthU", "640");
+        Click("cmdApply");
+        EXPECT_EQ(Field("msgError").Text(), stop.message);
+        EXPECT_TRUE(writes.empty());
+        EXPECT_TRUE(frmOptions.IsLoaded());
+        // Requests are still looked for, and photos stored, as before.
+        EXPECT_EQ(GameFolder.Text(), game.Path());
+        EXPECT_EQ(ShotFolder.Text(), shots.Path());
+        EXPECT_TRUE(SaveAsJpeg.IsEmpty());
+        EXPECT_TRUE(ResizeShots.Equals(0));
+        EXPECT_EQ(ShotWidth.Text(), "1204");
+        frmOptions.Unload();
+    }
 }
 
 TEST_F(OptionsTest, EmptyGameFolderIsIncorrect) {

@@ -163,13 +163,18 @@ TEST_F(RegistryTest, OnlyTheMissingHeightIsDefaulted) {
     EXPECT_EQ(ShotHeight.Text(), "1204");
 }
 
-TEST_F(RegistryTest, HandEditedResizeLeavesTheBoxUncheckedAndKeepsTheText) {
-    for (const char* text : {"2", "yes", " 1"}) {
-        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", text);
+TEST_F(RegistryTest, AHandEditedResizeChecksTheBoxExactlyWhenPhotosAreRescaled) {
+    const struct {
+        const char* text;
+        int box;
+    } examples[] = {{" 1", 1}, {"01", 1}, {"1.0", 1}, {"2", 0}, {"abc", 0}, {"yes", 0}, {"0", 0}};
+    for (const auto& example : examples) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", example.text);
         const OptionsFields fields = LoadSettings();
-        EXPECT_EQ(fields.resize, 0) << text;
-        EXPECT_EQ(ResizeShots.Text(), text);
-        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "Resize"), text);
+        EXPECT_EQ(fields.resize, example.box) << example.text;
+        EXPECT_EQ(ResizeShots.Equals(1), example.box == 1) << example.text;
+        EXPECT_EQ(ResizeShots.Text(), example.text);
+        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "Resize"), example.text);
     }
 }
 
@@ -181,4 +186,31 @@ TEST_F(RegistryTest, DeleteKeyAndCheck) {
     registry::SetText(HKEY_CURRENT_USER, std::string(kSettingsKey) + "\\Extra", "x", "y");
     EXPECT_FALSE(DeleteKeyAndCheck(HKEY_CURRENT_USER, kSettingsKey));  // a subkey keeps it
     EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(RegistryTest, OnlyTextInTheGamesKeyIsAFolder) {
+    char systemRoot[MAX_PATH] = {};
+    GetEnvironmentVariableA("SystemRoot", systemRoot, MAX_PATH);
+    const struct {
+        const char* name;
+        DWORD type;
+        std::string bytes;
+        std::string folder;
+    } values[] = {
+        {"a number", REG_DWORD, "DCBA", ""},  // 0x41424344
+        {"binary data", REG_BINARY, "C:\\Games", ""},
+        {"text", REG_SZ, std::string("C:\\Games\\Veldrun\0", 17), "C:\\Games\\Veldrun"},
+        {"expandable text", REG_EXPAND_SZ, std::string("%SystemRoot%\\Veldrun\0", 21),
+         std::string(systemRoot) + "\\Veldrun"},
+    };
+    for (const auto& value : values) {
+        SCOPED_TRACE(value.name);
+        sandbox::Clear();
+        registry::SetRaw(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, value.type, value.bytes);
+        const OptionsFields fields = LoadSettings();
+        EXPECT_EQ(GameFolder.Text(), value.folder);
+        EXPECT_EQ(fields.veldrunFolder, value.folder);
+        // An empty one is looked up again at the next start.
+        EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), value.folder);
+    }
 }

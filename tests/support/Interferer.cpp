@@ -1,0 +1,132 @@
+// Another program on the player's PC, doing what other programs do to the
+// camera's files, keys and clipboard, for a while:
+//
+//   interferer READY MILLISECONDS write-and-hold PATH
+//       writes a request file and keeps it open, without letting it be deleted
+//   interferer READY MILLISECONDS hold-print-screen
+//       holds Print Screen as its global hot key, as screenshot tools do
+//   interferer READY MILLISECONDS hold-clipboard
+//       puts an old 200 x 100 picture on the clipboard and keeps it open
+//   interferer READY MILLISECONDS restore-picture
+//       puts its 200 x 100 picture back whenever the clipboard is emptied
+//
+// READY is a file it makes once it has started doing so.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void SayReady(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+}
+
+// Delivers messages until the time is up.
+void Pump(DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
+                                  QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// The small picture this program keeps on the clipboard: grey, 200 x 100.
+void PutPicture(HWND owner) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ original = SelectObject(memory, bitmap);
+    const RECT all{0, 0, 200, 100};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    SelectObject(memory, original);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (OpenClipboard(owner)) {
+        EmptyClipboard();
+        SetClipboardData(CF_BITMAP, bitmap);
+        CloseClipboard();
+    } else {
+        DeleteObject(bitmap);
+    }
+}
+
+LRESULT CALLBACK Restorer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLIPBOARDUPDATE && !IsClipboardFormatAvailable(CF_BITMAP)) {
+        PutPicture(window);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MessageWindow(WNDPROC procedure) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "VdrInterferer";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        return 2;
+    }
+    const char* ready = argv[1];
+    const DWORD milliseconds = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10));
+    const std::string mode = argv[3];
+    if (mode == "write-and-hold" && argc > 4) {
+        HANDLE file = CreateFileA(argv[4], GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        DWORD written = 0;
+        WriteFile(file, "take 1", 6, &written, nullptr);
+        SayReady(ready);
+        Sleep(milliseconds);
+        CloseHandle(file);
+        return 0;
+    }
+    if (mode == "hold-print-screen") {
+        if (!RegisterHotKey(nullptr, 1, 0, VK_SNAPSHOT)) {
+            return 1;
+        }
+        SayReady(ready);
+        Pump(milliseconds);
+        UnregisterHotKey(nullptr, 1);
+        return 0;
+    }
+    if (mode == "hold-clipboard") {
+        HWND owner = MessageWindow(DefWindowProcA);
+        PutPicture(owner);
+        if (!OpenClipboard(owner)) {
+            return 1;
+        }
+        SayReady(ready);
+        Sleep(milliseconds);
+        CloseClipboard();
+        return 0;
+    }
+    if (mode == "restore-picture") {
+        HWND listener = MessageWindow(Restorer);
+        PutPicture(listener);
+        if (!AddClipboardFormatListener(listener)) {
+            return 1;
+        }
+        SayReady(ready);
+        Pump(milliseconds);
+        RemoveClipboardFormatListener(listener);
+        return 0;
+    }
+    return 2;
+}
