@@ -49,7 +49,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
 }
 
 void FrmScreenshot::TakePhoto() {
-    TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(), PhotoNumber);
+    TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(), PhotoNumber, ChooseScreenRoute());
 }
 
 std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }

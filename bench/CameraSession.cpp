@@ -4,20 +4,16 @@
 
 #include "core/exchange/RequestFiles.h"
 #include "core/photo/PhotoFiles.h"
+#include "core/settings/SettingsTable.h"
 #include "tests/support/RegistryValues.h"
 
-namespace {
-
-constexpr char kSettingsKey[] = "Software\\VDRCamera";
-constexpr char kGameKey[] = "Software\\Brakemont\\Operation Veldrun";
-
-}  // namespace
+namespace {}  // namespace
 
 CameraSession::CameraSession() {
     CreateDirectoryA((game_ / "tidemark").c_str(), nullptr);
     CreateDirectoryA((game_ / "tidemark\\mdb").c_str(), nullptr);
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, "MAIN", game_.Path());
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game_.Path());
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots_.Path());
     camera_ = std::make_unique<driver::Program>(driver::BinFolder() + "\\vdrcam.exe");
     main_ = driver::WaitForWindow(camera_->Id(), "VDR Camera");
@@ -37,15 +33,29 @@ double CameraSession::WaitForReply(const Stopwatch& watch) {
     const std::string expected = ReplyLine(std::to_string(next_));
     const std::string request = RequestPath(game_.Path());
     const std::string reply = ReplyPath(game_.Path());
+    // Woken by the folder's changes rather than polling it, so that the
+    // measuring takes no time from the camera being measured.
+    HANDLE changes = FindFirstChangeNotificationA(
+        (game_ / "tidemark\\mdb").c_str(), FALSE,
+        FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
+    double result = -1;
     while (watch.Milliseconds() < 10000) {
         if (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES &&
             ReadTestFile(reply) == expected) {
             ++next_;
-            return watch.Milliseconds();
+            result = watch.Milliseconds();
+            break;
         }
-        Sleep(1);
+        if (changes == INVALID_HANDLE_VALUE) {
+            Sleep(1);
+        } else if (WaitForSingleObject(changes, 20) == WAIT_OBJECT_0) {
+            FindNextChangeNotification(changes);
+        }
     }
-    return -1;
+    if (changes != INVALID_HANDLE_VALUE) {
+        FindCloseChangeNotification(changes);
+    }
+    return result;
 }
 
 double CameraSession::ManualPhoto() {

@@ -27,14 +27,14 @@ build/native/bin/pipeline_bench 5 | tee -a "$results"
 say ""
 
 say "== Copying the screen under Wine (median ms of 10 runs) =="
-say "(Wine never puts a bitmap on the clipboard for Print Screen, so that route is the bounded wait followed by the direct copy.)"
+say "(Wine never puts a bitmap on the clipboard for Print Screen, so the camera copies the screen directly there; the Print Screen route, forced, is the bounded wait followed by the direct copy.)"
 for size in 1280x720 1920x1080 3840x2160; do
     VDR_SCREEN=${size}x24 wine_run "build/windows/bin/capture_bench.exe 10"
 done
 say ""
 
-say "== Request to reply through the real 100 ms poll (1280x1024 screen) =="
-wine_run "build/windows/bin/latency_bench.exe 120 30"
+say "== Request to reply through the real 100 ms poll (1920x1080 screen) =="
+VDR_SCREEN=1920x1080x24 wine_run "build/windows/bin/latency_bench.exe 120 30"
 say ""
 
 say "== Idle cost of polling (no request, 60 s, 1280x1024 screen) =="

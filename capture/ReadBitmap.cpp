@@ -1,12 +1,43 @@
 #include "capture/ReadBitmap.h"
 
+#include <cstring>
+
 #include "ui/Handles.h"
 
+namespace {
+
+// The fourth byte of a 32-bit pixel is unused, but viewers that read it as
+// alpha show a photo transparent where the screen left it non-zero.
+void ClearUnusedBytes(uint8_t* pixels, size_t bytes) {
+    for (size_t at = 0; at + 4 <= bytes; at += 4) {
+        uint32_t pixel;
+        std::memcpy(&pixel, pixels + at, 4);
+        pixel &= 0x00FFFFFFu;
+        std::memcpy(pixels + at, &pixel, 4);
+    }
+}
+
+}  // namespace
+
 std::optional<DibImage> ReadBitmap(HBITMAP bitmap) {
-    BITMAP shape{};
+    DIBSECTION section{};
+    BITMAP& shape = section.dsBm;
     if (!bitmap || !GetObjectA(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 ||
         shape.bmHeight <= 0) {
         return std::nullopt;
+    }
+    // A bottom-up 32-bit DIB section already holds its pixels as a .bmp file does.
+    if (GetObjectA(bitmap, sizeof section, &section) == sizeof section && shape.bmBits &&
+        shape.bmBitsPixel == 32 && section.dsBmih.biHeight > 0 &&
+        section.dsBmih.biCompression == BI_RGB) {
+        DibImage lent;
+        lent.width = shape.bmWidth;
+        lent.height = shape.bmHeight;
+        lent.bitsPerPixel = 32;
+        GdiFlush();
+        ClearUnusedBytes(static_cast<uint8_t*>(shape.bmBits), lent.PixelBytes());
+        lent.lentPixels = static_cast<const uint8_t*>(shape.bmBits);
+        return lent;
     }
     struct {
         BITMAPINFOHEADER header;
@@ -33,6 +64,9 @@ std::optional<DibImage> ReadBitmap(HBITMAP bitmap) {
     if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(),
                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != image.height) {
         return std::nullopt;
+    }
+    if (image.bitsPerPixel == 32) {
+        ClearUnusedBytes(image.pixels.data(), image.pixels.size());
     }
     if (image.bitsPerPixel <= 8) {
         const int colours = 1 << image.bitsPerPixel;

@@ -6,6 +6,8 @@
 
 #include "core/photo/DibImage.h"
 
-// The bitmap's pixels at the depth it has. The bitmap must not be selected
-// into a DC.
+// The bitmap's pixels at the depth it has, the unused fourth byte of 32-bit
+// pixels cleared. The pixels of a 32-bit DIB section are lent, not copied:
+// the picture is good while the bitmap lives. The bitmap must not be
+// selected into a DC.
 std::optional<DibImage> ReadBitmap(HBITMAP bitmap);

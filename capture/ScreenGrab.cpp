@@ -1,15 +1,18 @@
 #include "capture/ScreenGrab.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 #include "ui/MessagePump.h"
 
 namespace {
 
-constexpr DWORD kClipboardWaitMs = 250;
+constexpr DWORD kPictureWaitMs = 250;
+// Another program may have the clipboard open for a moment.
+constexpr DWORD kClipboardOpenMs = 50;
 
-// The clipboard, open for one scope. Another program may hold it open for a
-// moment, so opening is retried until the deadline.
+// The clipboard, open for one scope; opening is retried until the deadline.
 class OpenedClipboard {
 public:
     OpenedClipboard(HWND owner, ULONGLONG deadline) {
@@ -30,18 +33,42 @@ private:
     bool open_ = false;
 };
 
-ui::UniqueBitmap CopyOf(HBITMAP source) {
-    return ui::UniqueBitmap(static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, 0)));
+SIZE VirtualScreenSize() {
+    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-ui::UniqueBitmap WaitForClipboardBitmap(HWND owner, ULONGLONG deadline) {
+bool IsScreenSized(HBITMAP bitmap) {
+    BITMAP shape{};
+    const SIZE screen = VirtualScreenSize();
+    return GetObjectA(bitmap, sizeof shape, &shape) && shape.bmWidth == screen.cx &&
+           std::abs(shape.bmHeight) == screen.cy;
+}
+
+// Empties the clipboard for this capture; the sequence number it has then,
+// or nothing when the clipboard could not be had.
+std::optional<DWORD> EmptyForCapture(HWND owner) {
+    {
+        OpenedClipboard clipboard(owner, GetTickCount64() + kClipboardOpenMs);
+        if (!clipboard || !EmptyClipboard()) {
+            return std::nullopt;
+        }
+    }
+    return GetClipboardSequenceNumber();
+}
+
+// Waits for the screen's picture to be put on the clipboard after `emptied`.
+ui::UniqueBitmap WaitForScreenPicture(HWND owner, DWORD emptied, ULONGLONG deadline) {
+    DWORD looked = emptied;
     for (;;) {
         ui::DoEvents();
-        if (IsClipboardFormatAvailable(CF_BITMAP)) {
+        if (GetClipboardSequenceNumber() != looked && IsClipboardFormatAvailable(CF_BITMAP)) {
             OpenedClipboard clipboard(owner, deadline);
             if (clipboard) {
-                if (HBITMAP shared = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
-                    return CopyOf(shared);
+                looked = GetClipboardSequenceNumber();
+                HBITMAP shared = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+                if (shared && looked != emptied && IsScreenSized(shared)) {
+                    return ui::UniqueBitmap(static_cast<HBITMAP>(
+                        CopyImage(shared, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
                 }
             }
         }
@@ -55,52 +82,63 @@ ui::UniqueBitmap WaitForClipboardBitmap(HWND owner, ULONGLONG deadline) {
     }
 }
 
-}  // namespace
-
-bool PrintScreenOpensSnipping() {
-    ui::UniqueKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Keyboard", 0, KEY_QUERY_VALUE,
-                      key.Out()) != ERROR_SUCCESS) {
-        return false;
-    }
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    return RegQueryValueExA(key.Get(), "PrintScreenKeyForSnippingEnabled", nullptr, &type,
-                            reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
-           type == REG_DWORD && value == 1;
+// Device-independent pixels are read back without conversion, and a .bmp
+// file takes them as they are.
+ui::UniqueBitmap NewScreenSection(SIZE size) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return ui::UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
-ui::UniqueBitmap CopyScreen() {
+bool IsScreenSection(HBITMAP bitmap, SIZE size) {
+    DIBSECTION section{};
+    return bitmap && GetObjectA(bitmap, sizeof section, &section) == sizeof section &&
+           section.dsBmih.biWidth == size.cx && section.dsBmih.biHeight == size.cy &&
+           section.dsBmih.biBitCount == 32 && section.dsBmih.biCompression == BI_RGB;
+}
+
+ui::UniqueBitmap ByPrintScreen(HWND owner) {
+    const std::optional<DWORD> emptied = EmptyForCapture(owner);
+    if (!emptied) {
+        return {};
+    }
+    const ULONGLONG deadline = GetTickCount64() + kPictureWaitMs;
+    keybd_event(VK_SNAPSHOT, 0, 0, 0);
+    ui::DoEvents();
+    keybd_event(VK_SNAPSHOT, 0, KEYEVENTF_KEYUP, 0);
+    ui::DoEvents();
+    return WaitForScreenPicture(owner, *emptied, deadline);
+}
+
+}  // namespace
+
+ui::UniqueBitmap CopyScreen(ui::UniqueBitmap previous) {
     ui::WindowDC screen(nullptr);
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    ui::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    const SIZE size = VirtualScreenSize();
+    ui::UniqueBitmap bitmap =
+        IsScreenSection(previous.Get(), size) ? std::move(previous) : NewScreenSection(size);
     ui::UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
     if (!bitmap || !memory) {
         return {};
     }
     ui::Selection selected(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+    BitBlt(memory.Get(), 0, 0, size.cx, size.cy, screen.Get(), GetSystemMetrics(SM_XVIRTUALSCREEN),
+           GetSystemMetrics(SM_YVIRTUALSCREEN), SRCCOPY);
+    GdiFlush();
     return bitmap;
 }
 
-ui::UniqueBitmap GrabScreen(HWND clipboardOwner) {
-    if (!PrintScreenOpensSnipping()) {
-        const ULONGLONG deadline = GetTickCount64() + kClipboardWaitMs;
-        {
-            OpenedClipboard clipboard(clipboardOwner, deadline);
-            if (clipboard) {
-                EmptyClipboard();
-            }
-        }
-        keybd_event(VK_SNAPSHOT, 0, 0, 0);
-        ui::DoEvents();
-        keybd_event(VK_SNAPSHOT, 0, KEYEVENTF_KEYUP, 0);
-        ui::DoEvents();
-        if (ui::UniqueBitmap copied = WaitForClipboardBitmap(clipboardOwner, deadline)) {
-            return copied;
+ui::UniqueBitmap GrabScreen(HWND clipboardOwner, ScreenRoute route, ui::UniqueBitmap previous) {
+    if (route == ScreenRoute::PrintScreen) {
+        if (ui::UniqueBitmap picture = ByPrintScreen(clipboardOwner)) {
+            return picture;
         }
     }
-    return CopyScreen();
+    return CopyScreen(std::move(previous));
 }

@@ -2,16 +2,19 @@
 
 #include <windows.h>
 
+#include "capture/ScreenRoute.h"
 #include "ui/Handles.h"
 
-// The screen through the Print Screen key: empties the clipboard, injects
-// the key press and release (pumping messages after each) and waits a
-// bounded time for the bitmap. When Windows has the key open its snipping
-// tool, or no bitmap arrives, the primary screen is copied directly.
-ui::UniqueBitmap GrabScreen(HWND clipboardOwner);
+// The screen by the given route. Print Screen: the clipboard is emptied, the
+// key pressed and released (messages pumped after each), and the picture
+// awaited a bounded time. Only a picture of the screen's size put on the
+// clipboard after the emptying counts; another program's picture is passed
+// over. When the clipboard cannot be emptied the key is not pressed, and
+// when no picture comes the screen is copied directly. The previous
+// capture's bitmap may be handed in to be copied into again.
+ui::UniqueBitmap GrabScreen(HWND clipboardOwner, ScreenRoute route, ui::UniqueBitmap previous = {});
 
-// The primary screen copied with GDI.
-ui::UniqueBitmap CopyScreen();
-
-// Whether Windows has the Print Screen key open the snipping tool.
-bool PrintScreenOpensSnipping();
+// The whole virtual screen, every monitor, as Print Screen takes it, copied
+// with GDI into 32-bit device-independent pixels: into `previous` when it is
+// such a bitmap of the screen's size, which spares making a new one.
+ui::UniqueBitmap CopyScreen(ui::UniqueBitmap previous = {});

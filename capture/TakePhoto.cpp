@@ -7,11 +7,11 @@
 #include "ui/MessagePump.h"
 
 void TakeScreenPhoto(ui::Form& window, ui::Control& picture, const CaptureSettings& settings,
-                     Variant& photoNumber) {
+                     Variant& photoNumber, ScreenRoute route) {
     CapturePhoto(
         settings, photoNumber,
         [&] {
-            picture.Image().Set(GrabScreen(window.Hwnd()));
+            picture.Image().Set(GrabScreen(window.Hwnd(), route, picture.Image().Take()));
             ui::DoEvents();
             window.Refresh();
             return ReadBitmap(picture.Image().Get());

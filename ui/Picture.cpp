@@ -14,6 +14,12 @@ void Picture::Set(UniqueBitmap bitmap) {
     }
 }
 
+UniqueBitmap Picture::Take() {
+    EndDrawing();
+    width_ = height_ = 0;
+    return std::move(bitmap_);
+}
+
 HDC Picture::ImageDC(int width, int height) {
     if (!bitmap_ || width != width_ || height != height_) {
         EndDrawing();

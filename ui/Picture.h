@@ -12,6 +12,8 @@ class Picture {
 public:
     void Set(UniqueBitmap bitmap);
     HBITMAP Get() const { return bitmap_.Get(); }
+    // Hands the picture out, leaving the box empty.
+    UniqueBitmap Take();
 
     // The persistent image, made (or remade) as large as the given size in
     // pixels, compatible with the screen. Drawing through the DC lands in it.

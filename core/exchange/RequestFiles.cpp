@@ -4,7 +4,7 @@
 #include "core/files/init.h"
 
 bool WriteReply(const std::string& gameFolder, const std::string& number) {
-    return !gameFolder.empty() && WriteWholeFile(ReplyPath(gameFolder), ReplyLine(number));
+    return !gameFolder.empty() && WriteWholeFile(ReplyPath(gameFolder), {ReplyLine(number)});
 }
 
 bool RequestWatch::Poll(const std::function<std::string()>& gameFolder,

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // The few file operations the program needs, with Windows paths (backslash
 // separators, ANSI code page). Each reports success and never throws.
@@ -10,8 +12,8 @@ bool MakeFolder(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 
-// Creates or empties the file and writes the bytes.
-bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// Creates or empties the file and writes the pieces one after the other.
+bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
 
 // Moves a finished file into place, replacing what was there.
 bool ReplaceWith(const std::string& finished, const std::string& path);

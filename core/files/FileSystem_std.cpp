@@ -13,12 +13,14 @@ bool RemoveFile(const std::string& path) {
     return !path.empty() && std::filesystem::remove(NativePath(path), error) && !error;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
     if (path.empty()) {
         return false;
     }
     std::ofstream file(NativePath(path), std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    for (const std::string_view piece : pieces) {
+        file.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    }
     file.close();
     return static_cast<bool>(file);
 }

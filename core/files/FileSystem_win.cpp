@@ -36,7 +36,7 @@ bool MakeFolder(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
     if (!Usable(path)) {
         return false;
     }
@@ -46,14 +46,18 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     if (!file) {
         return false;
     }
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 24));
-        DWORD done = 0;
-        if (!::WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
-            return false;
+    for (const std::string_view piece : pieces) {
+        size_t written = 0;
+        while (written < piece.size()) {
+            const DWORD chunk =
+                static_cast<DWORD>(std::min<size_t>(piece.size() - written, 1u << 24));
+            DWORD done = 0;
+            if (!::WriteFile(file.Get(), piece.data() + written, chunk, &done, nullptr) ||
+                done == 0) {
+                return false;
+            }
+            written += done;
         }
-        written += done;
     }
     return true;
 }

@@ -2,7 +2,7 @@
 
 Placed SaveNewBitmapFile(const DibImage& picture, const std::string& path) {
     const std::string partial = PartialName(path);
-    if (!WriteWholeFile(partial, EncodeBmp(picture))) {
+    if (!WriteWholeFile(partial, {BmpHeader(picture), picture.Pixels()})) {
         RemoveFile(partial);
         return Placed::Failed;
     }

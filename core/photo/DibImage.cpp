@@ -15,16 +15,16 @@ void Put32(std::string& out, uint32_t value) {
 
 }  // namespace
 
-std::string EncodeBmp(const DibImage& image) {
+std::string BmpHeader(const DibImage& image) {
     constexpr uint32_t kFileHeader = 14;
     constexpr uint32_t kInfoHeader = 40;
     constexpr uint32_t kPixelsPerMetre = 3780;  // 96 dpi
     const uint32_t paletteBytes = static_cast<uint32_t>(image.palette.size() * 4);
     const uint32_t offset = kFileHeader + kInfoHeader + paletteBytes;
-    const uint32_t pixelBytes = static_cast<uint32_t>(image.pixels.size());
+    const uint32_t pixelBytes = static_cast<uint32_t>(image.Pixels().size());
 
     std::string out;
-    out.reserve(offset + pixelBytes);
+    out.reserve(offset);
     out += "BM";
     Put32(out, offset + pixelBytes);
     Put32(out, 0);
@@ -44,15 +44,6 @@ std::string EncodeBmp(const DibImage& image) {
 
     for (uint32_t colour : image.palette) {
         Put32(out, colour & 0x00FFFFFF);
-    }
-    const size_t pixels = out.size();
-    out.append(reinterpret_cast<const char*>(image.pixels.data()), image.pixels.size());
-    // The fourth byte of a 32-bit pixel is unused, but viewers that read it as
-    // alpha show a photo transparent where the screen left it non-zero.
-    if (image.bitsPerPixel == 32) {
-        for (size_t at = pixels + 3; at < out.size(); at += 4) {
-            out[at] = 0;
-        }
     }
     return out;
 }

@@ -409,18 +409,6 @@ TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNum
     EXPECT_EQ(photoNumber.Text(), "2");
 }
 
-TEST_F(PipelineTest, TheUnusedFourthByteOfEveryPixelIsWrittenAsZero) {
-    DibImage picture = Picture(16, 8);
-    for (size_t at = 3; at < picture.pixels.size(); at += 4) {
-        picture.pixels[at] = 0xFF;  // what some windows leave there
-    }
-    CaptureWith([&] { return std::optional<DibImage>(picture); }, FreeImage());
-    const BmpFacts facts = BmpFactsOf(ReadNative(Bmp(0)));
-    EXPECT_EQ(facts.bitsPerPixel, 32);
-    EXPECT_TRUE(facts.fourthBytesZero);
-    EXPECT_EQ(facts.centre, 0x0000FFu);  // the colours themselves are kept
-}
-
 TEST(JpegSizes, PossibleSizes) {
     EXPECT_TRUE(IsPossibleSize({1, 1}));
     EXPECT_TRUE(IsPossibleSize({1204, 1204}));

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "../support/ColourScreen.h"
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
 #include "../support/Pump.h"
@@ -28,34 +29,6 @@ VdrcamForms forms;
 FrmOptions& frmOptions = forms.frmOptions;
 FrmHelp& frmHelp = forms.frmHelp;
 FrmScreenshot& frmScreenshot = forms.frmScreenshot;
-
-// A borderless window of one colour over the whole screen.
-class ColourScreen {
-public:
-    explicit ColourScreen(COLORREF colour) : brush_(CreateSolidBrush(colour)) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = brush_;
-        windowClass.lpszClassName = "VdrColourScreen";
-        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance);
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-        UpdateWindow(window_);
-        ui::PumpFor(200);
-    }
-    ~ColourScreen() {
-        DestroyWindow(window_);
-        DeleteObject(brush_);
-    }
-
-private:
-    HBRUSH brush_;
-    HWND window_;
-};
 
 class CaptureTest : public WindowSuite {
 protected:
@@ -174,90 +147,6 @@ TEST_F(CaptureTest, NumbersContinueAfterTheBitmapsAlreadyThere) {
     EXPECT_EQ(Reply(), "currentPhoto=4\r\n");
     Click("ManualTake");
     EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
-}
-
-namespace {
-
-int gSnapshotKeys = 0;
-
-LRESULT CALLBACK CountSnapshots(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_SNAPSHOT) {
-        ++gSnapshotKeys;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
-
-TEST_F(CaptureTest, PrintScreenIsInjectedUnlessItOpensTheSnippingTool) {
-    frmScreenshot.Show();
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, CountSnapshots, GetModuleHandleA(nullptr), 0);
-    ASSERT_NE(hook, nullptr);
-    gSnapshotKeys = 0;
-    Click("ManualTake");
-    ui::PumpFor(100);
-    EXPECT_EQ(gSnapshotKeys, 2);  // press and release
-    registry::SetDword(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
-                       "PrintScreenKeyForSnippingEnabled", 1);
-    gSnapshotKeys = 0;
-    Click("ManualTake");
-    ui::PumpFor(100);
-    EXPECT_EQ(gSnapshotKeys, 0);
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");  // both photos arrived
-}
-
-namespace {
-
-// Plays the part Windows plays on Print Screen: when the key comes up, a
-// bitmap of the screen lands on the clipboard. Here it is a small green one,
-// so the photo shows which route it came by.
-LRESULT CALLBACK PutBitmapOnClipboard(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && wParam == WM_KEYUP &&
-        reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam)->vkCode == VK_SNAPSHOT) {
-        HDC screen = GetDC(nullptr);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 48);
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ original = SelectObject(memory, bitmap);
-        const RECT all{0, 0, 64, 48};
-        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
-        FillRect(memory, &all, green);
-        DeleteObject(green);
-        SelectObject(memory, original);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            SetClipboardData(CF_BITMAP, bitmap);  // the clipboard owns it now
-            CloseClipboard();
-        } else {
-            DeleteObject(bitmap);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
-
-TEST_F(CaptureTest, ABitmapThatPrintScreenPutsOnTheClipboardIsThePhoto) {
-    frmScreenshot.Show();
-    ColourScreen red(RGB(255, 0, 0));
-    HHOOK hook =
-        SetWindowsHookExA(WH_KEYBOARD_LL, PutBitmapOnClipboard, GetModuleHandleA(nullptr), 0);
-    ASSERT_NE(hook, nullptr);
-    Click("ManualTake");
-    UnhookWindowsHookEx(hook);
-    const BmpFacts fromClipboard = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_0.bmp"));
-    EXPECT_EQ(fromClipboard.width, 64);
-    EXPECT_EQ(fromClipboard.height, 48);
-    EXPECT_EQ(fromClipboard.centre, 0x00FF00u);
-    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-
-    // The clipboard was emptied before the key: an old bitmap is never taken for a new photo.
-    Click("ManualTake");
-    const BmpFacts direct = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_1.bmp"));
-    EXPECT_EQ(direct.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(direct.centre, 0xFF0000u);
 }
 
 TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {

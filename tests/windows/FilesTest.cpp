@@ -34,16 +34,16 @@ TEST(FileSystem, MakeFolderMakesOneLevelOnly) {
 
 TEST(FileSystem, WriteReplaceAndRemove) {
     TestFolder folder;
-    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", "long contents"));
-    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", "short"));
+    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", {"long contents"}));
+    EXPECT_TRUE(WriteWholeFile(folder / "a.txt", {"short"}));
     EXPECT_EQ(ReadTestFile(folder / "a.txt"), "short");
-    EXPECT_TRUE(WriteWholeFile(folder / "b.txt", "new"));
+    EXPECT_TRUE(WriteWholeFile(folder / "b.txt", {"new"}));
     EXPECT_TRUE(ReplaceWith(folder / "b.txt", folder / "a.txt"));
     EXPECT_EQ(ReadTestFile(folder / "a.txt"), "new");
     EXPECT_FALSE(FileExists(folder / "b.txt"));
     EXPECT_TRUE(RemoveFile(folder / "a.txt"));
     EXPECT_FALSE(RemoveFile(folder / "a.txt"));
-    EXPECT_FALSE(WriteWholeFile(folder / "missing\\c.txt", "x"));
+    EXPECT_FALSE(WriteWholeFile(folder / "missing\\c.txt", {"x"}));
 }
 
 TEST(FileSystem, WritesWhileAReaderHoldsTheFileOpen) {
@@ -54,7 +54,7 @@ TEST(FileSystem, WritesWhileAReaderHoldsTheFileOpen) {
     HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(WriteWholeFile(path, "currentPhoto=1\r\n"));
+    EXPECT_TRUE(WriteWholeFile(path, {"currentPhoto=1\r\n"}));
     CloseHandle(reader);
     EXPECT_EQ(ReadTestFile(path), "currentPhoto=1\r\n");
 }

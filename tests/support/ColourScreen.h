@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+// A borderless window of one colour over the whole screen, so that a photo
+// of the screen shows it.
+class ColourScreen {
+public:
+    explicit ColourScreen(COLORREF colour);
+    ~ColourScreen();
+    ColourScreen(const ColourScreen&) = delete;
+    ColourScreen& operator=(const ColourScreen&) = delete;
+
+private:
+    HBRUSH brush_;
+    HWND window_;
+};
