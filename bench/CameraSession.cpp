@@ -7,8 +7,6 @@
 #include "core/settings/SettingsTable.h"
 #include "tests/support/RegistryValues.h"
 
-namespace {}  // namespace
-
 CameraSession::CameraSession() {
     CreateDirectoryA((game_ / "tidemark").c_str(), nullptr);
     CreateDirectoryA((game_ / "tidemark\\mdb").c_str(), nullptr);
