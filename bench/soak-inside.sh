@@ -1,6 +1,7 @@
 #!/bin/sh
 # Inside a Wine session: runs the soak driver and, beside it, samples the
-# anonymous resident memory (RssAnon) of the vdrcam.exe process it started.
+# anonymous resident memory (RssAnon) of the vdrcam.exe process it started,
+# twice a second.
 set -eu
 captures=$1
 out=$2
@@ -17,6 +18,6 @@ while kill -0 "$driver" 2>/dev/null; do
         [ -n "$camera" ] &&
             awk -v t="$(date +%s)" '/^RssAnon:/ { print t, $2 }' "/proc/$camera/status" >>"$memory" 2>/dev/null || true
     fi
-    sleep 3
+    sleep 0.5
 done
 wait "$driver" || true

@@ -15,7 +15,7 @@ VDR_SCREEN=800x600x24 tools/wine-session.sh build/soak/wineprefix \
     sh bench/soak-inside.sh "$captures" "$scratch/out" "$samples" || true
 tr -d '\r' <"$scratch/out"
 # The Linux side of the same process: anonymous resident memory, sampled
-# every few seconds. A sample may fall inside a capture and catch its passing
+# twice a second. A sample may fall inside a capture and catch its passing
 # buffers, so the median of the first ten samples after the warm-up is set
 # against the median of the last ten.
 awk 'function median(from, to,   i, j, n, v, t) {
