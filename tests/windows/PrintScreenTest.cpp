@@ -79,6 +79,9 @@ class PrintScreenTest : public WindowSuite {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
+        if (!RunningUnderWine()) {
+            GTEST_SKIP() << "would press Print Screen and use the clipboard of this Windows";
+        }
         registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
         frmScreenshot.Show();
         gSnapshotKeys = 0;
@@ -126,9 +129,6 @@ std::string ClipboardText() {
 }  // namespace
 
 TEST_F(PrintScreenTest, UnderWineThePhotoIsCopiedAtOnceAndTheClipboardLeftAlone) {
-    if (!RunningUnderWine()) {
-        GTEST_SKIP() << "Windows delivers the Print Screen picture";
-    }
     EXPECT_FALSE(PrintScreenDeliversAPicture());
     EXPECT_EQ(ChooseScreenRoute(), ScreenRoute::DirectCopy);
     KeyboardHook counting(CountSnapshots);
