@@ -45,16 +45,18 @@ if [ -f /etc/apt/sources.list ]; then
     sed -n 's/^deb \(.*debian.*\)$/deb-src \1/p' /etc/apt/sources.list |
         grep -v security >"$apt_dir/parts/debian-src.list" || true
 fi
-apt_options="-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts=$apt_dir/parts
- -o Dir::State::Lists=$apt_dir/lists -o APT::Sandbox::User=root"
+mkdir -p "$apt_dir/cache/archives/partial"
+private_apt() {
+    apt-get -q -o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/parts" \
+        -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" \
+        -o APT::Sandbox::User=root "$@"
+}
 echo "FreeImage.dll: fetching the sources of freeimage and libjpeg-turbo"
-# shellcheck disable=SC2086
-apt-get -q $apt_options update >"$work/apt.log" 2>&1 || {
+private_apt update >"$work/apt.log" 2>&1 || {
     cat "$work/apt.log" >&2
     exit 1
 }
-# shellcheck disable=SC2086
-(cd "$work" && apt-get -q $apt_options source --download-only freeimage libjpeg-turbo \
+(cd "$work" && private_apt source --download-only freeimage libjpeg-turbo \
     >>"$work/apt.log" 2>&1) || {
     cat "$work/apt.log" >&2
     exit 1
