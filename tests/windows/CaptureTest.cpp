@@ -265,7 +265,7 @@ TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
         std::function<void()> letGo;
     } requests[] = {
         {"held open by the game",
-         [&] { theGame = std::make_unique<Interference>("write-and-hold", 1500, Request()); },
+         [&] { theGame = std::make_unique<Interference>("write-and-hold", 2500, Request()); },
          [&] { theGame.reset(); }},
         {"read-only",
          [&] {
