@@ -19,17 +19,23 @@ void ClearUnusedBytes(uint8_t* pixels, size_t bytes) {
 
 }  // namespace
 
-std::optional<DibImage> ReadBitmap(HBITMAP bitmap) {
+std::optional<DIBSECTION> BmpLikeSection(HBITMAP bitmap) {
     DIBSECTION section{};
-    BITMAP& shape = section.dsBm;
+    if (!bitmap || GetObjectA(bitmap, sizeof section, &section) != sizeof section ||
+        !section.dsBm.bmBits || section.dsBmih.biBitCount != 32 || section.dsBmih.biHeight <= 0 ||
+        section.dsBmih.biCompression != BI_RGB) {
+        return std::nullopt;
+    }
+    return section;
+}
+
+std::optional<DibImage> ReadBitmap(HBITMAP bitmap) {
+    BITMAP shape{};
     if (!bitmap || !GetObjectA(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 ||
         shape.bmHeight <= 0) {
         return std::nullopt;
     }
-    // A bottom-up 32-bit DIB section already holds its pixels as a .bmp file does.
-    if (GetObjectA(bitmap, sizeof section, &section) == sizeof section && shape.bmBits &&
-        shape.bmBitsPixel == 32 && section.dsBmih.biHeight > 0 &&
-        section.dsBmih.biCompression == BI_RGB) {
+    if (BmpLikeSection(bitmap)) {
         DibImage lent;
         lent.width = shape.bmWidth;
         lent.height = shape.bmHeight;

@@ -11,3 +11,7 @@
 // the picture is good while the bitmap lives. The bitmap must not be
 // selected into a DC.
 std::optional<DibImage> ReadBitmap(HBITMAP bitmap);
+
+// The bitmap's description when it is a bottom-up 32-bit DIB section, whose
+// pixels are laid out as a .bmp file holds them.
+std::optional<DIBSECTION> BmpLikeSection(HBITMAP bitmap);

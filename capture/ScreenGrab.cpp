@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "capture/ReadBitmap.h"
 #include "ui/MessagePump.h"
 
 namespace {
@@ -97,10 +98,8 @@ ui::UniqueBitmap NewScreenSection(SIZE size) {
 }
 
 bool IsScreenSection(HBITMAP bitmap, SIZE size) {
-    DIBSECTION section{};
-    return bitmap && GetObjectA(bitmap, sizeof section, &section) == sizeof section &&
-           section.dsBmih.biWidth == size.cx && section.dsBmih.biHeight == size.cy &&
-           section.dsBmih.biBitCount == 32 && section.dsBmih.biCompression == BI_RGB;
+    const std::optional<DIBSECTION> section = BmpLikeSection(bitmap);
+    return section && section->dsBmih.biWidth == size.cx && section->dsBmih.biHeight == size.cy;
 }
 
 ui::UniqueBitmap ByPrintScreen(HWND owner) {

@@ -18,9 +18,8 @@ std::optional<JpegSize> RescaleSize(const CaptureSettings& settings) {
     return JpegSize{*width, *height};
 }
 
-// Under the first number from `number` on whose name is free at the moment
-// of saving; a failed write keeps the number.
-
+// Saves the bitmap file under the first number from `number` on whose name
+// is free at the moment of saving; a failed write keeps the number.
 void SaveBitmap(const DibImage& picture, const std::string& folder, Variant& number) {
     constexpr int kNamesToTry = 100;
     for (int tried = 0; tried < kNamesToTry; ++tried) {

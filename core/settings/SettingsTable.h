@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iterator>
+
 // The registry names the camera uses, and the defaults it stores.
 
 // HKEY_CURRENT_USER: the camera's own settings, all REG_SZ text.
@@ -36,5 +38,12 @@ constexpr const char* SettingDefault(Setting setting) {
     return kSettings[static_cast<int>(setting)].defaultText;
 }
 
-static_assert(kSettings[static_cast<int>(Setting::Change)].setting == Setting::Change,
-              "the table is in the order of the Setting names");
+constexpr bool RowsInTheOrderOfTheirNames() {
+    for (int row = 0; row < static_cast<int>(std::size(kSettings)); ++row) {
+        if (static_cast<int>(kSettings[row].setting) != row) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInTheOrderOfTheirNames(), "SettingName and SettingDefault look rows up by name");
