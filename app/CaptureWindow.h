@@ -33,6 +33,9 @@ protected:
     // The game folder as it is now; requests are looked for below it.
     virtual std::string CurrentGameFolder() const = 0;
 
+    // Runs at every poll that finds no capture running.
+    virtual void BetweenRequests() {}
+
     // Polling and captures start only once start-up has finished.
     void StartCapturing() { started_ = true; }
 

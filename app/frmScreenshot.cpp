@@ -2,6 +2,7 @@
 
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
+#include "core/texts/CaptureTexts.h"
 #include "settings/LoadSettings.h"
 #include "settings/SettingsVariables.h"
 
@@ -14,7 +15,7 @@ using ui::Kind;
 ui::FormDesign Design() {
     return {
         .name = "frmScreenshot",
-        .caption = "VDR Camera",
+        .caption = kMainCaption,
         .clientWidth = 2730,
         .clientHeight = 1140,
         .frame = ui::Frame::FixedSingle,
@@ -49,7 +50,15 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
 }
 
 void FrmScreenshot::TakePhoto() {
-    TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(), PhotoNumber, ChooseScreenRoute());
+    const StoreOutcome outcome = TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(),
+                                                 PhotoNumber, ChooseScreenRoute(), reply_);
+    const std::string caption = outcome.number ? kMainCaption : NotStoredCaption(outcome.reason);
+    if (IsLoaded() && Caption() != caption) {
+        SetCaption(caption);
+        if (!outcome.number) {
+            FlashInTaskbar();
+        }
+    }
 }
 
 std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }

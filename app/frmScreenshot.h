@@ -9,7 +9,8 @@ public:
     FrmScreenshot(ui::Form& options, ui::Form& help);
 
     // One photo: numbered bitmap file, the JPEG the settings ask for, and the
-    // reply file for the game.
+    // reply file for the game. While photos cannot be stored the caption says
+    // why, until one is.
     void TakePhoto() override;
 
     void frmScreenshot_Form_Load();
@@ -17,6 +18,8 @@ public:
 private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
     std::string CurrentGameFolder() const override;
+    void BetweenRequests() override { reply_.Retry(); }
 
     ui::Control& picScreen;
+    ReplyFile reply_;
 };

@@ -28,12 +28,14 @@ int main(int argc, char** argv) {
     picture.bitsPerPixel = 32;
     picture.pixels.assign(static_cast<size_t>(DibImage::Stride(160, 32)) * 120, 0x5A);
 
+    ReplyFile reply;
     for (int i = 0; i < captures; ++i) {
         // Alternate full-size and rescaled JPEGs.
         settings.resizeShots = i % 2;
         settings.saveAsJpeg = 1;
         CapturePhoto(
-            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, FreeImage());
+            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, FreeImage(),
+            reply);
         if (i % 100 == 99) {
             std::filesystem::remove_all(root / "shots");
             std::filesystem::create_directories(root / "shots");

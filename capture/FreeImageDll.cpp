@@ -1,17 +1,36 @@
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/photo/FreeImageApi.h"
 
 namespace {
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    const size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+// The program's own folder, or nothing when its path cannot be had whole: a
+// path cut at the buffer's end would name some other folder.
+std::optional<std::string> ProgramFolder() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::nullopt;
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        if (path.size() >= 32768) {
+            return std::nullopt;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of("\\/");
+    if (slash == std::string::npos) {
+        return std::nullopt;
+    }
+    return path.substr(0, slash);
 }
 
 // Plain export names in 64-bit builds; 32-bit builds decorate stdcall names.
@@ -31,7 +50,11 @@ const FreeImageApi& FreeImage() {
     static const FreeImageApi api = [] {
         FreeImageApi loaded;
         // Only the copy beside the program is used, never one found on the search path.
-        const std::string path = ProgramFolder() + "\\FreeImage.dll";
+        const std::optional<std::string> folder = ProgramFolder();
+        if (!folder) {
+            return loaded;
+        }
+        const std::string path = *folder + "\\FreeImage.dll";
         // A broken or foreign file there is the same as none: no system error box.
         DWORD previousMode = 0;
         SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);

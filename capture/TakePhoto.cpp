@@ -3,18 +3,21 @@
 #include "capture/ReadBitmap.h"
 #include "capture/ScreenGrab.h"
 #include "core/photo/FreeImageApi.h"
-#include "core/photo/StorePhoto.h"
 #include "ui/MessagePump.h"
 
-void TakeScreenPhoto(ui::Form& window, ui::Control& picture, const CaptureSettings& settings,
-                     Variant& photoNumber, ScreenRoute route) {
-    CapturePhoto(
+StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
+                             const CaptureSettings& settings, Variant& photoNumber,
+                             ScreenRoute route, ReplyFile& reply) {
+    return CapturePhoto(
         settings, photoNumber,
         [&] {
-            picture.Image().Set(GrabScreen(window.Hwnd(), route, picture.Image().Take()));
+            ui::UniqueBitmap shot = GrabScreen(window.Hwnd(), route, picture.Image().Take());
+            // An unload delivered here empties the picture box; the shot is
+            // put there only afterwards, so it is stored all the same.
             ui::DoEvents();
+            picture.Image().Set(std::move(shot));
             window.Refresh();
             return ReadBitmap(picture.Image().Get());
         },
-        FreeImage());
+        FreeImage(), reply);
 }

@@ -6,9 +6,11 @@
 #include "core/files/FileSystem.h"
 #include "core/files/init.h"
 #include "core/photo/BitmapFile.h"
+#include "core/texts/CaptureTexts.h"
 #include "core/texts/EarlyTexts.h"
 #include "early/EarlySettings.h"
 #include "ui/MessageBox.h"
+#include "ui/MessagePump.h"
 
 namespace early {
 
@@ -16,12 +18,14 @@ namespace {
 
 using ui::Kind;
 
+constexpr unsigned kRedrawAfterBoxMs = 150;
+
 // Control tables stay one row per control.
 // clang-format off
 ui::FormDesign Design() {
     return {
         .name = "frmScreenshot",
-        .caption = "VDR Camera",
+        .caption = kMainCaption,
         .clientWidth = 2970,
         .clientHeight = 1035,
         .frame = ui::Frame::FixedSingle,
@@ -73,6 +77,10 @@ void FrmScreenshot::TakePhoto() {
     const std::string folder = ShotFolder;
     SetUpCaptureSurface();
     ui::MsgBox(SizeMessage(screenWidthTwips_, screenHeightTwips_));
+    // A 3D game draws what the box covered only at its next frame: the
+    // paints are let through and the game given two slow frames' time, so
+    // the box is not in the photo.
+    ui::PumpFor(kRedrawAfterBoxMs);
 
     if (!FindFreeNumber(folder)) {
         ui::MsgBox(kNoFreeNumber);

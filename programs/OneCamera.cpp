@@ -1,42 +1,60 @@
 #include "programs/OneCamera.h"
 
+#include <string>
+
+#include "core/texts/CaptureTexts.h"
 #include "ui/WindowClasses.h"
 
 namespace {
 
-// "Local\": one per user session, shared by both editions.
-constexpr char kMutexName[] = "Local\\VDRCamera.OneCamera";
-constexpr char kMainTitle[] = "VDR Camera";
+HWND FindRunningCamera() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            char caption[256] = {};
+            if (!ui::IsFormWindow(window) || !GetWindowTextA(window, caption, sizeof caption) ||
+                !IsMainCaption(caption)) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 }  // namespace
 
 OneCamera::OneCamera() {
-    mutex_ = CreateMutexA(nullptr, TRUE, kMutexName);
-    first_ = !(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+    mutex_ = CreateMutexA(nullptr, TRUE, kOneCameraName);
+    if (mutex_) {
+        check_ = GetLastError() == ERROR_ALREADY_EXISTS ? Check::AnotherRuns : Check::First;
+    }
 }
 
 OneCamera::~OneCamera() {
     if (mutex_) {
-        if (first_) {
+        if (check_ == Check::First) {
             ReleaseMutex(mutex_);
         }
         CloseHandle(mutex_);
     }
 }
 
-void OneCamera::ShowTheRunningCamera() {
+bool OneCamera::ShowTheRunningCamera() {
     HWND running = nullptr;
     for (int attempt = 0; attempt < 30 && !running; ++attempt) {
-        running = FindWindowA(ui::kFormClass, kMainTitle);
+        running = FindRunningCamera();
         if (!running) {
             Sleep(100);
         }
     }
     if (!running) {
-        return;
+        return false;
     }
     if (IsIconic(running)) {
         ShowWindow(running, SW_RESTORE);
     }
     SetForegroundWindow(running);
+    return true;
 }

@@ -1,17 +1,21 @@
 #include "programs/Program.h"
 
+#include "core/texts/CaptureTexts.h"
 #include "programs/OneCamera.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
 
 int RunProgram(HINSTANCE instance, const char* title, const std::function<ui::Form&()>& mainForm) {
+    ui::SetAppTitle(title);
+    // Never two cameras: when that cannot be made sure of, the player is told why none starts.
     OneCamera camera;
-    if (!camera.IsFirst()) {
-        OneCamera::ShowTheRunningCamera();
+    if (camera.Result() != OneCamera::Check::First) {
+        if (camera.Result() == OneCamera::Check::CannotTell || !OneCamera::ShowTheRunningCamera()) {
+            ui::MsgBox(kCannotTellOtherCamera);
+        }
         return 0;
     }
-    ui::SetAppTitle(title);
     ui::InitializeForms(instance);
     ui::Form* main = nullptr;
     ui::RunReportingFailures("frmScreenshot_Form_Load", [&] {

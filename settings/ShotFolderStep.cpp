@@ -6,11 +6,14 @@
 #include "ui/MessageBox.h"
 
 bool ShotFolderReady(const std::string& folder, ui::Control& message, ui::Control& marker) {
-    if (FileExists(folder)) {
+    if (FolderExists(folder)) {
         return true;
     }
-    MakeFolder(folder);
+    // A file of that name is no place for photos, and is left alone.
     if (!FileExists(folder)) {
+        MakeFolder(folder);
+    }
+    if (!FolderExists(folder)) {
         message.SetText(kShotFolderNotMade);
         marker.SetText(kMarker);
         return false;

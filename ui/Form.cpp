@@ -166,6 +166,13 @@ void Form::Refresh() {
     }
 }
 
+void Form::FlashInTaskbar() {
+    if (hwnd_) {
+        FLASHWINFO flash{sizeof flash, hwnd_, FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+        FlashWindowEx(&flash);
+    }
+}
+
 Control& Form::operator[](std::string_view name) {
     for (auto& control : controls_) {
         if (name == control->Name()) {

@@ -39,6 +39,9 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& caption);
     void Refresh();
+    // Flashes the taskbar button until the window is brought to the front,
+    // without taking the foreground from anything.
+    void FlashInTaskbar();
 
     // The control of that name; std::out_of_range for a name the form lacks.
     Control& operator[](std::string_view name);

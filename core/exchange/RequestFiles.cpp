@@ -1,10 +1,23 @@
 #include "core/exchange/RequestFiles.h"
 
-#include "core/files/FileSystem.h"
 #include "core/files/init.h"
 
 bool WriteReply(const std::string& gameFolder, const std::string& number) {
     return !gameFolder.empty() && WriteWholeFile(ReplyPath(gameFolder), {ReplyLine(number)});
+}
+
+void ReplyFile::Send(const std::string& gameFolder, const std::string& number) {
+    unsent_.reset();
+    if (!WriteReply(gameFolder, number) && !gameFolder.empty()) {
+        unsent_ = Unsent{gameFolder, number, clock_() + kPatience};
+    }
+}
+
+void ReplyFile::Retry() {
+    if (unsent_ &&
+        (WriteReply(unsent_->gameFolder, unsent_->number) || clock_() >= unsent_->giveUpAt)) {
+        unsent_.reset();
+    }
 }
 
 bool RequestWatch::Poll(const std::function<std::string()>& gameFolder,
@@ -15,28 +28,28 @@ bool RequestWatch::Poll(const std::function<std::string()>& gameFolder,
     }
     const std::string request = RequestPath(folder);
     if (!FileExists(request)) {
-        served_.clear();
+        served_.reset();
         return false;
     }
-    if (request == served_) {
-        Delete(folder);
+    if (served_ && served_->path == request && IdentifyFile(request) == served_->identity) {
+        Delete(request);
         return false;
     }
     try {
         takePhoto();
     } catch (...) {
-        Delete(gameFolder());
+        Delete(request);
         throw;
     }
-    Delete(gameFolder());
+    Delete(request);
     return true;
 }
 
-void RequestWatch::Delete(const std::string& gameFolder) {
-    if (gameFolder.empty()) {
-        return;
-    }
-    const std::string request = RequestPath(gameFolder);
+void RequestWatch::Delete(const std::string& request) {
     RemoveFile(request);
-    served_ = FileExists(request) ? request : std::string();
+    if (FileExists(request)) {
+        served_ = Served{request, IdentifyFile(request)};
+    } else {
+        served_.reset();
+    }
 }

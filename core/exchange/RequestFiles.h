@@ -1,7 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "core/files/FileSystem.h"
 
 // The two files shared with the game, in "tidemark\mdb" below the game's
 // folder. The tails start with a backslash, so the game folder is held
@@ -21,22 +25,51 @@ inline std::string ReplyLine(const std::string& number) {
 // be written. With no game folder there is nowhere to answer.
 bool WriteReply(const std::string& gameFolder, const std::string& number);
 
+// The reply to the game, which may be reading the file just when a photo is
+// stored. A reply that cannot be written at once is tried again at the
+// following polls for a while; a newer photo's reply takes its place.
+class ReplyFile {
+public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    static constexpr std::chrono::seconds kPatience{5};
+
+    explicit ReplyFile(Clock clock = std::chrono::steady_clock::now) : clock_(std::move(clock)) {}
+
+    void Send(const std::string& gameFolder, const std::string& number);
+    // One more try of a reply still unwritten; given up quietly after a while.
+    void Retry();
+    bool Pending() const { return unsent_.has_value(); }
+
+private:
+    struct Unsent {
+        std::string gameFolder;
+        std::string number;
+        std::chrono::steady_clock::time_point giveUpAt;
+    };
+    Clock clock_;
+    std::optional<Unsent> unsent_;
+};
+
 // The poll's side of the request file. A request is served once: when it
 // cannot be deleted (read-only, a folder of that name, or still held open by
-// the game), later polls only try the deletion again, and a request counts
-// as new once the file has been gone.
+// the game), later polls only try the deletion again. A new file under the
+// request's name is a new request, also when the old one was never seen gone.
 class RequestWatch {
 public:
     // One poll: when a new request is there, take the photo and then delete
-    // the request (its path built again from the game folder as it is then).
-    // A capture that fails still has its request deleted; the failure is
+    // that request, even when the game folder has changed meanwhile. A
+    // capture that fails still has its request deleted; the failure is
     // passed on. With no game folder no request is looked for. True when a
     // photo was taken.
     bool Poll(const std::function<std::string()>& gameFolder,
               const std::function<void()>& takePhoto);
 
 private:
-    void Delete(const std::string& gameFolder);
+    void Delete(const std::string& request);
 
-    std::string served_;  // the request already served, while it still stands
+    struct Served {
+        std::string path;
+        std::optional<FileIdentity> identity;
+    };
+    std::optional<Served> served_;  // the request already served, while it still stands
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,17 +12,36 @@
 // Makes that one folder, not its parents.
 bool MakeFolder(const std::string& path);
 
+// True for an existing folder; a file of that name is no folder.
+bool FolderExists(const std::string& path);
+
 bool RemoveFile(const std::string& path);
 
 // Creates or empties the file and writes the pieces one after the other.
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
 
-// Moves a finished file into place, replacing what was there.
-bool ReplaceWith(const std::string& finished, const std::string& path);
-
 // Moves a finished file into place only where nothing of that name exists.
 enum class Placed { Done, NameTaken, Failed };
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path);
 
-// A name beside the path for writing a file before it is moved into place.
-inline std::string PartialName(const std::string& path) { return path + ".partial"; }
+// The name a file is written under before it is moved into place: its own
+// with the extension "tmp", so it is never longer than the final name (a
+// path that fits the limit still fits) and never looks like a photo.
+inline std::string PartialName(const std::string& path) {
+    const size_t dot = path.find_last_of(".\\");
+    return (dot != std::string::npos && path[dot] == '.' ? path.substr(0, dot) : path) + ".tmp";
+}
+
+// What tells one file from another made later under the same name. Windows
+// gives a file made within seconds of a deleted one the old creation time,
+// so the file's index and its last write are compared instead.
+struct FileIdentity {
+    uint32_t volume = 0;  // 0 where the file system gives none
+    uint64_t index = 0;
+    int64_t lastWrite = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentifyFile(const std::string& path);
+
+// Free bytes on the folder's drive, when the system says.
+std::optional<uint64_t> FreeSpace(const std::string& folder);

@@ -8,6 +8,11 @@ bool MakeFolder(const std::string& path) {
     return !path.empty() && std::filesystem::create_directory(NativePath(path), error) && !error;
 }
 
+bool FolderExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(NativePath(path), error) && !error;
+}
+
 bool RemoveFile(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::remove(NativePath(path), error) && !error;
@@ -25,12 +30,6 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
     return static_cast<bool>(file);
 }
 
-bool ReplaceWith(const std::string& finished, const std::string& path) {
-    std::error_code error;
-    std::filesystem::rename(NativePath(finished), NativePath(path), error);
-    return !error;
-}
-
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     // A hard link is never made over an existing name, so the check and the
     // move are one step.
@@ -41,4 +40,22 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     }
     std::filesystem::remove(NativePath(finished), error);
     return Placed::Done;
+}
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(NativePath(path), error);
+    if (path.empty() || error) {
+        return std::nullopt;
+    }
+    return FileIdentity{0, 0, static_cast<int64_t>(written.time_since_epoch().count())};
+}
+
+std::optional<uint64_t> FreeSpace(const std::string& folder) {
+    std::error_code error;
+    const auto space = std::filesystem::space(NativePath(folder), error);
+    if (folder.empty() || error) {
+        return std::nullopt;
+    }
+    return space.available;
 }

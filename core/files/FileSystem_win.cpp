@@ -11,16 +11,16 @@ bool Usable(const std::string& path) {
 }
 
 // An open file, closed on every way out.
-class WrittenFile {
+class OpenedFile {
 public:
-    explicit WrittenFile(HANDLE handle) : handle_(handle) {}
-    ~WrittenFile() {
+    explicit OpenedFile(HANDLE handle) : handle_(handle) {}
+    ~OpenedFile() {
         if (handle_ != INVALID_HANDLE_VALUE) {
             CloseHandle(handle_);
         }
     }
-    WrittenFile(const WrittenFile&) = delete;
-    WrittenFile& operator=(const WrittenFile&) = delete;
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
     HANDLE Get() const { return handle_; }
     explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
 
@@ -34,6 +34,14 @@ bool MakeFolder(const std::string& path) {
     return Usable(path) && CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+bool FolderExists(const std::string& path) {
+    if (!Usable(path)) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
 
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
@@ -41,8 +49,8 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
         return false;
     }
     // The game may be reading the reply at this moment; sharing keeps that from losing it.
-    WrittenFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OpenedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
     }
@@ -62,12 +70,6 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
     return true;
 }
 
-bool ReplaceWith(const std::string& finished, const std::string& path) {
-    return Usable(finished) && Usable(path) &&
-           MoveFileExA(finished.c_str(), path.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     if (!Usable(finished) || !Usable(path)) {
         return Placed::Failed;
@@ -78,4 +80,31 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     const DWORD error = GetLastError();
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Placed::NameTaken
                                                                        : Placed::Failed;
+}
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    if (!Usable(path)) {
+        return std::nullopt;
+    }
+    // No data access, so no other program's sharing rules keep us out; the
+    // flag lets a folder of that name be looked at too.
+    OpenedFile file(CreateFileA(path.c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &info)) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow,
+                        static_cast<int64_t>(uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
+                                             info.ftLastWriteTime.dwLowDateTime)};
+}
+
+std::optional<uint64_t> FreeSpace(const std::string& folder) {
+    ULARGE_INTEGER free{};
+    if (!Usable(folder) || !GetDiskFreeSpaceExA(folder.c_str(), &free, nullptr, nullptr)) {
+        return std::nullopt;
+    }
+    return free.QuadPart;
 }

@@ -40,12 +40,13 @@ bool ExportJpeg(const FreeImageApi& freeImage, const std::string& bitmapPath,
             return false;
         }
     }
-    const std::string partial = PartialName(jpegPath);
-    if (!freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(), partial.c_str(),
-                        FreeImageApi::kJpegQualitySuperb) ||
-        !ReplaceWith(partial, jpegPath)) {
+    // The photo's own scratch name: a file of the player's is never in the way.
+    const std::string partial = PartialName(bitmapPath);
+    const bool saved = freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(), partial.c_str(),
+                                      FreeImageApi::kJpegQualitySuperb) &&
+                       MoveIntoFreeName(partial, jpegPath) == Placed::Done;
+    if (!saved) {
         RemoveFile(partial);
-        return false;
     }
-    return true;
+    return saved;
 }

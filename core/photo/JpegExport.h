@@ -11,8 +11,9 @@ struct JpegSize {
 };
 
 // Reads the bitmap file back and saves it as a JPEG of superb quality, at
-// the given size or at its own. Any failure (no library, no bitmap file, a
-// size that cannot be made) leaves no JPEG file behind and returns false.
+// the given size or at its own, only where no file of that name exists. Any
+// failure (no library, no bitmap file, a size that cannot be made, the name
+// taken) leaves no JPEG file of its own behind and returns false.
 bool ExportJpeg(const FreeImageApi& freeImage, const std::string& bitmapPath,
                 const std::string& jpegPath, std::optional<JpegSize> rescale);
 

@@ -4,22 +4,33 @@
 #include <optional>
 #include <string>
 
+#include "core/exchange/RequestFiles.h"
 #include "core/photo/CaptureSettings.h"
 #include "core/photo/DibImage.h"
 #include "core/photo/FreeImageApi.h"
 #include "core/settings/Variant.h"
 
-// One capture, in order: choose the number (the first one whose bitmap file
-// is not in the screenshot folder), take the picture, store it, advance the
-// number.
-void CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
-                  const std::function<std::optional<DibImage>()>& takePicture,
-                  const FreeImageApi& freeImage);
+// Why a photo was not stored.
+enum class NotStored { NoPicture, NoFolder, NotAFolder, DiskFull, NotWritten };
 
-// The storing half of a capture, for the photo number: the bitmap file, the
-// JPEG the switches ask for, then the reply file for the game. Every failure
-// is skipped silently and the next step runs. A bitmap file that has appeared
-// under the number meanwhile is never replaced: the photo takes the next
-// free number, and the JPEG and the reply name that one.
-void StorePhoto(const CaptureSettings& settings, Variant& number,
-                const std::optional<DibImage>& picture, const FreeImageApi& freeImage);
+// The number a photo was stored under, or why it was not stored.
+struct StoreOutcome {
+    std::optional<Variant> number;
+    NotStored reason = NotStored::NoPicture;
+};
+
+// The storing half of a capture: the bitmap file under the first free number
+// from `number` on, then the JPEG the switches ask for. A photo that has
+// appeared under the number meanwhile is never replaced: this one takes the
+// next free number. A failed JPEG is skipped silently; the photo counts as
+// stored once its bitmap file is.
+StoreOutcome StorePhoto(const CaptureSettings& settings, Variant number,
+                        const std::optional<DibImage>& picture, const FreeImageApi& freeImage);
+
+// One capture, in order: choose the number (the first one free of photos in
+// the screenshot folder), take the picture, store it, and only for a stored
+// photo reply to the game and advance the number past it. A photo that was
+// not stored uses up no number and leaves the reply as it was.
+StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
+                          const std::function<std::optional<DibImage>()>& takePicture,
+                          const FreeImageApi& freeImage, ReplyFile& reply);

@@ -21,9 +21,7 @@ void EndToEnd::SetUp() {
         GTEST_SKIP() << "the programs would use this Windows' own registry and C:";
     }
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-    CreateDirectoryA(Mdb().c_str(), nullptr);
-    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game.Path());
+    InstallGame(game);
 }
 
 void EndToEnd::TearDown() {

@@ -97,13 +97,12 @@ protected:
     }
 
     void Capture(int width = 64, int height = 48, int bits = 32) {
-        CapturePhoto(
-            settings, photoNumber,
-            [&] { return std::optional<DibImage>(Picture(width, height, bits)); }, FreeImage());
+        CaptureWith([&] { return std::optional<DibImage>(Picture(width, height, bits)); },
+                    FreeImage());
     }
-    void CaptureWith(const std::function<std::optional<DibImage>()>& takePicture,
-                     const FreeImageApi& freeImage) {
-        CapturePhoto(settings, photoNumber, takePicture, freeImage);
+    StoreOutcome CaptureWith(const std::function<std::optional<DibImage>()>& takePicture,
+                             const FreeImageApi& freeImage) {
+        return CapturePhoto(settings, photoNumber, takePicture, freeImage, reply);
     }
 
     std::string Bmp(int n) const { return BitmapPath(shots.Path(), std::to_string(n)); }
@@ -123,6 +122,7 @@ protected:
     NativeTestFolder shots;
     CaptureSettings settings;
     Variant photoNumber = 0;
+    ReplyFile reply;
 };
 
 }  // namespace
@@ -180,14 +180,18 @@ TEST_F(PipelineTest, NumberingFillsGapsThenContinues) {
                                                  "currentPhoto=5\r\n"}));
 }
 
-TEST_F(PipelineTest, JpegFilesDoNotReserveNumbersAndAreReplaced) {
+TEST_F(PipelineTest, KeptJpegsHoldTheirNumbersAndAreNeverReplaced) {
+    // The player deleted the large bitmaps and kept the JPEGs.
     for (int n = 0; n <= 4; ++n) {
         Touch(Jpg(n));
     }
     settings.saveAsJpeg = 1;
     Capture(64, 48);
-    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    const auto info = Inspect(Jpg(0));
+    EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
+    for (int n = 0; n <= 4; ++n) {
+        EXPECT_EQ(ReadNative(Jpg(n)), "x") << n;
+    }
+    const auto info = Inspect(Jpg(5));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->format, FIF_JPEG);
     EXPECT_EQ(info->width, 64u);
@@ -301,17 +305,45 @@ TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
     EXPECT_EQ(photoNumber.Text(), std::to_string(photos));
 }
 
-TEST_F(PipelineTest, FolderThatCannotBeMadeStillRepliesAndUsesUpTheNumber) {
-    settings.shotFolder = shots.Path() + "\\no\\such\\folder";
+TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
+    Touch(Bmp(0));  // an earlier photo, which no failed capture may answer with
     settings.saveAsJpeg = 1;
-    Capture();
-    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    EXPECT_EQ(photoNumber.Text(), "1");
+    WriteNative(ReplyPath(game.Path()), "currentPhoto=9\r\n");
+    const std::string aFile = shots.Path() + "\\a file";
+    Touch(aFile);
+    const struct {
+        const char* name;
+        std::string folder;
+        bool picture;
+        NotStored reason;
+    } cases[] = {
+        {"no picture", shots.Path(), false, NotStored::NoPicture},
+        {"a folder whose parent is missing", shots.Path() + "\\no\\such", true,
+         NotStored::NoFolder},
+        {"a file as the folder", aFile, true, NotStored::NotAFolder},
+        {"a write that fails", shots.Path(), true, NotStored::NotWritten},
+    };
+    for (const auto& example : cases) {
+        SCOPED_TRACE(example.name);
+        settings.shotFolder = example.folder;
+        if (example.reason == NotStored::NotWritten) {
+            // Writes there fail as on a full disk.
+            std::filesystem::create_symlink("/dev/full", NativePath(PartialName(Bmp(1))));
+        }
+        const StoreOutcome outcome = CaptureWith(
+            [&] { return example.picture ? std::optional(Picture(16, 16)) : std::nullopt; },
+            FreeImage());
+        EXPECT_FALSE(outcome.number);
+        EXPECT_EQ(outcome.reason, example.reason);
+        EXPECT_EQ(Reply(), "currentPhoto=9\r\n");
+        EXPECT_EQ(photoNumber.Text(), "1");
+    }
     settings.shotFolder = shots.Path();
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
-    EXPECT_TRUE(FileExists(Bmp(1)));
-    EXPECT_FALSE(FileExists(Bmp(0)));
+    EXPECT_EQ(ReadNative(Bmp(0)), "x");
+    EXPECT_EQ(FilesInShots(), 4u);  // the earlier photo, the file, and photo 1 with its JPEG
+    EXPECT_TRUE(Inspect(Jpg(1)));
 }
 
 TEST_F(PipelineTest, FolderRemovedWhileRunningIsMadeAgain) {
@@ -343,13 +375,6 @@ TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
     EXPECT_EQ(photoNumber.Text(), "32769");
 }
 
-TEST_F(PipelineTest, NoPictureStillRepliesAndAdvances) {
-    CaptureWith([] { return std::optional<DibImage>(); }, FreeImage());
-    EXPECT_EQ(FilesInShots(), 0u);
-    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    EXPECT_EQ(photoNumber.Text(), "1");
-}
-
 TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkipped) {
     settings.saveAsJpeg = 1;
     CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
@@ -375,10 +400,9 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     FreeImageApi failing = FreeImage();
     failing.Save = FailingSave;
     settings.saveAsJpeg = 1;
-    Touch(Jpg(0));
     CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, failing);
-    EXPECT_EQ(ReadNative(Jpg(0)), "x");  // the earlier file is untouched
-    EXPECT_EQ(FilesInShots(), 2u);       // bitmap and the old JPEG, nothing half-written
+    EXPECT_EQ(FilesInShots(), 1u);  // the bitmap, nothing half-written
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
 
 TEST_F(PipelineTest, ABitmapFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
@@ -394,19 +418,27 @@ TEST_F(PipelineTest, ABitmapFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile
 
 TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNumberUsed) {
     settings.saveAsJpeg = 1;
-    // Another camera stores number 0 while this one takes its picture.
-    CaptureWith(
-        [&] {
-            WriteNative(Bmp(0), "the other camera's photo");
-            return std::optional<DibImage>(Picture(16, 16));
-        },
-        FreeImage());
-    EXPECT_EQ(ReadNative(Bmp(0)), "the other camera's photo");
-    EXPECT_TRUE(Inspect(Bmp(1)));
-    EXPECT_TRUE(Inspect(Jpg(1)));
-    EXPECT_FALSE(FileExists(Jpg(0)));
-    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
-    EXPECT_EQ(photoNumber.Text(), "2");
+    // Another camera, or the player, stores something under number 0 while
+    // this one takes its picture.
+    for (const bool bitmap : {true, false}) {
+        SCOPED_TRACE(bitmap ? "bitmap" : "JPEG");
+        photoNumber = 0;
+        const std::string theirs = bitmap ? Bmp(0) : Jpg(0);
+        const StoreOutcome outcome = CaptureWith(
+            [&] {
+                WriteNative(theirs, "their photo");
+                return std::optional<DibImage>(Picture(16, 16));
+            },
+            FreeImage());
+        EXPECT_EQ(ReadNative(theirs), "their photo");
+        EXPECT_TRUE(Inspect(Bmp(1)));
+        EXPECT_TRUE(Inspect(Jpg(1)));
+        EXPECT_EQ(outcome.number->Text(), "1");
+        EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+        EXPECT_EQ(photoNumber.Text(), "2");
+        std::filesystem::remove_all(shots.Native());
+        std::filesystem::create_directories(shots.Native());
+    }
 }
 
 TEST(JpegSizes, PossibleSizes) {

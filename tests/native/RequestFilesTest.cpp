@@ -63,15 +63,22 @@ TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
     }
 }
 
-TEST_F(ExchangeTest, RequestIsDeletedFromTheGameFolderAsItIsAfterThePhoto) {
+TEST_F(ExchangeTest, TheRequestDeletedIsTheOneServedWhenTheGameFolderChangesMeanwhile) {
     NativeTestFolder other;
     std::filesystem::create_directories(other.Native() / "tidemark" / "mdb");
     WriteNative(Request(), "");
     WriteNative(RequestPath(other.Path()), "");
     std::string folder = game.Path();
-    ServeRequest([&] { return folder; }, [&] { folder = other.Path(); });
-    EXPECT_TRUE(FileExists(Request()));
-    EXPECT_FALSE(FileExists(RequestPath(other.Path())));
+    int photos = 0;
+    ServeRequest([&] { return folder; },
+                 [&] {
+                     ++photos;
+                     folder = other.Path();
+                 });
+    EXPECT_FALSE(FileExists(Request()));
+    EXPECT_TRUE(FileExists(RequestPath(other.Path())));  // waiting for its own photo
+    EXPECT_TRUE(ServeRequest([&] { return folder; }, [&] { ++photos; }));
+    EXPECT_EQ(photos, 2);
 }
 
 TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
@@ -111,27 +118,61 @@ TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
     EXPECT_TRUE(FileExists(Request()));
 }
 
-TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnce) {
-    // A folder of that name with something in it: there, but not deletable.
-    std::filesystem::create_directories(NativePath(Request()) / "held");
+TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) {
     int photos = 0;
-    const auto photo = [&] { ++photos; };
-    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, photo));
-    for (int poll = 0; poll < 5; ++poll) {
-        EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
+    const auto poll = [&] { return ServeRequest([&] { return game.Path(); }, [&] { ++photos; }); };
+    // A folder of that name with something in it: there, but not deletable.
+    const auto undeletable = [&] {
+        std::filesystem::create_directories(NativePath(Request()) / "held");
+    };
+    undeletable();
+    EXPECT_TRUE(poll());
+    for (int again = 0; again < 5; ++again) {
+        EXPECT_FALSE(poll());
     }
     EXPECT_EQ(photos, 1);
     EXPECT_TRUE(FileExists(Request()));
 
-    // Once it can go, the next poll deletes it; only a request written after
-    // that is a new one.
-    std::filesystem::remove(NativePath(Request()) / "held");
-    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
-    EXPECT_FALSE(FileExists(Request()));
-    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, photo));
+    // Someone else removes it and writes the next request before a poll sees it gone.
+    std::filesystem::remove_all(NativePath(Request()));
     WriteNative(Request(), "take 1");
-    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, photo));
-    EXPECT_EQ(photos, 2);
+    EXPECT_TRUE(poll());
+    EXPECT_FALSE(FileExists(Request()));
+
+    // Or removes it, a poll sees it gone, and the game asks again.
+    undeletable();
+    EXPECT_TRUE(poll());
+    std::filesystem::remove_all(NativePath(Request()));
+    EXPECT_FALSE(poll());
+    WriteNative(Request(), "take 1");
+    EXPECT_TRUE(poll());
+    EXPECT_EQ(photos, 4);
+}
+
+TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberWinning) {
+    auto now = std::chrono::steady_clock::now();
+    ReplyFile reply([&] { return now; });
+    // A folder of the reply's name: nothing can be written there until it goes.
+    const auto blocked = [&] { std::filesystem::create_directory(NativePath(Reply())); };
+    blocked();
+    reply.Send(game.Path(), "4");
+    reply.Send(game.Path(), "5");
+    reply.Retry();
+    EXPECT_TRUE(reply.Pending());
+    std::filesystem::remove(NativePath(Reply()));
+    reply.Retry();
+    EXPECT_FALSE(reply.Pending());
+    EXPECT_EQ(ReadNative(Reply()), "currentPhoto=5\r\n");
+
+    std::filesystem::remove(NativePath(Reply()));
+    blocked();
+    reply.Send(game.Path(), "6");
+    now += ReplyFile::kPatience;
+    reply.Retry();
+    EXPECT_FALSE(reply.Pending());  // given up quietly
+    std::filesystem::remove(NativePath(Reply()));
+    reply.Retry();
+    EXPECT_FALSE(FileExists(Reply()));
 }
 
 TEST_F(ExchangeTest, WithoutAGameFolderNoRequestIsLookedForAndNoReplyWritten) {

@@ -17,7 +17,9 @@ int Big16(const std::string& bytes, size_t at) {
 
 BmpFacts BmpFactsOf(const std::string& bytes) {
     BmpFacts facts;
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
+    // A header that gives another file size than the file has is broken too.
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' ||
+        Little32(bytes, 2) != bytes.size()) {
         return facts;
     }
     const uint32_t offset = Little32(bytes, 10);

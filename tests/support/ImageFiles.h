@@ -15,7 +15,7 @@ struct BmpFacts {
     bool fourthBytesZero = false;  // 32 bits: every pixel's unused byte is 0
 };
 
-// Zeroes when the bytes are no BMP.
+// Zeroes when the bytes are no BMP, or one whose header misstates its size.
 BmpFacts BmpFactsOf(const std::string& bytes);
 
 struct JpegFacts {

@@ -10,12 +10,30 @@
 #include <stdexcept>
 #include <vector>
 
+#include "RegistryValues.h"
+#include "core/settings/SettingsTable.h"
+
+namespace {
+
+// A fresh Wine server hands out the same process ids again, so a run that
+// failed must not leave folders behind under the names the next run takes.
+const std::string& RunToken() {
+    static const std::string token = [] {
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
+        return std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(now.QuadPart % 1000000007);
+    }();
+    return token;
+}
+
+}  // namespace
+
 TestFolder::TestFolder(const std::string& name) {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter++);
+    path_ = std::string(temp) + name + "-" + RunToken() + "-" + std::to_string(counter++);
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
     if (!CreateDirectoryA(path_.c_str(), nullptr)) {
@@ -53,4 +71,10 @@ std::string ListFolder(const std::string& folder) {
         list += (list.empty() ? "" : " ") + name;
     }
     return list;
+}
+
+void InstallGame(const TestFolder& game) {
+    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+    CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
+    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game.Path());
 }

@@ -21,3 +21,7 @@ void WriteTestFile(const std::string& path, const std::string& bytes);
 std::string ReadTestFile(const std::string& path);
 // Names of the files in a folder, sorted.
 std::string ListFolder(const std::string& folder);
+
+// The game installed in the folder, as its installer leaves it: the folder
+// "tidemark\mdb" for the exchange, and the game's key naming the folder.
+void InstallGame(const TestFolder& game);

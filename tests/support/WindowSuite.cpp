@@ -10,9 +10,7 @@
 
 void WindowSuite::SetUp() {
     sandbox::Clear();
-    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-    CreateDirectoryA(Mdb().c_str(), nullptr);
-    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game.Path());
+    InstallGame(game);
     if (!RunningUnderWine()) {
         // On someone's Windows, Print Screen would fill their clipboard: as
         // with the snipping tool on the key, the photos are copied directly.

@@ -15,8 +15,10 @@
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
 #include "app/CaptureWindow.h"
+#include "capture/ScreenGrab.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/init.h"
+#include "core/texts/CaptureTexts.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
@@ -35,6 +37,7 @@ protected:
     void SetUp() override {
         WindowSuite::SetUp();
         registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", Shots());
+        SaveAsJpeg = Variant();  // never stored, so a test that sets it resets it here
     }
 
     std::string Shots() const { return shots / "Photos"; }
@@ -70,11 +73,36 @@ TEST_F(CaptureTest, ThreeButtonsAndAWindowThatIsNotResized) {
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
 }
 
-TEST_F(CaptureTest, StartUpWithAFolderWhoseParentIsMissingShowsNothing) {
-    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots / "no\\such");
+TEST_F(CaptureTest, AFolderWhoseParentIsMissingGetsNoPhotosAndTheCaptionSaysSo) {
+    const std::string folder = shots / "no\\such";
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
     frmScreenshot.Show();
     EXPECT_FALSE(FileExists(shots / "no"));
+    Click("ManualTake");
+    EXPECT_EQ(frmScreenshot.Caption(), NotStoredCaption(NotStored::NoFolder));
+    EXPECT_FALSE(FileExists(ReplyPath(game.Path())));
+    EXPECT_EQ(PhotoNumber.Text(), "0");
     EXPECT_TRUE(boxes.Texts().empty());
+    CreateDirectoryA((shots / "no").c_str(), nullptr);
+    Click("ManualTake");
+    EXPECT_EQ(frmScreenshot.Caption(), kMainCaption);
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(ListFolder(folder), "_bmp_0.bmp");
+}
+
+TEST_F(CaptureTest, APhotoWhoseNamesFitThePathLimitIsStored) {
+    // A folder as long as Windows lets one be: 248 characters.
+    std::string folder = shots.Path();
+    while (folder.size() < 248) {
+        folder += "\\" + std::string(std::min<size_t>(40, 248 - folder.size() - 1), 'd');
+        CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
+    frmScreenshot.Show();
+    SaveAsJpeg = 1;
+    Click("ManualTake");
+    EXPECT_EQ(ListFolder(folder), "0.jpg _bmp_0.bmp");
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
 
 TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
@@ -137,7 +165,7 @@ TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
 
 TEST_F(CaptureTest, NumbersContinueAfterTheBitmapsAlreadyThere) {
     CreateDirectoryA(Shots().c_str(), nullptr);
-    for (const char* name : {"_bmp_0.bmp", "_bmp_1.bmp", "_bmp_3.bmp", "5.jpg"}) {
+    for (const char* name : {"_bmp_0.bmp", "_bmp_1.bmp", "_bmp_3.bmp"}) {
         WriteTestFile(Shots() + "\\" + name, "x");
     }
     frmScreenshot.Show();
@@ -181,6 +209,21 @@ TEST_F(CaptureTest, ClosingTheMainWindowClosesTheOthersAndEndsTheProgram) {
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmHelp.IsLoaded());
     EXPECT_EQ(ui::LoadedFormCount(), 0);
+}
+
+TEST(ScreenCopy, AnEarlierBitmapOfAnotherSizeIsNotCopiedInto) {
+    const SIZE screen{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    // The screen's resolution has changed since the earlier capture.
+    for (const SIZE earlier : {SIZE{screen.cx, screen.cy + 8}, SIZE{screen.cx + 8, screen.cy}}) {
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), earlier.cx, earlier.cy, 1, 32, BI_RGB}};
+        void* bits = nullptr;
+        ui::UniqueBitmap copy = CopyScreen(
+            ui::UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
+        BITMAP shape{};
+        ASSERT_TRUE(GetObjectA(copy.Get(), sizeof shape, &shape));
+        EXPECT_EQ(shape.bmWidth, screen.cx);
+        EXPECT_EQ(shape.bmHeight, screen.cy);
+    }
 }
 
 namespace {
@@ -294,24 +337,59 @@ TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
 }
 
 TEST_F(CaptureTest, SettingsAppliedDuringACaptureCountFromTheNextOne) {
-    // Another folder, already holding a photo numbered 0.
+    // Another photo folder, already holding a photo numbered 0, and another
+    // game folder, whose own request waits.
     const std::string other = shots / "Other";
     CreateDirectoryA(other.c_str(), nullptr);
     WriteTestFile(other + "\\_bmp_0.bmp", "an earlier photo");
     frmScreenshot.Show();
+    TestFolder otherGame{"vdrcam-game"};
+    InstallGame(otherGame);
+    const std::string waiting = RequestPath(otherGame.Path());
+    WriteTestFile(waiting, "");
     Click("Options");
     frmOptions["ScreenDirU"].SetText(other);
+    frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
+    WriteTestFile(Request(), "");
     // Queued now, the Apply arrives through the capture's own message pumps.
     PostMessageA(frmOptions["cmdApply"].Hwnd(), BM_CLICK, 0, 0);
-    frmScreenshot.frmScreenshot_ManualTake_Click();
+    frmScreenshot.frmScreenshot_Timer1_Timer();
     EXPECT_FALSE(frmOptions.IsLoaded());  // applied while the capture ran
     EXPECT_EQ(ShotFolder.Text(), other);
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
     EXPECT_EQ(ReadTestFile(other + "\\_bmp_0.bmp"), "an earlier photo");
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
-    frmScreenshot.frmScreenshot_ManualTake_Click();
+    EXPECT_FALSE(FileExists(Request()));  // the request served is the one deleted
+    EXPECT_TRUE(FileExists(waiting));
+    ASSERT_TRUE(PumpUntil([&] { return !FileExists(waiting); }));
     EXPECT_EQ(ListFolder(other), "_bmp_0.bmp _bmp_1.bmp");
-    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_EQ(ReadTestFile(ReplyPath(otherGame.Path())), "currentPhoto=1\r\n");
+}
+
+TEST_F(CaptureTest, APhotoTakenWhileTheCameraIsClosedIsStillStoredAndAnswered) {
+    const struct {
+        const char* name;
+        std::function<void()> close;
+    } closes[] = {
+        {"the close box", [&] { PostMessageA(frmScreenshot.Hwnd(), WM_CLOSE, 0, 0); }},
+        {"Uninstall",
+         [&] {
+             Click("Options");
+             boxes.Queue(ui::Answer::Yes);
+             PostMessageA(frmOptions["cmdRemoveReg"].Hwnd(), BM_CLICK, 0, 0);
+         }},
+    };
+    int photo = 0;
+    for (const auto& example : closes) {
+        SCOPED_TRACE(example.name);
+        frmScreenshot.Show();
+        example.close();  // delivered by the capture's own message pump
+        frmScreenshot.frmScreenshot_ManualTake_Click();
+        EXPECT_FALSE(frmScreenshot.IsLoaded());
+        EXPECT_TRUE(FileExists(Shots() + "\\_bmp_" + std::to_string(photo) + ".bmp"));
+        EXPECT_EQ(Reply(), "currentPhoto=" + std::to_string(photo++) + "\r\n");
+        DiscardQuit();
+    }
 }
 
 TEST_F(CaptureTest, WithNoGameFolderTheButtonStillTakesPhotos) {
@@ -357,15 +435,22 @@ TEST_F(CaptureTest, AnOptionsWindowThatCannotLoadIsReportedAndTheCameraStillServ
         BrokenOptions options(failure.standardError);
         FrmHelp help(Edition::Current);
         FrmScreenshot window(options, help);
-        GameFolder = Variant();
+        GameFolder = game.Path();
+        ShotFolder = Variant();
+        // The game asks while start-up is held up by the report: no photo before it has finished.
+        bool servedDuringStartUp = false;
+        boxes.WhileOpen([&](const std::string&) {
+            WriteTestFile(Request(), "");
+            ui::PumpFor(300);
+            servedDuringStartUp = !FileExists(Request());
+        });
         window.Show();
+        EXPECT_FALSE(servedDuringStartUp);
         EXPECT_TRUE(window.IsVisible());
         EXPECT_FALSE(options.IsLoaded());
         EXPECT_EQ(CountThreadWindowsTitled("Broken Options"), 0);
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{failure.report});
-        EXPECT_EQ(GameFolder.Text(), game.Path());  // the settings, loaded without the window
-        EXPECT_EQ(ShotFolder.Text(), Shots());
-        WriteTestFile(Request(), "");
+        EXPECT_EQ(ShotFolder.Text(), Shots());  // the settings, loaded without the window
         ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
         EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
         window.Unload();

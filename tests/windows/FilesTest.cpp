@@ -32,15 +32,19 @@ TEST(FileSystem, MakeFolderMakesOneLevelOnly) {
     EXPECT_FALSE(MakeFolder(""));
 }
 
-TEST(FileSystem, WriteReplaceAndRemove) {
+TEST(FileSystem, WriteMoveAndRemove) {
     TestFolder folder;
     EXPECT_TRUE(WriteWholeFile(folder / "a.txt", {"long contents"}));
     EXPECT_TRUE(WriteWholeFile(folder / "a.txt", {"short"}));
     EXPECT_EQ(ReadTestFile(folder / "a.txt"), "short");
+    // The move never replaces a file, whichever code this Windows gives for a taken name.
     EXPECT_TRUE(WriteWholeFile(folder / "b.txt", {"new"}));
-    EXPECT_TRUE(ReplaceWith(folder / "b.txt", folder / "a.txt"));
-    EXPECT_EQ(ReadTestFile(folder / "a.txt"), "new");
+    EXPECT_EQ(MoveIntoFreeName(folder / "b.txt", folder / "a.txt"), Placed::NameTaken);
+    EXPECT_EQ(ReadTestFile(folder / "a.txt"), "short");
+    EXPECT_EQ(MoveIntoFreeName(folder / "b.txt", folder / "c.txt"), Placed::Done);
+    EXPECT_EQ(ReadTestFile(folder / "c.txt"), "new");
     EXPECT_FALSE(FileExists(folder / "b.txt"));
+    EXPECT_EQ(MoveIntoFreeName(folder / "b.txt", folder / "d.txt"), Placed::Failed);
     EXPECT_TRUE(RemoveFile(folder / "a.txt"));
     EXPECT_FALSE(RemoveFile(folder / "a.txt"));
     EXPECT_FALSE(WriteWholeFile(folder / "missing\\c.txt", {"x"}));

@@ -26,10 +26,10 @@ std::string ProbeProgram() {
     return folder.substr(0, folder.find_last_of('\\')) + "\\sysinfo_probe.exe";
 }
 
-// Waits for a started probe to leave its mark.
+// Waits for a started probe to leave its mark, the command line it was given.
 bool Ran(const std::string& program) {
     for (int i = 0; i < 100; ++i) {
-        if (FileExists(program + ".ran")) {
+        if (!ReadTestFile(program + ".ran").empty()) {
             return true;
         }
         Sleep(50);
@@ -207,6 +207,7 @@ TEST_F(HelpTest, SysInfoPathWithSpacesStartsExactlyThatProgram) {
     registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", tool);
     frmHelp.StartSysInfo();
     EXPECT_TRUE(Ran(tool));
+    EXPECT_EQ(ReadTestFile(tool + ".ran"), "\"" + tool + "\"");  // its own name, whole
     EXPECT_FALSE(FileExists(decoy + ".ran"));
     EXPECT_TRUE(boxes.Texts().empty());
 }

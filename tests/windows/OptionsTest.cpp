@@ -253,16 +253,22 @@ TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
 }
 
 TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
-    Open({{"ScreenDir", shots.Path()}});
-    const Variant before = ShotFolder;
-    Type("ScreenDirU", shots / "no\\such\\folder");
-    Click("cmdApply");
-    EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(Field("msgError").Text(), "*ScreenShot Dir Could Not Be Created");
-    EXPECT_EQ(Field("ScreenDirWrong").Text(), "*");
-    EXPECT_TRUE(writes.empty());
-    EXPECT_TRUE(frmOptions.IsLoaded());
-    EXPECT_EQ(ShotFolder.Text(), before.Text());
+    WriteTestFile(shots / "a file", "kept");
+    for (const std::string& folder : {shots / "no\\such\\folder", shots / "a file"}) {
+        SCOPED_TRACE(folder);
+        Open({{"ScreenDir", shots.Path()}});
+        const Variant before = ShotFolder;
+        Type("ScreenDirU", folder);
+        Click("cmdApply");
+        EXPECT_TRUE(boxes.Texts().empty());
+        EXPECT_EQ(Field("msgError").Text(), "*ScreenShot Dir Could Not Be Created");
+        EXPECT_EQ(Field("ScreenDirWrong").Text(), "*");
+        EXPECT_TRUE(writes.empty());
+        EXPECT_TRUE(frmOptions.IsLoaded());
+        EXPECT_EQ(ShotFolder.Text(), before.Text());
+        frmOptions.Unload();
+    }
+    EXPECT_EQ(ReadTestFile(shots / "a file"), "kept");
 }
 
 TEST_F(OptionsTest, CancelAndTheCloseBoxStoreNothing) {

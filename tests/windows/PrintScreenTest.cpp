@@ -90,7 +90,7 @@ protected:
     // A capture by the given route, as the main window takes it.
     void TakeBy(ScreenRoute route) {
         TakeScreenPhoto(frmScreenshot, frmScreenshot["picScreen"], CaptureSettingsNow(),
-                        PhotoNumber, route);
+                        PhotoNumber, route, reply);
     }
     BmpFacts Photo(int number) const {
         return BmpFactsOf(ReadTestFile(shots / ("_bmp_" + std::to_string(number) + ".bmp")));
@@ -99,6 +99,8 @@ protected:
     SIZE VirtualScreen() const {
         return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     }
+
+    ReplyFile reply;
 };
 
 void PutTextOnClipboard(const char* text) {
