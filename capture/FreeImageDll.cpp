@@ -1,19 +1,11 @@
-#include <windows.h>
-
-#include <optional>
-#include <string>
-
+#include "capture/FreeImageDll.h"
 #include "core/photo/FreeImageApi.h"
 
-namespace {
-
-// The program's own folder, or nothing when its path cannot be had whole: a
-// path cut at the buffer's end would name some other folder.
-std::optional<std::string> ProgramFolder() {
+std::optional<std::string> ModuleFolder(HMODULE module) {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return std::nullopt;
         }
@@ -33,6 +25,8 @@ std::optional<std::string> ProgramFolder() {
     return path.substr(0, slash);
 }
 
+namespace {
+
 // Plain export names in 64-bit builds; 32-bit builds decorate stdcall names.
 template <typename Function>
 void Resolve(HMODULE module, const char* name, int argumentBytes, Function& function) {
@@ -50,7 +44,7 @@ const FreeImageApi& FreeImage() {
     static const FreeImageApi api = [] {
         FreeImageApi loaded;
         // Only the copy beside the program is used, never one found on the search path.
-        const std::optional<std::string> folder = ProgramFolder();
+        const std::optional<std::string> folder = ModuleFolder(nullptr);
         if (!folder) {
             return loaded;
         }

@@ -2,9 +2,19 @@
 
 #include "../support/Driver.h"
 
-// Linked last, so it runs after every other end-to-end test.
-TEST(EndToEndAfterwards, NoProgramIsLeftRunning) {
-    EXPECT_FALSE(driver::ProcessRunning("vdrcam.exe"));
-    EXPECT_FALSE(driver::ProcessRunning("vdrcam-early.exe"));
-    EXPECT_FALSE(driver::ProcessRunning("gamesim.exe"));
-}
+namespace {
+
+// Once every end-to-end test has run, no program they started may be left.
+class NoProgramLeftRunning : public ::testing::Environment {
+public:
+    void TearDown() override {
+        EXPECT_FALSE(driver::ProcessRunning("vdrcam.exe"));
+        EXPECT_FALSE(driver::ProcessRunning("vdrcam-early.exe"));
+        EXPECT_FALSE(driver::ProcessRunning("gamesim.exe"));
+        EXPECT_FALSE(driver::ProcessRunning("interferer.exe"));
+    }
+};
+
+const auto* const kAfterwards = ::testing::AddGlobalTestEnvironment(new NoProgramLeftRunning);
+
+}  // namespace

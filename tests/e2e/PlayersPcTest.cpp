@@ -109,7 +109,8 @@ TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
         if (!example.dll.empty()) {
             WriteTestFile(install / "FreeImage.dll", example.dll);
         }
-        driver::Program camera(install / "vdrcam.exe");
+        // A working copy on the search path is no copy of the program's own either.
+        driver::Program camera(install / "vdrcam.exe", "", BinFolder());
         HWND main = StartMain(camera);
         for (int photo = 0; photo < 2; ++photo) {
             Click(Child(main, "Take ScreenShot Now"));

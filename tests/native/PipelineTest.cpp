@@ -405,12 +405,17 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
 
-TEST_F(PipelineTest, ABitmapFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
+TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
     const std::string held = shots.Path() + "\\held.bmp";
     WriteNative(held, "an earlier photo");
     EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), held), Placed::NameTaken);
     EXPECT_EQ(ReadNative(held), "an earlier photo");
     EXPECT_FALSE(FileExists(PartialName(held)));
+    ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), Bmp(0)), Placed::Done);
+    WriteNative(Jpg(0), "the player's JPEG");
+    EXPECT_FALSE(ExportJpeg(FreeImage(), Bmp(0), Jpg(0), std::nullopt));
+    EXPECT_EQ(ReadNative(Jpg(0)), "the player's JPEG");
+    EXPECT_FALSE(FileExists(PartialName(Bmp(0))));
     const std::string nowhere = shots.Path() + "\\missing\\0.bmp";
     EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhere), Placed::Failed);
     EXPECT_FALSE(FileExists(PartialName(nowhere)));

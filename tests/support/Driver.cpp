@@ -37,7 +37,8 @@ Program::Program(const std::string& path, const std::string& arguments, const st
         CloseHandle(output);
     }
     if (!started) {
-        throw std::runtime_error("cannot start " + path);
+        throw std::runtime_error("cannot start " + path + ": error " +
+                                 std::to_string(GetLastError()));
     }
     CloseHandle(info.hThread);
     process_ = info.hProcess;

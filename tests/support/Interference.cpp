@@ -18,4 +18,8 @@ Interference::Interference(const std::string& mode, unsigned milliseconds,
 
 Interference::~Interference() { Finished(30000); }
 
-bool Interference::Finished(unsigned milliseconds) { return program_->WaitForExit(milliseconds); }
+bool Interference::Finished(unsigned milliseconds) {
+    return !program_ || program_->WaitForExit(milliseconds);
+}
+
+void Interference::Stop() { program_.reset(); }

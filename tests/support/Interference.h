@@ -18,6 +18,8 @@ public:
     bool Started() const { return started_; }
     // Waits for it to let go; true when it has.
     bool Finished(unsigned milliseconds);
+    // Ends it at once.
+    void Stop();
 
 private:
     TestFolder folder_{"vdrcam-interferer"};

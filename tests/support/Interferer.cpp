@@ -9,6 +9,12 @@
 //       puts an old 200 x 100 picture on the clipboard and keeps it open
 //   interferer READY MILLISECONDS restore-picture
 //       puts its 200 x 100 picture back whenever the clipboard is emptied
+//   interferer READY MILLISECONDS hold-name event|mutex NAME
+//       holds a kernel object of that name, as an unrelated program might
+//   interferer READY MILLISECONDS full-screen RRGGBB FRAME_MS
+//       a borderless full-screen window in the foreground that, like a 3D
+//       game, draws only at its frames: what another window covered stays on
+//       screen until the next one
 //
 // READY is a file it makes once it has started doing so.
 #include <windows.h>
@@ -63,6 +69,49 @@ LRESULT CALLBACK Restorer(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         PutPicture(window);
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+COLORREF gFrameColour = 0;
+
+void DrawFrame(HWND window) {
+    RECT area;
+    GetClientRect(window, &area);
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(gFrameColour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+LRESULT CALLBACK Game(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            ValidateRect(window, nullptr);
+            return 0;
+        case WM_TIMER:
+            DrawFrame(window);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND FullScreenGame(COLORREF colour, UINT frameMs) {
+    gFrameColour = colour;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = Game;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "VdrGame";
+    RegisterClassA(&windowClass);
+    HWND window =
+        CreateWindowExA(0, windowClass.lpszClassName, "Operation Veldrun", WS_POPUP | WS_VISIBLE, 0,
+                        0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                        nullptr, windowClass.hInstance, nullptr);
+    SetForegroundWindow(window);
+    DrawFrame(window);
+    SetTimer(window, 1, frameMs, nullptr);
+    return window;
 }
 
 HWND MessageWindow(WNDPROC procedure) {
@@ -126,6 +175,28 @@ int main(int argc, char** argv) {
         SayReady(ready);
         Pump(milliseconds);
         RemoveClipboardFormatListener(listener);
+        return 0;
+    }
+    if (mode == "hold-name" && argc > 5) {
+        const std::string kind = argv[4];
+        HANDLE object = kind == "mutex" ? CreateMutexA(nullptr, TRUE, argv[5])
+                                        : CreateEventA(nullptr, TRUE, FALSE, argv[5]);
+        if (!object) {
+            return 1;
+        }
+        SayReady(ready);
+        Sleep(milliseconds);
+        CloseHandle(object);
+        return 0;
+    }
+    if (mode == "full-screen" && argc > 5) {
+        const unsigned long rgb = std::strtoul(argv[4], nullptr, 16);
+        HWND game = FullScreenGame(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF),
+                                   static_cast<UINT>(std::strtoul(argv[5], nullptr, 10)));
+        Pump(50);
+        SayReady(ready);
+        Pump(milliseconds);
+        DestroyWindow(game);
         return 0;
     }
     return 2;

@@ -9,12 +9,14 @@
 #include <string>
 
 #include "../support/ColourScreen.h"
+#include "../support/Driver.h"
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
 #include "app/CaptureWindow.h"
+#include "capture/FreeImageDll.h"
 #include "capture/ScreenGrab.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/init.h"
@@ -223,6 +225,30 @@ TEST(ScreenCopy, AnEarlierBitmapOfAnotherSizeIsNotCopiedInto) {
         ASSERT_TRUE(GetObjectA(copy.Get(), sizeof shape, &shape));
         EXPECT_EQ(shape.bmWidth, screen.cx);
         EXPECT_EQ(shape.bmHeight, screen.cy);
+    }
+}
+
+TEST(FreeImageDll, AModuleDeeperThanMaxPathHasItsWholeFolder) {
+    // Such paths need the wide functions and the "\\?\" prefix.
+    const auto whole = [](const std::string& path) {
+        return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    };
+    TestFolder base;
+    std::string folder = base.Path();
+    while (folder.size() <= MAX_PATH + 16) {
+        folder += "\\" + std::string(60, 'd');
+        CreateDirectoryW(whole(folder).c_str(), nullptr);
+    }
+    const std::string dll = folder + "\\FreeImage.dll";
+    ASSERT_TRUE(CopyFileW(whole(driver::BinFolder() + "\\FreeImage.dll").c_str(),
+                          whole(dll).c_str(), FALSE));
+    HMODULE module = LoadLibraryW(whole(dll).c_str());
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(ModuleFolder(module), folder);  // not the folder that a cut path would name
+    FreeLibrary(module);
+    DeleteFileW(whole(dll).c_str());
+    for (; folder.size() > base.Path().size(); folder.resize(folder.find_last_of('\\'))) {
+        RemoveDirectoryW(whole(folder).c_str());
     }
 }
 

@@ -3,10 +3,15 @@
 // when the key is down, pause. Run it in the game's "tidemark\mdb" folder.
 //
 //   gamesim [--folder DIR] [--keys 0110] [--pause MS] [--wait-reply]
+//           [--hold-request] [--read-reply MS]
 //
 // --keys gives the key's state at each pass (1 = pressed), one pass per
 // character. With --wait-reply each request is watched until the program has
-// taken it, and the reply is printed.
+// taken it, and the reply is printed. Some games keep their files open:
+// --hold-request keeps each request open, without letting anyone delete it,
+// until the next pass closes, deletes and writes it again; --read-reply keeps
+// the reply open for reading (others may only read it too) for MS
+// milliseconds from each request on.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +25,8 @@ struct Options {
     std::string keys = "1";
     DWORD pause = 1000;
     bool waitReply = false;
+    bool holdRequest = false;
+    DWORD readReply = 0;
 };
 
 bool Parse(int argc, char** argv, Options& options) {
@@ -34,6 +41,10 @@ bool Parse(int argc, char** argv, Options& options) {
             options.pause = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--wait-reply") {
             options.waitReply = true;
+        } else if (arg == "--hold-request") {
+            options.holdRequest = true;
+        } else if (arg == "--read-reply" && hasValue) {
+            options.readReply = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
         } else {
             return false;
         }
@@ -62,12 +73,33 @@ std::string ReadReply(const std::string& path) {
     return reply;
 }
 
-void WriteRequest(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        WriteFile(file, "take 1", 6, &written, nullptr);
+// Writes the request; the handle is handed back when it is to be held open.
+HANDLE WriteRequest(const std::string& path, bool hold) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, hold ? FILE_SHARE_READ : 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
+    DWORD written = 0;
+    WriteFile(file, "take 1", 6, &written, nullptr);
+    if (hold) {
+        return file;
+    }
+    CloseHandle(file);
+    return nullptr;
+}
+
+// The reply held open for reading, created empty when it is not there yet.
+HANDLE OpenReplyForReading(const std::string& path) {
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+void Close(HANDLE& file) {
+    if (file) {
         CloseHandle(file);
+        file = nullptr;
     }
 }
 
@@ -77,21 +109,29 @@ int main(int argc, char** argv) {
     Options options;
     if (!Parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: gamesim [--folder DIR] [--keys 0110] [--pause MS] [--wait-reply]\n");
+                     "usage: gamesim [--folder DIR] [--keys 0110] [--pause MS] [--wait-reply]\n"
+                     "               [--hold-request] [--read-reply MS]\n");
         return 2;
     }
     const std::string request = options.folder + "\\takePhoto.db";
     const std::string reply = options.folder + "\\currentPhoto.db";
     int unanswered = 0;
+    HANDLE heldRequest = nullptr;
 
     for (size_t pass = 0; pass < options.keys.size(); ++pass) {
+        Close(heldRequest);
         DeleteFileA(request.c_str());
         const ULONGLONG start = GetTickCount64();
         const bool pressed = options.keys[pass] == '1';
         if (!pressed) {
             std::printf("pass %zu: key up\n", pass + 1);
         } else {
-            WriteRequest(request);
+            HANDLE readingReply = options.readReply ? OpenReplyForReading(reply) : nullptr;
+            heldRequest = WriteRequest(request, options.holdRequest);
+            if (readingReply) {
+                Sleep(options.readReply);
+                Close(readingReply);
+            }
             if (!options.waitReply) {
                 std::printf("pass %zu: key down, photo requested\n", pass + 1);
             } else {
@@ -114,6 +154,7 @@ int main(int argc, char** argv) {
             Sleep(static_cast<DWORD>(options.pause - spent));
         }
     }
+    Close(heldRequest);
     DeleteFileA(request.c_str());
     return unanswered == 0 ? 0 : 1;
 }

@@ -1,0 +1,110 @@
+#include <string>
+
+#include "../support/ImageFiles.h"
+#include "../support/Interference.h"
+#include "../support/RegistryValues.h"
+#include "EndToEnd.h"
+#include "core/settings/SettingsTable.h"
+#include "core/texts/CaptureTexts.h"
+#include "programs/OneCamera.h"
+
+using namespace driver;
+
+// What a player's PC does to the exchange: a full disk, a game that keeps
+// its files open, the camera closed in the middle of a photo, a name taken
+// by another program, a 3D game that redraws only at its frames.
+
+TEST_F(EndToEnd, AGameThatKeepsItsFilesOpenGetsEveryPhotoAndTheLatestReply) {
+    UseShotFolder();
+    driver::Program camera(Built("vdrcam.exe"));
+    StartMain(camera);
+    // Each request is held undeletable until the next pass makes it anew, and
+    // the reply is being read when the photo is stored.
+    driver::Program simulator(Built("gamesim.exe"),
+                              "--keys 1111 --pause 800 --hold-request --read-reply 400", Mdb());
+    ASSERT_TRUE(simulator.WaitForExit(15000));
+    EXPECT_EQ(ListFolder(shots.Path()), "_bmp_0.bmp _bmp_1.bmp _bmp_2.bmp _bmp_3.bmp");
+    EXPECT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=3\r\n"; }));
+}
+
+TEST_F(EndToEnd, ClosedInTheMiddleOfAPhotoTheCameraStoresItAnswersAndEnds) {
+    UseShotFolder();
+    driver::Program camera(Built("vdrcam.exe"));
+    HWND main = StartMain(camera);
+    // Queued together: the close is delivered while the photo is being taken.
+    Click(Child(main, "Take ScreenShot Now"));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(camera.WaitForExit(5000));
+    EXPECT_EQ(ListFolder(shots.Path()), "_bmp_0.bmp");
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+}
+
+TEST_F(EndToEnd, AFullDiskGetsNoReplyAndTheCaptionSaysSoUntilAPhotoIsStored) {
+    ULARGE_INTEGER size{};
+    if (!GetDiskFreeSpaceExA("S:\\", nullptr, &size, nullptr) || size.QuadPart > (16u << 20)) {
+        GTEST_SKIP() << "no small disk as S: (mounting one needs root)";
+    }
+    const std::string folder = "S:\\Shots";
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
+    driver::Program camera(Built("vdrcam.exe"));
+    HWND main = StartMain(camera);
+    const auto photo = [&] { Click(Child(main, "Take ScreenShot Now")); };
+    photo();  // a whole screen at 32 bits: one fits, two do not
+    ASSERT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=0\r\n"; }));
+    photo();
+    EXPECT_TRUE(WaitFor([&] { return Text(main) == NotStoredCaption(NotStored::DiskFull); }));
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(ListFolder(folder), "_bmp_0.bmp");
+    EXPECT_FALSE(AnyMessageBox(camera.Id()));
+    // The player makes room: the next photo takes the number that was not used up.
+    DeleteFileA((folder + "\\_bmp_0.bmp").c_str());
+    photo();
+    EXPECT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=1\r\n"; }));
+    EXPECT_EQ(Text(main), kMainCaption);
+    EXPECT_EQ(ListFolder(folder), "_bmp_1.bmp");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(camera.WaitForExit(5000));
+    DeleteFileA((folder + "\\_bmp_1.bmp").c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(EndToEnd, ACameraThatCannotTellWhetherAnotherRunsSaysSoAndEnds) {
+    const struct {
+        const char* holder;
+        unsigned milliseconds;  // a mutex is waited on for a camera window first
+    } holders[] = {{"hold-name event", 3000}, {"hold-name mutex", 6000}};
+    for (const auto& example : holders) {
+        SCOPED_TRACE(example.holder);
+        Interference other(example.holder, example.milliseconds, kOneCameraName);
+        ASSERT_TRUE(other.Started());
+        driver::Program camera(Built("vdrcam.exe"));
+        const MessageBoxSeen box = WaitForMessageBox(camera.Id(), 6000);
+        EXPECT_EQ(box.text, kCannotTellOtherCamera);
+        EXPECT_EQ(FindWindowOf(camera.Id(), kMainCaption), nullptr);
+        Answer(box, IDOK);
+        EXPECT_TRUE(camera.WaitForExit(5000));
+        other.Stop();
+    }
+}
+
+TEST_F(EndToEnd, TheFirstEditionsSizeBoxIsNotInThePhoto) {
+    Interference game("full-screen 00C000", 30000, "60");  // green, a frame every 60 ms
+    ASSERT_TRUE(game.Started());
+    driver::Program early(Built("vdrcam-early.exe"));
+    HWND main = StartMain(early);
+    HWND options = OpenOptions(early, main);
+    ASSERT_NE(options, nullptr);
+    Type(NthChild(options, "Edit", 1), shots.Path());
+    Click(Child(options, "Apply"));
+    ASSERT_TRUE(WaitForWindowGone(early.Id(), "VDR Camera Options"));
+    for (int photo = 0; photo < 3; ++photo) {
+        Click(Child(main, "Take ScreenShot Now"));
+        Answer(WaitForMessageBox(early.Id()), IDOK);  // the box stands in the screen's middle
+        const std::string path = shots / (std::to_string(photo) + ".bmp");
+        ASSERT_TRUE(WaitFor([&] { return BmpFactsOf(ReadTestFile(path)).width > 0; }));
+        EXPECT_EQ(BmpFactsOf(ReadTestFile(path)).centre, 0x00C000u) << photo;
+    }
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(early.WaitForExit(5000));
+    game.Stop();
+}

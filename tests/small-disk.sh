@@ -1,0 +1,30 @@
+#!/bin/sh
+# A nearly full disk for the end-to-end suite: an 8 MiB tmpfs shown to Wine
+# as drive S:. Mounting needs root; elsewhere there is no S: and the test
+# that wants it is skipped.
+#   small-disk.sh up|down FOLDER
+set -u
+action=$1
+folder=$2
+drive=${WINEPREFIX:?}/dosdevices/s:
+case $action in
+up)
+    mkdir -p "$folder"
+    if ! mountpoint -q "$folder" &&
+        ! mount -t tmpfs -o size=8m vdrcam-small-disk "$folder" 2>/dev/null; then
+        echo "no small disk: tmpfs cannot be mounted here"
+        rm -f "$drive"
+        exit 0
+    fi
+    rm -rf "${folder:?}"/*
+    ln -sfn "$(cd "$folder" && pwd)" "$drive"
+    echo "S: is an 8 MiB disk at $folder"
+    ;;
+down)
+    rm -f "$drive"
+    if mountpoint -q "$folder"; then
+        umount "$folder"
+    fi
+    ;;
+esac
+exit 0
