@@ -1,6 +1,6 @@
 # Set-up and everyday commands. Every target installs what it needs first.
 PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
-            g++-mingw-w64-x86-64-posix wine wine64 xvfb zip \
+            g++-mingw-w64-x86-64-posix wine wine64 xvfb libgl1-mesa-dri zip \
             dpkg-dev nasm xz-utils
 
 # Only the benchmark and the soak test need these.
@@ -23,9 +23,14 @@ native: deps
 	cmake --preset native
 	cmake --build --preset native
 
+# Two screens of different sizes, where Wine sees the primary one apart from the whole.
+TWO_SCREENS := +xinerama -extension RANDR -screen 0 800x600x24 -screen 1 1024x768x24
+
 test: build native
 	ctest --preset native
-	tools/wine-session.sh $(TEST_PREFIX) ctest --preset windows
+	tools/wine-session.sh $(TEST_PREFIX) ctest --preset windows -LE two_screens
+	VDR_XVFB_SCREENS="$(TWO_SCREENS)" tools/wine-session.sh $(TEST_PREFIX) \
+		ctest --preset windows -L two_screens
 
 run: build
 	tools/run.sh

@@ -3,8 +3,8 @@
 # virtual X display, and tears them down afterwards.
 #   tools/wine-session.sh PREFIX_DIR [--keep-display] COMMAND...
 # With --keep-display an existing $DISPLAY is used; otherwise a private Xvfb
-# screen (1280x1024, 24 bits) is started so test windows never land on a
-# real desktop.
+# screen (1280x1024, 24 bits, or VDR_SCREEN) is started so test windows never
+# land on a real desktop. VDR_XVFB_SCREENS replaces Xvfb's screen arguments.
 set -eu
 
 prefix=$1
@@ -36,7 +36,9 @@ trap "exit 130" INT TERM
 
 if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
     fdfile=$(mktemp)
-    Xvfb -displayfd 1 -screen 0 "${VDR_SCREEN:-1280x1024x24}" -nolisten tcp >"$fdfile" 2>/dev/null &
+    # shellcheck disable=SC2086
+    Xvfb -displayfd 1 ${VDR_XVFB_SCREENS:--screen 0 ${VDR_SCREEN:-1280x1024x24}} -nolisten tcp \
+        >"$fdfile" 2>/dev/null &
     xvfb_pid=$!
     tries=0
     while [ ! -s "$fdfile" ]; do

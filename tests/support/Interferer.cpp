@@ -19,6 +19,8 @@
 // READY is a file it makes once it has started doing so.
 #include <windows.h>
 
+#include <GL/gl.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -72,15 +74,15 @@ LRESULT CALLBACK Restorer(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 COLORREF gFrameColour = 0;
+HDC gGameDC = nullptr;
 
-void DrawFrame(HWND window) {
-    RECT area;
-    GetClientRect(window, &area);
-    HDC dc = GetDC(window);
-    HBRUSH brush = CreateSolidBrush(gFrameColour);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
+// Drawn with OpenGL, as a 3D game draws: Wine keeps no copy of such a frame
+// to put back where another window has been.
+void DrawFrame(HWND) {
+    glClearColor(GetRValue(gFrameColour) / 255.0f, GetGValue(gFrameColour) / 255.0f,
+                 GetBValue(gFrameColour) / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    SwapBuffers(gGameDC);
 }
 
 LRESULT CALLBACK Game(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,6 +110,13 @@ HWND FullScreenGame(COLORREF colour, UINT frameMs) {
         CreateWindowExA(0, windowClass.lpszClassName, "Operation Veldrun", WS_POPUP | WS_VISIBLE, 0,
                         0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
                         nullptr, windowClass.hInstance, nullptr);
+    gGameDC = GetDC(window);
+    PIXELFORMATDESCRIPTOR format{sizeof format, 1};
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = 24;
+    SetPixelFormat(gGameDC, ChoosePixelFormat(gGameDC, &format), &format);
+    wglMakeCurrent(gGameDC, wglCreateContext(gGameDC));
     SetForegroundWindow(window);
     DrawFrame(window);
     SetTimer(window, 1, frameMs, nullptr);

@@ -153,13 +153,14 @@ TEST_F(CaptureTest, ManualPhotoRepliesAndLeavesAnExistingRequestForTheNextTick) 
     EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
 }
 
+// Also run on two screens of different sizes, where the primary one is not the whole.
 TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     frmScreenshot.Show();
     ColourScreen red(RGB(255, 0, 0));
     Click("ManualTake");
     const BmpFacts facts = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_0.bmp"));
-    EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
     EXPECT_EQ(facts.bitsPerPixel, 32);
     EXPECT_TRUE(facts.fourthBytesZero);
     EXPECT_EQ(facts.centre, 0xFF0000u);
