@@ -9,8 +9,6 @@
 //       puts an old 200 x 100 picture on the clipboard and keeps it open
 //   interferer READY MILLISECONDS restore-picture
 //       puts its 200 x 100 picture back whenever the clipboard is emptied
-//   interferer READY MILLISECONDS hold-name event|mutex NAME
-//       holds a kernel object of that name, as an unrelated program might
 //   interferer READY MILLISECONDS full-screen RRGGBB FRAME_MS
 //       a borderless full-screen window in the foreground that, like a 3D
 //       game, draws only at its frames: what another window covered stays on
@@ -184,18 +182,6 @@ int main(int argc, char** argv) {
         SayReady(ready);
         Pump(milliseconds);
         RemoveClipboardFormatListener(listener);
-        return 0;
-    }
-    if (mode == "hold-name" && argc > 5) {
-        const std::string kind = argv[4];
-        HANDLE object = kind == "mutex" ? CreateMutexA(nullptr, TRUE, argv[5])
-                                        : CreateEventA(nullptr, TRUE, FALSE, argv[5]);
-        if (!object) {
-            return 1;
-        }
-        SayReady(ready);
-        Sleep(milliseconds);
-        CloseHandle(object);
         return 0;
     }
     if (mode == "full-screen" && argc > 5) {
