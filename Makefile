@@ -1,6 +1,7 @@
 # Set-up and everyday commands. Every target installs what it needs first.
 PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
-            g++-mingw-w64-x86-64-posix wine wine64 xvfb libgl1-mesa-dri zip \
+            g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
+            wine wine64 xvfb libgl1-mesa-dri zip \
             dpkg-dev nasm xz-utils
 
 # Only the benchmark and the soak test need these.
@@ -8,7 +9,7 @@ MEASURE_PACKAGES := valgrind procps
 
 TEST_PREFIX := build/windows/wineprefix
 
-.PHONY: all deps build native test run demo bench soak package clean
+.PHONY: all deps build build32 native test run demo bench soak package clean
 
 all: build
 
@@ -19,6 +20,11 @@ build: deps
 	cmake --preset windows
 	cmake --build --preset windows
 
+# The 32-bit programs, for 32-bit Windows and 32-bit Wine prefixes.
+build32: deps
+	cmake --preset windows32
+	cmake --build --preset windows32
+
 native: deps
 	cmake --preset native
 	cmake --build --preset native
@@ -26,8 +32,9 @@ native: deps
 # Two screens of different sizes, where Wine sees the primary one apart from the whole.
 TWO_SCREENS := +xinerama -extension RANDR -screen 0 800x600x24 -screen 1 1024x768x24
 
-test: build native
+test: build build32 native
 	ctest --preset native
+	ctest --preset windows32
 	tools/wine-session.sh $(TEST_PREFIX) ctest --preset windows -LE two_screens
 	VDR_XVFB_SCREENS="$(TWO_SCREENS)" tools/wine-session.sh $(TEST_PREFIX) \
 		ctest --preset windows -L two_screens

@@ -27,13 +27,17 @@ std::optional<std::string> ModuleFolder(HMODULE module) {
 
 namespace {
 
-// Plain export names in 64-bit builds; 32-bit builds decorate stdcall names.
+// A function by its plain name, as 64-bit builds and ours export them, or
+// by a 32-bit stdcall name: "_Name@N" in the official DLL, "Name@N" from
+// other MinGW builds.
 template <typename Function>
 void Resolve(HMODULE module, const char* name, int argumentBytes, Function& function) {
+    const std::string stdcall = std::string(name) + "@" + std::to_string(argumentBytes);
     FARPROC address = GetProcAddress(module, name);
-    if (!address) {
-        const std::string decorated = "_" + std::string(name) + "@" + std::to_string(argumentBytes);
-        address = GetProcAddress(module, decorated.c_str());
+    for (const std::string& decorated : {std::string(1, '_') + stdcall, stdcall}) {
+        if (!address) {
+            address = GetProcAddress(module, decorated.c_str());
+        }
     }
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }

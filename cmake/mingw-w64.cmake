@@ -1,19 +1,24 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads).
-# Tests run under Wine when it is there; building the programs needs none.
+# Cross build for Windows with Debian's MinGW-w64 (posix threads): 64-bit,
+# or 32-bit through mingw-w64-i686.cmake. Tests run under Wine when it is
+# there and can run the programs; building them needs none.
+if(NOT VDR_MINGW_TARGET)
+    set(VDR_MINGW_TARGET x86_64-w64-mingw32)
+endif()
+string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR ${VDR_MINGW_TARGET})
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_C_COMPILER ${VDR_MINGW_TARGET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VDR_MINGW_TARGET}-g++-posix)
+set(CMAKE_RC_COMPILER ${VDR_MINGW_TARGET}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/${VDR_MINGW_TARGET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# 32-bit Windows programs need 32-bit Wine, which these machines cannot run.
 find_program(WINE_PROGRAM NAMES wine wine64)
-if(WINE_PROGRAM)
+if(WINE_PROGRAM AND VDR_MINGW_TARGET MATCHES "^x86_64")
     set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
 endif()

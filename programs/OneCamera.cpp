@@ -7,19 +7,19 @@
 
 namespace {
 
+BOOL CALLBACK NoteIfCamera(HWND window, LPARAM found) {
+    char caption[256] = {};
+    if (!ui::IsFormWindow(window) || !GetWindowTextA(window, caption, sizeof caption) ||
+        !IsMainCaption(caption)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 HWND FindRunningCamera() {
     HWND found = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM result) -> BOOL {
-            char caption[256] = {};
-            if (!ui::IsFormWindow(window) || !GetWindowTextA(window, caption, sizeof caption) ||
-                !IsMainCaption(caption)) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(NoteIfCamera, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Builds the 64-bit FreeImage.dll that ships beside vdrcam.exe, from Debian's
-# own source packages of FreeImage and libjpeg-turbo, with the project's
-# MinGW-w64 toolchain. Nothing prebuilt is downloaded.
+# Builds the FreeImage.dll that ships beside vdrcam.exe, 64-bit (x86_64) or
+# 32-bit (i686), from Debian's own source packages of FreeImage and
+# libjpeg-turbo, with the project's MinGW-w64 toolchain. Nothing prebuilt is
+# downloaded.
 #
-#   tools/build-freeimage.sh [OUTPUT_DIR]     (default build/freeimage)
+#   tools/build-freeimage.sh [OUTPUT_DIR [x86_64|i686]]   (default build/freeimage x86_64)
 #
 # The result is OUTPUT_DIR/dist: FreeImage.dll and the licence texts of both
 # libraries. A finished build is reused; remove OUTPUT_DIR to build afresh.
@@ -11,16 +12,27 @@ set -eu
 cd "$(dirname "$0")/.."
 
 out=${1:-build/freeimage}
+arch=${2:-x86_64}
 dist=$out/dist
 # Bump when the way the DLL is made changes, so that a cached copy is rebuilt.
 recipe=1
+case $arch in
+x86_64) processor=AMD64 ;;
+# The 32-bit functions are stdcall, which ld would export as Name@N: they
+# are exported under their plain names, as the 64-bit DLL's are.
+i686) processor=X86 exports=-Wl,--kill-at recipe=$recipe-i686 ;;
+*)
+    echo "unknown architecture $arch" >&2
+    exit 2
+    ;;
+esac
 if [ -f "$dist/FreeImage.dll" ] && [ "$(cat "$dist/recipe" 2>/dev/null)" = "$recipe" ]; then
     exit 0
 fi
 
-cc=x86_64-w64-mingw32-gcc-posix
-cxx=x86_64-w64-mingw32-g++-posix
-windres=x86_64-w64-mingw32-windres
+cc=$arch-w64-mingw32-gcc-posix
+cxx=$arch-w64-mingw32-g++-posix
+windres=$arch-w64-mingw32-windres
 jobs=$(nproc 2>/dev/null || echo 2)
 started=$(date +%s)
 mkdir -p "$out"
@@ -51,7 +63,7 @@ private_apt() {
         -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" \
         -o APT::Sandbox::User=root "$@"
 }
-echo "FreeImage.dll: fetching the sources of freeimage and libjpeg-turbo"
+echo "FreeImage.dll ($arch): fetching the sources of freeimage and libjpeg-turbo"
 private_apt update >"$work/apt.log" 2>&1 || {
     cat "$work/apt.log" >&2
     exit 1
@@ -76,7 +88,7 @@ jpeg_src=$work/libjpeg-turbo
 echo "FreeImage.dll: building libjpeg-turbo"
 cat >"$work/toolchain.cmake" <<EOF
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(CMAKE_SYSTEM_PROCESSOR $processor)
 set(CMAKE_C_COMPILER $cc)
 set(CMAKE_CXX_COMPILER $cxx)
 set(CMAKE_RC_COMPILER $windres)
@@ -206,7 +218,7 @@ make -s -j "$jobs" -f "$work/objects.mk" CXX="$cxx" \
 $windres -I"$fi_src" -i "$fi_src/FreeImage.rc" -o "$work/version.o"
 
 # Only system DLLs at run time: the C++ and threads libraries go inside.
-$cxx -shared -static -s -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
+$cxx -shared -static -s ${exports:-} -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
     "$work/jpeg-build/libjpeg.a" -Wl,--out-implib,"$work/libFreeImage.dll.a" \
     >>"$work/compile.log" 2>&1 || {
     tail -40 "$work/compile.log" >&2
