@@ -13,9 +13,14 @@ CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form&
 }
 
 void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings) {
-    ui::RunReportingFailures("frmOptions_Form_Load", [this] { options_.Show(); });
-    ui::DoEvents();
-    options_.Hide();
+    if (ShownInBackground()) {
+        // Beside a full-screen game not even a moment in front of it.
+        ui::RunReportingFailures("frmOptions_Form_Load", [this] { options_.Load(); });
+    } else {
+        ui::RunReportingFailures("frmOptions_Form_Load", [this] { options_.Show(); });
+        ui::DoEvents();
+        options_.Hide();
+    }
     if (!options_.IsLoaded()) {
         ui::RunReportingFailures("LoadSettings", loadSettings);
     }

@@ -25,7 +25,8 @@ protected:
     ui::Form& OptionsWindow() { return options_; }
 
     // Start-up's first steps: the options window shown, messages let through
-    // once, the window hidden again; its load step loads the settings. When
+    // once, the window hidden again; its load step loads the settings. In the
+    // background it is only loaded, never shown. When
     // it cannot be loaded, that is reported and loadSettings fills them in
     // without it, so that the camera still starts.
     void LoadOptionsHidden(const std::function<void()>& loadSettings);

@@ -2,6 +2,7 @@
 
 #include "core/texts/CaptureTexts.h"
 #include "programs/OneCamera.h"
+#include "ui/Foreground.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
@@ -20,7 +21,11 @@ int RunProgram(HINSTANCE instance, const char* title, const std::function<ui::Fo
     ui::Form* main = nullptr;
     ui::RunReportingFailures("frmScreenshot_Form_Load", [&] {
         main = &mainForm();
-        main->Show();
+        if (ui::FullScreenProgramInFront()) {
+            main->ShowInBackground();
+        } else {
+            main->Show();
+        }
     });
     // Without its main window the program has nothing to run: whatever its
     // start-up loaded goes too, so no hidden window keeps it alive.

@@ -112,6 +112,7 @@ void Form::DestroyWindowAndControls() {
 }
 
 void Form::Show() {
+    inBackground_ = false;
     Load();
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
@@ -122,6 +123,15 @@ void Form::Show() {
             first->SetFocus();
         }
     }
+}
+
+void Form::ShowInBackground() {
+    inBackground_ = true;
+    Load();
+    ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+    // Where Windows keeps minimised windows, off the screen; Wine without a
+    // window manager would draw it on the screen, over the game.
+    SetWindowPos(hwnd_, nullptr, -32000, -32000, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form::Hide() {

@@ -28,6 +28,9 @@ public:
     // throws) leaves the form unloaded and passes the failure on.
     void Load();
     void Show();
+    // Loads and shows the window minimised, taking the foreground from
+    // nothing: the way to start beside a full-screen game.
+    void ShowInBackground();
     void Hide();
     void Unload();
     bool IsLoaded() const { return hwnd_ != nullptr; }
@@ -51,6 +54,9 @@ public:
 
 protected:
     virtual void OnLoad() {}
+    // Whether the window is being shown in the background; a load step can
+    // then keep its own windows out of sight too.
+    bool ShownInBackground() const { return inBackground_; }
     virtual void OnUnload() {}
 
     // Binds a control's event to the handler named <form>_<control>_<event>.
@@ -73,6 +79,7 @@ private:
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
     bool unloading_ = false;
+    bool inBackground_ = false;
 };
 
 }  // namespace ui

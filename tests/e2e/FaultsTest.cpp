@@ -106,3 +106,29 @@ TEST_F(EndToEnd, TheFirstEditionsSizeBoxIsNotInThePhoto) {
     EXPECT_TRUE(early.WaitForExit(5000));
     game.Stop();
 }
+
+TEST_F(EndToEnd, StartedBesideAFullScreenGameTheCameraStaysOutOfItsWayAndOfThePhotos) {
+    UseShotFolder();
+    Interference game("full-screen 00C000", 30000, "60");
+    ASSERT_TRUE(game.Started());
+    HWND front = GetForegroundWindow();
+    for (const std::string program : {"vdrcam.exe", "vdrcam-early.exe"}) {
+        SCOPED_TRACE(program);
+        driver::Program camera(Built(program.c_str()));
+        HWND main = StartMain(camera);
+        EXPECT_TRUE(IsIconic(main));
+        EXPECT_EQ(GetForegroundWindow(), front);
+        if (program == "vdrcam.exe") {
+            driver::Program simulator(Built("gamesim.exe"), "--keys 1 --pause 700", Mdb());
+            ASSERT_TRUE(simulator.WaitForExit(15000));
+            ASSERT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=0\r\n"; }));
+            const BmpFacts photo = BmpFactsOf(ReadTestFile(shots / "_bmp_0.bmp"));
+            EXPECT_EQ(photo.centre, 0x00C000u);
+            EXPECT_TRUE(photo.oneColour);  // the game alone
+        }
+        EXPECT_FALSE(game.Said("lost"));  // not even for a moment
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(camera.WaitForExit(5000));
+    }
+    game.Stop();
+}

@@ -38,11 +38,11 @@ BmpFacts BmpFactsOf(const std::string& bytes) {
     }
     if (facts.bitsPerPixel == 32 && offset + stride * facts.height <= bytes.size()) {
         facts.fourthBytesZero = true;
-        for (size_t at = offset + 3; at < offset + stride * facts.height; at += 4) {
-            if (bytes[at] != 0) {
-                facts.fourthBytesZero = false;
-                break;
-            }
+        facts.oneColour = true;
+        for (size_t at = offset; at < offset + stride * facts.height; at += 4) {
+            const uint32_t pixel = Little32(bytes, at);
+            facts.fourthBytesZero = facts.fourthBytesZero && (pixel >> 24) == 0;
+            facts.oneColour = facts.oneColour && (pixel & 0xFFFFFF) == facts.centre;
         }
     }
     return facts;

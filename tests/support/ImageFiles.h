@@ -13,6 +13,7 @@ struct BmpFacts {
     int bitsPerPixel = 0;
     uint32_t centre = 0;           // colour of the middle pixel, 0x00RRGGBB (24 and 32 bits)
     bool fourthBytesZero = false;  // 32 bits: every pixel's unused byte is 0
+    bool oneColour = false;        // 32 bits: every pixel has the middle one's colour
 };
 
 // Zeroes when the bytes are no BMP, or one whose header misstates its size.

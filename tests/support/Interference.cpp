@@ -23,3 +23,7 @@ bool Interference::Finished(unsigned milliseconds) {
 }
 
 void Interference::Stop() { program_.reset(); }
+
+bool Interference::Said(const std::string& what) const {
+    return GetFileAttributesA((folder_ / ("ready." + what)).c_str()) != INVALID_FILE_ATTRIBUTES;
+}

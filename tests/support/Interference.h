@@ -20,6 +20,8 @@ public:
     bool Finished(unsigned milliseconds);
     // Ends it at once.
     void Stop();
+    // Whether it has said so, by making the file READY.what.
+    bool Said(const std::string& what) const;
 
 private:
     TestFolder folder_{"vdrcam-interferer"};

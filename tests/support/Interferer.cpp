@@ -12,7 +12,8 @@
 //   interferer READY MILLISECONDS full-screen RRGGBB FRAME_MS
 //       a borderless full-screen window in the foreground that, like a 3D
 //       game, draws only at its frames: what another window covered stays on
-//       screen until the next one
+//       screen until the next one. Losing the foreground, as an exclusive-mode
+//       game would lose its screen, it makes the file READY.lost
 //
 // READY is a file it makes once it has started doing so.
 #include <windows.h>
@@ -72,6 +73,7 @@ LRESULT CALLBACK Restorer(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 COLORREF gFrameColour = 0;
+std::string gLost;
 HDC gGameDC = nullptr;
 
 // Drawn with OpenGL, as a 3D game draws: Wine keeps no copy of such a frame
@@ -90,6 +92,11 @@ LRESULT CALLBACK Game(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             ValidateRect(window, nullptr);
             return 0;
+        case WM_ACTIVATEAPP:
+            if (!wParam) {
+                SayReady(gLost.c_str());
+            }
+            break;
         case WM_TIMER:
             DrawFrame(window);
             return 0;
@@ -185,6 +192,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "full-screen" && argc > 5) {
+        gLost = std::string(ready) + ".lost";
         const unsigned long rgb = std::strtoul(argv[4], nullptr, 16);
         HWND game = FullScreenGame(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF),
                                    static_cast<UINT>(std::strtoul(argv[5], nullptr, 10)));
