@@ -4,13 +4,14 @@
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
 
-CaptureWindow::CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help)
-    : ui::Form(std::move(design)), options_(options), help_(help) {
-    Bind("Timer1", [this] { frmScreenshot_Timer1_Timer(); });
-    Bind("ManualTake", [this] { frmScreenshot_ManualTake_Click(); });
-    Bind("Options", [this] { frmScreenshot_Options_Click(); });
-    Bind("cmdRun", [this] { frmScreenshot_cmdRun_Click(); });
-}
+CaptureWindow::CaptureWindow(ui::FormDesign design, const CaptureButtons& buttons,
+                             ui::Form& options, ui::Form& help)
+    : ui::Form(std::move(design)),
+      options_(options),
+      help_(help),
+      ManualTake(Add(buttons.manualTake, &CaptureWindow::frmScreenshot_ManualTake_Click)),
+      Options(Add(buttons.options, &CaptureWindow::frmScreenshot_Options_Click)),
+      cmdRun(Add(buttons.cmdRun, &CaptureWindow::frmScreenshot_cmdRun_Click)) {}
 
 void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings) {
     if (ShownInBackground()) {

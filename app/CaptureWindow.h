@@ -6,6 +6,13 @@
 #include "core/exchange/RequestFiles.h"
 #include "ui/Form.h"
 
+// Where an edition's window has the three buttons both editions have.
+struct CaptureButtons {
+    ui::ControlRow manualTake;
+    ui::ControlRow options;
+    ui::ControlRow cmdRun;
+};
+
 // What both editions' main windows share: the 100 ms poll for the game's
 // request, the three buttons and the shut-down that closes the other windows.
 class CaptureWindow : public ui::Form {
@@ -20,7 +27,8 @@ public:
     void frmScreenshot_cmdRun_Click();
 
 protected:
-    CaptureWindow(ui::FormDesign design, ui::Form& options, ui::Form& help);
+    CaptureWindow(ui::FormDesign design, const CaptureButtons& buttons, ui::Form& options,
+                  ui::Form& help);
 
     ui::Form& OptionsWindow() { return options_; }
 
@@ -53,4 +61,10 @@ private:
     RequestWatch requests_;
     bool started_ = false;
     bool busy_ = false;
+
+    ui::Control& ManualTake;
+    ui::Control& Options;
+    ui::Control& cmdRun;
+    ui::Control& Timer1 = Add({.kind = ui::Kind::Timer, .name = "Timer1", .interval = 100},
+                              &CaptureWindow::frmScreenshot_Timer1_Timer);
 };

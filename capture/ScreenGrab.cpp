@@ -13,26 +13,18 @@ constexpr DWORD kPictureWaitMs = 250;
 // Another program may have the clipboard open for a moment.
 constexpr DWORD kClipboardOpenMs = 50;
 
-// The clipboard, open for one scope; opening is retried until the deadline.
-class OpenedClipboard {
-public:
-    OpenedClipboard(HWND owner, ULONGLONG deadline) {
-        while (!(open_ = OpenClipboard(owner) != 0) && GetTickCount64() < deadline) {
-            Sleep(5);
-        }
-    }
-    ~OpenedClipboard() {
-        if (open_) {
-            CloseClipboard();
-        }
-    }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    explicit operator bool() const { return open_; }
+void CloseTheClipboard(bool) { CloseClipboard(); }
 
-private:
-    bool open_ = false;
-};
+// The clipboard, open for one scope.
+using OpenedClipboard = Unique<bool, CloseTheClipboard>;
+
+OpenedClipboard OpenClipboardBy(HWND owner, ULONGLONG deadline) {
+    bool open = false;
+    while (!(open = OpenClipboard(owner) != 0) && GetTickCount64() < deadline) {
+        Sleep(5);
+    }
+    return OpenedClipboard(open);
+}
 
 SIZE VirtualScreenSize() {
     return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
@@ -49,7 +41,8 @@ bool IsScreenSized(HBITMAP bitmap) {
 // or nothing when the clipboard could not be had.
 std::optional<DWORD> EmptyForCapture(HWND owner) {
     {
-        OpenedClipboard clipboard(owner, GetTickCount64() + kClipboardOpenMs);
+        const OpenedClipboard clipboard =
+            OpenClipboardBy(owner, GetTickCount64() + kClipboardOpenMs);
         if (!clipboard || !EmptyClipboard()) {
             return std::nullopt;
         }
@@ -63,7 +56,7 @@ ui::UniqueBitmap WaitForScreenPicture(HWND owner, DWORD emptied, ULONGLONG deadl
     for (;;) {
         ui::DoEvents();
         if (GetClipboardSequenceNumber() != looked && IsClipboardFormatAvailable(CF_BITMAP)) {
-            OpenedClipboard clipboard(owner, deadline);
+            const OpenedClipboard clipboard = OpenClipboardBy(owner, deadline);
             if (clipboard) {
                 looked = GetClipboardSequenceNumber();
                 HBITMAP shared = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));

@@ -5,8 +5,8 @@
 
 namespace early {
 
-std::string GameFolder;
-std::string ShotFolder;
+Variant GameFolder;
+Variant ShotFolder;
 
 void LoadFolders() {
     GameFolder = InstalledGameFolder();

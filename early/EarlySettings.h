@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
+#include "core/settings/Variant.h"
 
 namespace early {
 
 // The first edition keeps its two folders in memory only.
-extern std::string GameFolder;
-extern std::string ShotFolder;
+extern Variant GameFolder;
+extern Variant ShotFolder;
 
 // Loads them as the options window's load step does: the game's folder from
 // its own key, photos to C:\ScreenShots.

@@ -20,36 +20,27 @@ using ui::Kind;
 
 constexpr unsigned kRedrawAfterBoxMs = 150;
 
-// Control tables stay one row per control.
 // clang-format off
-ui::FormDesign Design() {
-    return {
-        .name = "frmScreenshot",
-        .caption = kMainCaption,
-        .clientWidth = 2970,
-        .clientHeight = 1035,
-        .frame = ui::Frame::FixedSingle,
-        .controls =
-            {
-                {.kind = Kind::Button, .name = "ManualTake", .caption = "Take ScreenShot Now",
-                 .left = 360, .top = 0, .width = 2535, .height = 255, .tabIndex = 0,
-                 .tooltip = "For Testing Purposes"},
-                {.kind = Kind::PictureBox, .name = "Picture1",
-                 .left = 480, .top = 360, .width = 375, .height = 615, .tabIndex = 1},
-                {.kind = Kind::Button, .name = "Options", .caption = "Options",
-                 .left = 360, .top = 360, .width = 2535, .height = 255, .tabIndex = 2},
-                {.kind = Kind::Button, .name = "cmdRun", .caption = "Instructions",
-                 .left = 360, .top = 720, .width = 2535, .height = 255, .tabIndex = 3},
-                {.kind = Kind::Timer, .name = "Timer1", .interval = 100},
-            },
-    };
-}
+const CaptureButtons kButtons = {
+    .manualTake = {.kind = Kind::Button, .name = "ManualTake", .caption = "Take ScreenShot Now",
+        .left = 360, .top = 0, .width = 2535, .height = 255, .tabIndex = 0,
+        .tooltip = "For Testing Purposes"},
+    .options = {.kind = Kind::Button, .name = "Options", .caption = "Options",
+        .left = 360, .top = 360, .width = 2535, .height = 255, .tabIndex = 2},
+    .cmdRun = {.kind = Kind::Button, .name = "cmdRun", .caption = "Instructions",
+        .left = 360, .top = 720, .width = 2535, .height = 255, .tabIndex = 3},
+};
 // clang-format on
 
 }  // namespace
 
 FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
-    : CaptureWindow(Design(), options, help), Picture1((*this)["Picture1"]) {}
+    : CaptureWindow({.name = "frmScreenshot",
+                     .caption = kMainCaption,
+                     .clientWidth = 2970,
+                     .clientHeight = 1035,
+                     .frame = ui::Frame::FixedSingle},
+                    kButtons, options, help) {}
 
 void FrmScreenshot::SetUpCaptureSurface() {
     const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());
@@ -67,14 +58,14 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     LoadOptionsHidden(LoadFolders);
     SetUpCaptureSurface();
     Num = 0;
-    MakeFolder(ShotFolder);
+    MakeFolder(ShotFolder.Text());
     StartCapturing();
 }
 
 void FrmScreenshot::TakePhoto() {
     // The folder as the capture starts: an Apply made under the size box
     // counts from the next capture on.
-    const std::string folder = ShotFolder;
+    const std::string folder = ShotFolder.Text();
     SetUpCaptureSurface();
     ui::MsgBox(SizeMessage(screenWidthTwips_, screenHeightTwips_));
     // A 3D game draws what the box covered only at its next frame: the
@@ -120,6 +111,6 @@ bool FrmScreenshot::FindFreeNumber(const std::string& folder) {
     return Num <= kLastPhotoNumber;
 }
 
-std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder; }
+std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }
 
 }  // namespace early

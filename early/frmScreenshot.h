@@ -29,9 +29,17 @@ private:
     // number up to 32767 is free.
     bool FindFreeNumber(const std::string& folder);
 
-    ui::Control& Picture1;
     float screenWidthTwips_ = 0;
     float screenHeightTwips_ = 0;
+
+    // Made invisible, borderless and as large as the screen by the set-up.
+    ui::Control& Picture1 = Add({.kind = ui::Kind::PictureBox,
+                                 .name = "Picture1",
+                                 .left = 480,
+                                 .top = 360,
+                                 .width = 375,
+                                 .height = 615,
+                                 .tabIndex = 1});
 };
 
 }  // namespace early

@@ -1,69 +1,77 @@
 #include "help/frmHelp.h"
 
-#include "core/texts/GameScript.h"
+#include <algorithm>
+#include <cstdint>
 
-namespace {
+#include "help/SysInfo.h"
+#include "ui/MessageBox.h"
+#include "ui/Registry.h"
 
-using ui::Kind;
-
-constexpr uint32_t kBlack = 0x000000;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0x808080;
-
-// Control tables stay one row per control.
-// clang-format off
-ui::FormDesign Design() {
-    return {
-        .name = "frmHelp",
-        .caption = "About MyApp",
-        .clientWidth = 5760,
-        .clientHeight = 3900,
-        .frame = ui::Frame::FixedDialog,
-        .showInTaskbar = false,
-        .controls =
-            {
-                {.kind = Kind::Button, .name = "cmdOK", .caption = "OK",
-                 .left = 4440, .top = 3480, .width = 1260, .height = 345, .tabIndex = 0,
-                 .isDefault = true, .isCancel = true},
-                {.kind = Kind::Button, .name = "cmdSysInfo", .caption = "&System Info...",
-                 .left = 3120, .top = 3480, .width = 1245, .height = 345, .tabIndex = 1},
-                {.kind = Kind::Label, .name = "lblDescription",
-                 .left = 120, .top = 240, .width = 5445, .height = 1890, .tabIndex = 2,
-                 .foreColour = kBlack},
-                {.kind = Kind::TextBox, .name = "frmScript", .caption = kGameScript,
-                 .left = 120, .top = 2280, .width = 5415, .height = 975, .tabIndex = 3,
-                 .multiLine = true, .verticalScroll = true},
-                // Far below the client area; the source of every double quote in the label.
-                {.kind = Kind::TextBox, .name = "quote", .caption = "\"",
-                 .left = 4560, .top = 245745, .width = 255, .height = 285, .tabIndex = 4},
-                {.kind = Kind::Line, .name = "Line2",
-                 .left = 120, .top = 2160, .x2 = 5640, .y2 = 2160},
-                {.kind = Kind::Line, .name = "Line1(0)",
-                 .left = 105, .top = 2460, .x2 = 5654, .y2 = 2460,
-                 .foreColour = kWhite, .lineWidth = 2},
-                {.kind = Kind::Line, .name = "Line1(1)",
-                 .left = 120, .top = 3360, .x2 = 5684, .y2 = 3360,
-                 .foreColour = kGrey},
-                {.kind = Kind::Line, .name = "Line1(2)",
-                 .left = 0, .top = 0, .x2 = 5564, .y2 = 0,
-                 .foreColour = kGrey},
-            },
-    };
-}
-// clang-format on
-
-}  // namespace
-
-FrmHelp::FrmHelp(Edition edition) : ui::Form(Design()), edition_(edition) {
-    Bind("cmdOK", [this] { frmHelp_cmdOK_Click(); });
-    Bind("cmdSysInfo", [this] { frmHelp_cmdSysInfo_Click(); });
-}
+FrmHelp::FrmHelp(Edition edition)
+    : ui::Form({.name = "frmHelp",
+                .caption = "About MyApp",
+                .clientWidth = 5760,
+                .clientHeight = 3900,
+                .frame = ui::Frame::FixedDialog,
+                .showInTaskbar = false}),
+      edition_(edition) {}
 
 void FrmHelp::frmHelp_Form_Load() {
     SetCaption(kHelpCaption);
-    (*this)["lblDescription"].SetText(InstructionText((*this)["quote"].Text(), edition_));
+    lblDescription.SetText(InstructionText(quote.Text(), edition_));
 }
 
 void FrmHelp::frmHelp_cmdOK_Click() { Unload(); }
 
 void FrmHelp::frmHelp_cmdSysInfo_Click() { StartSysInfo(); }
+
+bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
+                          std::string& keyValue, REGSAM view) {
+    constexpr size_t kLargest = 1024;
+    const auto value = ui::ReadRegistryValue(keyRoot, keyName, subKeyRef, view);
+    if (!value || value->data.size() > kLargest) {
+        keyValue.clear();
+        return false;
+    }
+    // Exactly one trailing zero is dropped, never more.
+    std::string kept = value->data;
+    if (!kept.empty() && kept.back() == '\0') {
+        kept.pop_back();
+    }
+    if (value->type == REG_SZ) {
+        keyValue = kept;
+    } else if (value->type == REG_DWORD) {
+        uint32_t number = 0;
+        for (size_t i = std::min<size_t>(kept.size(), 4); i-- > 0;) {
+            number = (number << 8) | static_cast<uint8_t>(kept[i]);
+        }
+        keyValue = std::to_string(number);
+    }
+    return true;
+}
+
+void FrmHelp::StartSysInfo() {
+    // Windows keeps the tool's entries in its own, 64-bit view; a 32-bit
+    // set-up may have left them in the other one.
+    const auto read = [this](const char* key, const char* value, std::string& text) {
+        return GetKeyValue(HKEY_LOCAL_MACHINE, key, value, text, KEY_WOW64_64KEY) ||
+               GetKeyValue(HKEY_LOCAL_MACHINE, key, value, text, KEY_WOW64_32KEY);
+    };
+    bool started = false;
+    try {
+        // A "PATH" that names nothing startable, even one without data,
+        // ends here: the folder's key is not tried then.
+        std::string path;
+        if (read(kToolKey, kToolValue, path)) {
+            started = StartProgram(path);
+        } else if (read(kToolFolderKey, kToolFolderValue, path) &&
+                   IsOrdinaryFile(path + kToolFile)) {
+            started = StartProgram(path + kToolFile);
+        }
+    } catch (...) {
+        started = false;
+    }
+    if (!started) {
+        ui::MsgBox(kSysInfoUnavailable);
+    }
+}

@@ -25,19 +25,15 @@ HWND FindRunningCamera() {
 
 }  // namespace
 
-OneCamera::OneCamera() {
-    mutex_ = CreateMutexA(nullptr, TRUE, kOneCameraName);
+OneCamera::OneCamera() : mutex_(CreateMutexA(nullptr, TRUE, kOneCameraName)) {
     if (mutex_) {
         check_ = GetLastError() == ERROR_ALREADY_EXISTS ? Check::AnotherRuns : Check::First;
     }
 }
 
 OneCamera::~OneCamera() {
-    if (mutex_) {
-        if (check_ == Check::First) {
-            ReleaseMutex(mutex_);
-        }
-        CloseHandle(mutex_);
+    if (check_ == Check::First) {
+        ReleaseMutex(mutex_.Get());
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/Handles.h"
+
 // One camera per user session, whichever edition: two would both serve
 // every request. The first program to start holds a named mutex for its
 // whole run; a later one finds it held.
@@ -28,6 +30,6 @@ public:
     static bool ShowTheRunningCamera();
 
 private:
-    HANDLE mutex_ = nullptr;
+    ui::UniqueHandle mutex_;
     Check check_ = Check::CannotTell;
 };

@@ -31,7 +31,9 @@ std::string GetMachineValue(const Variant& root, const std::string& keyPath,
 // text counts as a folder; an expandable text is expanded.
 std::string InstalledGameFolder();
 
-// A predefined root key as the 32-bit number that GetMachineValue takes.
+// A predefined root key as the 32-bit number that GetMachineValue takes: its
+// root is a variant, which the game's folder has always been looked up with
+// as a number in text; a handle goes in and comes back out the same.
 Variant RootNumber(HKEY root);
 
 // Deletes a key that has no subkeys; true when the key is gone afterwards

@@ -10,90 +10,12 @@
 #include "ui/MessageBox.h"
 #include "ui/Process.h"
 
-namespace {
-
-using ui::Kind;
-
-// Control tables stay one row per control.
-// clang-format off
-ui::FormDesign Design() {
-    return {
-        .name = "frmOptions",
-        .caption = "VDR Camera Options",
-        .clientWidth = 3165,
-        .clientHeight = 3045,
-        .frame = ui::Frame::FixedDialog,
-        .controls =
-            {
-                {.kind = Kind::Label, .name = "Label1", .caption = "Veldrun Folder",
-                 .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2},
-                {.kind = Kind::TextBox, .name = "VeldrunFolderU",
-                 .left = 240, .top = 240, .width = 2775, .height = 285, .tabIndex = 0},
-                {.kind = Kind::Label, .name = "VeldFolderWrong",
-                 .left = 3000, .top = 240, .width = 135, .height = 255, .tabIndex = 8,
-                 .foreColour = kDarkRed},
-                {.kind = Kind::Label, .name = "Label2", .caption = "ScreenShot Dir",
-                 .left = 120, .top = 600, .width = 1815, .height = 255, .tabIndex = 4},
-                {.kind = Kind::TextBox, .name = "ScreenDirU",
-                 .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3},
-                {.kind = Kind::Label, .name = "ScreenDirWrong",
-                 .left = 3000, .top = 840, .width = 135, .height = 255, .tabIndex = 18,
-                 .foreColour = kDarkRed},
-                {.kind = Kind::CheckBox, .name = "resizeU", .caption = "Resize Screenshots?",
-                 .left = 240, .top = 1200, .width = 2295, .height = 255, .tabIndex = 9},
-                {.kind = Kind::Label, .name = "Label3", .caption = "Width",
-                 .left = 240, .top = 1440, .width = 615, .height = 255, .tabIndex = 11},
-                {.kind = Kind::Label, .name = "Label4", .caption = "Height",
-                 .left = 1080, .top = 1440, .width = 855, .height = 255, .tabIndex = 13},
-                {.kind = Kind::TextBox, .name = "WidthU",
-                 .left = 240, .top = 1680, .width = 495, .height = 285, .tabIndex = 10},
-                {.kind = Kind::Label, .name = "Label6",
-                 .left = 720, .top = 1680, .width = 135, .height = 255, .tabIndex = 15,
-                 .foreColour = kDarkRed},
-                {.kind = Kind::TextBox, .name = "HeightU",
-                 .left = 1080, .top = 1680, .width = 495, .height = 285, .tabIndex = 12},
-                {.kind = Kind::Label, .name = "Label7",
-                 .left = 1560, .top = 1680, .width = 135, .height = 255, .tabIndex = 16,
-                 .foreColour = kRed},
-                {.kind = Kind::CheckBox, .name = "AsJPEGU", .caption = "Compress to JPEG?",
-                 .left = 240, .top = 2040, .width = 2535, .height = 255, .tabIndex = 14},
-                {.kind = Kind::Label, .name = "msgError", .caption = kPathHint,
-                 .left = 0, .top = 2400, .width = 3135, .height = 255, .tabIndex = 7,
-                 .foreColour = kRed},
-                {.kind = Kind::Button, .name = "cmdApply", .caption = "Apply",
-                 .left = 2160, .top = 2640, .width = 975, .height = 375, .tabIndex = 1},
-                {.kind = Kind::Button, .name = "cmdCancel", .caption = "Cancel",
-                 .left = 1200, .top = 2640, .width = 975, .height = 375, .tabIndex = 5},
-                {.kind = Kind::Button, .name = "cmdRemoveReg", .caption = "Uninstall",
-                 .left = 360, .top = 2640, .width = 855, .height = 375, .tabIndex = 17},
-                {.kind = Kind::Button, .name = "cmdHelp", .caption = "?",
-                 .left = 0, .top = 2760, .width = 255, .height = 255, .tabIndex = 6},
-            },
-    };
-}
-// clang-format on
-
-}  // namespace
-
 FrmOptions::FrmOptions()
-    : ui::Form(Design()),
-      VeldrunFolderU((*this)["VeldrunFolderU"]),
-      VeldFolderWrong((*this)["VeldFolderWrong"]),
-      ScreenDirU((*this)["ScreenDirU"]),
-      ScreenDirWrong((*this)["ScreenDirWrong"]),
-      resizeU((*this)["resizeU"]),
-      WidthU((*this)["WidthU"]),
-      Label6((*this)["Label6"]),
-      HeightU((*this)["HeightU"]),
-      Label7((*this)["Label7"]),
-      AsJPEGU((*this)["AsJPEGU"]),
-      msgError((*this)["msgError"]) {
-    Bind("resizeU", [this] { frmOptions_resizeU_Click(); });
-    Bind("cmdApply", [this] { frmOptions_cmdApply_Click(); });
-    Bind("cmdCancel", [this] { frmOptions_cmdCancel_Click(); });
-    Bind("cmdHelp", [this] { frmOptions_cmdHelp_Click(); });
-    Bind("cmdRemoveReg", [this] { frmOptions_cmdRemoveReg_Click(); });
-}
+    : ui::Form({.name = "frmOptions",
+                .caption = "VDR Camera Options",
+                .clientWidth = 3165,
+                .clientHeight = 3045,
+                .frame = ui::Frame::FixedDialog}) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     const OptionsFields fields = LoadSettings();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/texts/OptionsTexts.h"
 #include "ui/Form.h"
 
 // The options window: game folder, screenshot folder, JPEG and rescaling;
@@ -18,15 +19,52 @@ public:
 private:
     void OnLoad() override { frmOptions_Form_Load(); }
 
-    ui::Control& VeldrunFolderU;
-    ui::Control& VeldFolderWrong;
-    ui::Control& ScreenDirU;
-    ui::Control& ScreenDirWrong;
-    ui::Control& resizeU;
-    ui::Control& WidthU;
-    ui::Control& Label6;
-    ui::Control& HeightU;
-    ui::Control& Label7;
-    ui::Control& AsJPEGU;
-    ui::Control& msgError;
+    using Kind = ui::Kind;
+
+    // One row per control; geometry in twips: left, top, width, height.
+    // clang-format off
+    ui::Control& Label1 = Add({.kind = Kind::Label, .name = "Label1", .caption = "Veldrun Folder",
+        .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2});
+    ui::Control& VeldrunFolderU = Add({.kind = Kind::TextBox, .name = "VeldrunFolderU",
+        .left = 240, .top = 240, .width = 2775, .height = 285, .tabIndex = 0});
+    ui::Control& VeldFolderWrong = Add({.kind = Kind::Label, .name = "VeldFolderWrong",
+        .left = 3000, .top = 240, .width = 135, .height = 255, .tabIndex = 8, .foreColour = kDarkRed});
+    ui::Control& Label2 = Add({.kind = Kind::Label, .name = "Label2", .caption = "ScreenShot Dir",
+        .left = 120, .top = 600, .width = 1815, .height = 255, .tabIndex = 4});
+    ui::Control& ScreenDirU = Add({.kind = Kind::TextBox, .name = "ScreenDirU",
+        .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3});
+    ui::Control& ScreenDirWrong = Add({.kind = Kind::Label, .name = "ScreenDirWrong",
+        .left = 3000, .top = 840, .width = 135, .height = 255, .tabIndex = 18, .foreColour = kDarkRed});
+    ui::Control& resizeU = Add({.kind = Kind::CheckBox, .name = "resizeU", .caption = "Resize Screenshots?",
+        .left = 240, .top = 1200, .width = 2295, .height = 255, .tabIndex = 9},
+        &FrmOptions::frmOptions_resizeU_Click);
+    ui::Control& Label3 = Add({.kind = Kind::Label, .name = "Label3", .caption = "Width",
+        .left = 240, .top = 1440, .width = 615, .height = 255, .tabIndex = 11});
+    ui::Control& Label4 = Add({.kind = Kind::Label, .name = "Label4", .caption = "Height",
+        .left = 1080, .top = 1440, .width = 855, .height = 255, .tabIndex = 13});
+    ui::Control& WidthU = Add({.kind = Kind::TextBox, .name = "WidthU",
+        .left = 240, .top = 1680, .width = 495, .height = 285, .tabIndex = 10});
+    ui::Control& Label6 = Add({.kind = Kind::Label, .name = "Label6",
+        .left = 720, .top = 1680, .width = 135, .height = 255, .tabIndex = 15, .foreColour = kDarkRed});
+    ui::Control& HeightU = Add({.kind = Kind::TextBox, .name = "HeightU",
+        .left = 1080, .top = 1680, .width = 495, .height = 285, .tabIndex = 12});
+    ui::Control& Label7 = Add({.kind = Kind::Label, .name = "Label7",
+        .left = 1560, .top = 1680, .width = 135, .height = 255, .tabIndex = 16, .foreColour = kRed});
+    ui::Control& AsJPEGU = Add({.kind = Kind::CheckBox, .name = "AsJPEGU", .caption = "Compress to JPEG?",
+        .left = 240, .top = 2040, .width = 2535, .height = 255, .tabIndex = 14});
+    ui::Control& msgError = Add({.kind = Kind::Label, .name = "msgError", .caption = kPathHint,
+        .left = 0, .top = 2400, .width = 3135, .height = 255, .tabIndex = 7, .foreColour = kRed});
+    ui::Control& cmdApply = Add({.kind = Kind::Button, .name = "cmdApply", .caption = "Apply",
+        .left = 2160, .top = 2640, .width = 975, .height = 375, .tabIndex = 1},
+        &FrmOptions::frmOptions_cmdApply_Click);
+    ui::Control& cmdCancel = Add({.kind = Kind::Button, .name = "cmdCancel", .caption = "Cancel",
+        .left = 1200, .top = 2640, .width = 975, .height = 375, .tabIndex = 5},
+        &FrmOptions::frmOptions_cmdCancel_Click);
+    ui::Control& cmdRemoveReg = Add({.kind = Kind::Button, .name = "cmdRemoveReg", .caption = "Uninstall",
+        .left = 360, .top = 2640, .width = 855, .height = 375, .tabIndex = 17},
+        &FrmOptions::frmOptions_cmdRemoveReg_Click);
+    ui::Control& cmdHelp = Add({.kind = Kind::Button, .name = "cmdHelp", .caption = "?",
+        .left = 0, .top = 2760, .width = 255, .height = 255, .tabIndex = 6},
+        &FrmOptions::frmOptions_cmdHelp_Click);
+    // clang-format on
 };

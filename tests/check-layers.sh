@@ -1,23 +1,23 @@
 #!/bin/sh
 # The folders lean one way only: each may include its own headers and those
 # of the folders below it, never one above.
-#   core      the windows-free core            ui      the window layer
-#   settings, help, capture   the parts        app     the capture window
-#   early     the first edition                programs  the two programs
+#   core      the windows-free core            ui      the window layer, on the core
+#   settings, help, capture   the parts        app     the capture window both editions share
+#   current, early  each edition's own windows programs  the two programs
 set -eu
 cd "$(dirname "$0")/.."
 allowed() {
     case $1 in
     core) echo "core" ;;
-    ui) echo "ui" ;;
+    ui) echo "core ui" ;;
     settings | help | capture) echo "core ui $1" ;;
-    app) echo "core ui settings capture app" ;;
-    early) echo "core ui settings capture app early" ;;
-    programs) echo "core ui settings help capture app early programs" ;;
+    app) echo "core ui app" ;;
+    current | early) echo "core ui settings capture app $1" ;;
+    programs) echo "core ui settings help capture app current early programs" ;;
     esac
 }
 status=0
-for folder in core ui settings help capture app early programs; do
+for folder in core ui settings help capture app current early programs; do
     for file in $(find "$folder" -name '*.cpp' -o -name '*.h' | sort); do
         for used in $(sed -n 's/^#include "\([a-z]*\)\/.*"$/\1/p' "$file" | sort -u); do
             case " $(allowed "$folder") " in

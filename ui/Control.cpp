@@ -10,7 +10,7 @@
 
 namespace ui {
 
-Control::Control(const std::string& formName, const ControlRow& row, int id)
+Control::Control(const std::string& formName, ControlRow row, int id)
     : eventName_(formName + "_" + row.name + (row.kind == Kind::Timer ? "_Timer" : "_Click")),
       row_(row),
       id_(id) {}

@@ -15,7 +15,7 @@ namespace ui {
 // handler of its one event (click, or tick for a timer).
 class Control {
 public:
-    Control(const std::string& formName, const ControlRow& row, int id);
+    Control(const std::string& formName, ControlRow row, int id);
 
     const ControlRow& Row() const { return row_; }
     const char* Name() const { return row_.name; }
@@ -52,7 +52,7 @@ public:
 
 private:
     std::string eventName_;  // for failure reports
-    const ControlRow& row_;
+    ControlRow row_;
     int id_;
     HWND hwnd_ = nullptr;
     std::function<void()> handler_;

@@ -28,10 +28,15 @@ int TabPosition(const Control& control) {
 }  // namespace
 
 Form::Form(FormDesign design) : design_(std::move(design)) {
-    for (size_t i = 0; i < design_.controls.size(); ++i) {
-        controls_.push_back(std::make_unique<Control>(design_.name, design_.controls[i],
-                                                      kFirstControlId + static_cast<int>(i)));
+    for (const ControlRow& row : design_.controls) {
+        Add(row);
     }
+}
+
+Control& Form::Add(ControlRow row) {
+    const int id = kFirstControlId + static_cast<int>(controls_.size());
+    controls_.push_back(std::make_unique<Control>(design_.name, std::move(row), id));
+    return *controls_.back();
 }
 
 Form::~Form() {
@@ -192,10 +197,6 @@ Control& Form::operator[](std::string_view name) {
     throw std::out_of_range(std::string("no control ") + std::string(name) + " on " + design_.name);
 }
 
-void Form::Bind(std::string_view control, std::function<void()> handler) {
-    (*this)[control].OnEvent(std::move(handler));
-}
-
 Control* Form::ControlById(int id) {
     const int index = id - kFirstControlId;
     if (index < 0 || index >= static_cast<int>(controls_.size())) {
@@ -214,7 +215,10 @@ Control* Form::FirstFocusable() {
     return best;
 }
 
-void Form::Command(int id) {
+void Form::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) {
+        return;
+    }
     if (id == IDOK || id == IDCANCEL) {
         for (auto& control : controls_) {
             const ControlRow& row = control->Row();
@@ -230,6 +234,47 @@ void Form::Command(int id) {
             control->Fire();
         }
     }
+}
+
+LRESULT Form::OnGetDefId() {
+    for (auto& control : controls_) {
+        if (control->Row().isDefault) {
+            return MAKELRESULT(control->Id(), DC_HASDEFID);
+        }
+    }
+    return 0;
+}
+
+void Form::OnTimer(UINT_PTR id) {
+    if (Control* control = ControlById(static_cast<int>(id))) {
+        control->Fire();
+    }
+}
+
+LRESULT Form::OnCtlColorStatic(HDC dc) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The focus comes back to where it was when the window is activated again.
+void Form::OnActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) {
+            lastFocus_ = focus;
+        }
+    } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
+        ::SetFocus(lastFocus_);
+    } else if (Control* first = FirstFocusable()) {
+        first->SetFocus();
+    }
+}
+
+void Form::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    PaintLines(dc);
+    EndPaint(hwnd_, &paint);
 }
 
 void Form::PaintLines(HDC dc) const {
@@ -272,44 +317,21 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                Command(LOWORD(wParam));
-            }
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case DM_GETDEFID:
-            for (auto& control : controls_) {
-                if (control->Row().isDefault) {
-                    return MAKELRESULT(control->Id(), DC_HASDEFID);
-                }
-            }
-            return 0;
+            return OnGetDefId();
         case WM_TIMER:
-            if (Control* control = ControlById(static_cast<int>(wParam))) {
-                control->Fire();
-            }
+            OnTimer(wParam);
             return 0;
         case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
         case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(hwnd_, focus)) {
-                    lastFocus_ = focus;
-                }
-            } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
-                ::SetFocus(lastFocus_);
-            } else if (Control* first = FirstFocusable()) {
-                first->SetFocus();
-            }
+            OnActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd_, &paint);
-            PaintLines(dc);
-            EndPaint(hwnd_, &paint);
+        case WM_PAINT:
+            OnPaint();
             return 0;
-        }
         case WM_CLOSE:
             Unload();
             return 0;

@@ -14,9 +14,13 @@
 
 namespace ui {
 
-// A window built from a table of controls. Load creates the window and runs
-// the load handler; Show loads first when needed; Unload runs the unload
-// handler and destroys the window. There is one object per form.
+// A window built from its controls' rows. A form declares each control once,
+// as a member made by Add from its row and bound to its handler:
+//     ui::Control& cmdApply = Add({.kind = Kind::Button, .name = "cmdApply", ...},
+//                                 &FrmOptions::frmOptions_cmdApply_Click);
+// Load creates the window and runs the load handler; Show loads first when
+// needed; Unload runs the unload handler and destroys the window. There is
+// one object per form.
 class Form {
 public:
     explicit Form(FormDesign design);
@@ -46,7 +50,8 @@ public:
     // without taking the foreground from anything.
     void FlashInTaskbar();
 
-    // The control of that name; std::out_of_range for a name the form lacks.
+    // The control of that name, for those who see the form from outside;
+    // std::out_of_range for a name the form lacks.
     Control& operator[](std::string_view name);
 
     // The window procedure of every form; public for class registration.
@@ -59,14 +64,26 @@ protected:
     bool ShownInBackground() const { return inBackground_; }
     virtual void OnUnload() {}
 
-    // Binds a control's event to the handler named <form>_<control>_<event>.
-    void Bind(std::string_view control, std::function<void()> handler);
+    // Adds a control from its row; the handler, when there is one, runs at
+    // its event (click, or tick for a timer).
+    Control& Add(ControlRow row);
+    template <typename Owner>
+    Control& Add(ControlRow row, void (Owner::*handler)()) {
+        Control& control = Add(std::move(row));
+        control.OnEvent([this, handler] { (static_cast<Owner*>(this)->*handler)(); });
+        return control;
+    }
 
 private:
     void CreateWindowAndControls();
     void DestroyWindowAndControls();
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Command(int id);
+    void OnCommand(int id, int code);
+    LRESULT OnGetDefId();
+    void OnTimer(UINT_PTR id);
+    LRESULT OnCtlColorStatic(HDC dc);
+    void OnActivate(bool active);
+    void OnPaint();
     void PaintLines(HDC dc) const;
     Control* ControlById(int id);
     Control* FirstFocusable();

@@ -2,49 +2,16 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "core/Unique.h"
 
 namespace ui {
 
-// Owns one handle and releases it with Close; movable, not copyable.
-template <typename Handle, auto Close, Handle Null = Handle{}>
-class Unique {
-public:
-    Unique() = default;
-    explicit Unique(Handle handle) : handle_(handle) {}
-    Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Null)) {}
-    Unique& operator=(Unique&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.handle_, Null));
-        }
-        return *this;
-    }
-    Unique(const Unique&) = delete;
-    Unique& operator=(const Unique&) = delete;
-    ~Unique() { Reset(); }
-
-    Handle Get() const { return handle_; }
-    Handle* Out() {
-        Reset();
-        return &handle_;
-    }
-    Handle Release() { return std::exchange(handle_, Null); }
-    void Reset(Handle handle = Null) {
-        if (handle_ != Null) {
-            Close(handle_);
-        }
-        handle_ = handle;
-    }
-    explicit operator bool() const { return handle_ != Null; }
-
-private:
-    Handle handle_ = Null;
-};
-
+inline void CloseKernelObject(HANDLE object) { CloseHandle(object); }
 inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
 
+using UniqueHandle = Unique<HANDLE, CloseKernelObject>;  // processes, threads, mutexes
 using UniqueKey = Unique<HKEY, CloseRegKey>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
 using UniqueFont = Unique<HFONT, DeleteGdiObject>;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Unique.h"
 #include "core/files/FileSystem.h"
 
 namespace {
@@ -10,23 +11,12 @@ bool Usable(const std::string& path) {
     return !path.empty() && path.find('\0') == std::string::npos;
 }
 
-// An open file, closed on every way out.
-class OpenedFile {
-public:
-    explicit OpenedFile(HANDLE handle) : handle_(handle) {}
-    ~OpenedFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle_);
-        }
-    }
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+void CloseFile(HANDLE file) { CloseHandle(file); }
 
-private:
-    HANDLE handle_;
-};
+// An open file, closed on every way out; a failed open holds none.
+using OpenedFile = Unique<HANDLE, CloseFile>;
+
+OpenedFile Opened(HANDLE file) { return OpenedFile(file == INVALID_HANDLE_VALUE ? nullptr : file); }
 
 }  // namespace
 
@@ -49,8 +39,9 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
         return false;
     }
     // The game may be reading the reply at this moment; sharing keeps that from losing it.
-    OpenedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OpenedFile file =
+        Opened(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
     }
@@ -88,9 +79,9 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
     }
     // No data access, so no other program's sharing rules keep us out; the
     // flag lets a folder of that name be looked at too.
-    OpenedFile file(CreateFileA(path.c_str(), 0,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    OpenedFile file =
+        Opened(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!file || !GetFileInformationByHandle(file.Get(), &info)) {
         return std::nullopt;

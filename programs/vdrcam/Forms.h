@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frmScreenshot.h"
+#include "current/frmScreenshot.h"
 #include "help/frmHelp.h"
 #include "settings/frmOptions.h"
 

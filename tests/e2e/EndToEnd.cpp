@@ -1,5 +1,6 @@
 #include "EndToEnd.h"
 
+#include "../support/Game.h"
 #include "../support/Host.h"
 #include "../support/RegistryValues.h"
 #include "core/settings/SettingsTable.h"

@@ -6,7 +6,7 @@
 #include "../support/RegistryValues.h"
 #include "EndToEnd.h"
 #include "core/settings/SettingsTable.h"
-#include "help/SysInfoKeys.h"
+#include "help/SysInfo.h"
 
 using namespace driver;
 

@@ -6,9 +6,10 @@
 #include <string>
 
 #include "../support/ImageFiles.h"
-#include "NativeTestFolder.h"
+#include "../support/TestFolder.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
+#include "core/files/NativePath.h"
 #include "core/files/init.h"
 #include "core/photo/BitmapFile.h"
 #include "core/photo/JpegExport.h"
@@ -107,7 +108,7 @@ protected:
 
     std::string Bmp(int n) const { return BitmapPath(shots.Path(), std::to_string(n)); }
     std::string Jpg(int n) const { return JpegPath(shots.Path(), std::to_string(n)); }
-    std::string Reply() const { return ReadNative(ReplyPath(game.Path())); }
+    std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
     size_t FilesInShots() const {
         size_t count = 0;
         for ([[maybe_unused]] const auto& entry :
@@ -116,10 +117,10 @@ protected:
         }
         return count;
     }
-    void Touch(const std::string& path) { WriteNative(path, "x"); }
+    void Touch(const std::string& path) { WriteTestFile(path, "x"); }
 
-    NativeTestFolder game;
-    NativeTestFolder shots;
+    TestFolder game;
+    TestFolder shots;
     CaptureSettings settings;
     Variant photoNumber = 0;
     ReplyFile reply;
@@ -189,7 +190,7 @@ TEST_F(PipelineTest, KeptJpegsHoldTheirNumbersAndAreNeverReplaced) {
     Capture(64, 48);
     EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
     for (int n = 0; n <= 4; ++n) {
-        EXPECT_EQ(ReadNative(Jpg(n)), "x") << n;
+        EXPECT_EQ(ReadTestFile(Jpg(n)), "x") << n;
     }
     const auto info = Inspect(Jpg(5));
     ASSERT_TRUE(info);
@@ -252,7 +253,7 @@ TEST_F(PipelineTest, ResizeOffAsTextZeroWithJpegOnGivesFullSizeJpeg) {
 TEST_F(PipelineTest, JpegIsSavedAtSuperbQuality) {
     settings.saveAsJpeg = "1";
     Capture();
-    EXPECT_TRUE(IsQuality100(JpegFactsOf(ReadNative(Jpg(0)))));
+    EXPECT_TRUE(IsQuality100(JpegFactsOf(ReadTestFile(Jpg(0)))));
 }
 
 TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
@@ -308,7 +309,7 @@ TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
 TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
     Touch(Bmp(0));  // an earlier photo, which no failed capture may answer with
     settings.saveAsJpeg = 1;
-    WriteNative(ReplyPath(game.Path()), "currentPhoto=9\r\n");
+    WriteTestFile(ReplyPath(game.Path()), "currentPhoto=9\r\n");
     const std::string aFile = shots.Path() + "\\a file";
     Touch(aFile);
     const struct {
@@ -341,7 +342,7 @@ TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
     settings.shotFolder = shots.Path();
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
-    EXPECT_EQ(ReadNative(Bmp(0)), "x");
+    EXPECT_EQ(ReadTestFile(Bmp(0)), "x");
     EXPECT_EQ(FilesInShots(), 4u);  // the earlier photo, the file, and photo 1 with its JPEG
     EXPECT_TRUE(Inspect(Jpg(1)));
 }
@@ -390,7 +391,7 @@ namespace {
 
 // A FreeImage whose save writes half a file and then fails, as a full disk would.
 int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
-    WriteNative(path, "\xFF\xD8 half");
+    WriteTestFile(path, "\xFF\xD8 half");
     return 0;
 }
 
@@ -407,14 +408,14 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
 
 TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
     const std::string held = shots.Path() + "\\held.bmp";
-    WriteNative(held, "an earlier photo");
+    WriteTestFile(held, "an earlier photo");
     EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), held), Placed::NameTaken);
-    EXPECT_EQ(ReadNative(held), "an earlier photo");
+    EXPECT_EQ(ReadTestFile(held), "an earlier photo");
     EXPECT_FALSE(FileExists(PartialName(held)));
     ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), Bmp(0)), Placed::Done);
-    WriteNative(Jpg(0), "the player's JPEG");
+    WriteTestFile(Jpg(0), "the player's JPEG");
     EXPECT_FALSE(ExportJpeg(FreeImage(), Bmp(0), Jpg(0), std::nullopt));
-    EXPECT_EQ(ReadNative(Jpg(0)), "the player's JPEG");
+    EXPECT_EQ(ReadTestFile(Jpg(0)), "the player's JPEG");
     EXPECT_FALSE(FileExists(PartialName(Bmp(0))));
     const std::string nowhere = shots.Path() + "\\missing\\0.bmp";
     EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhere), Placed::Failed);
@@ -431,11 +432,11 @@ TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNum
         const std::string theirs = bitmap ? Bmp(0) : Jpg(0);
         const StoreOutcome outcome = CaptureWith(
             [&] {
-                WriteNative(theirs, "their photo");
+                WriteTestFile(theirs, "their photo");
                 return std::optional<DibImage>(Picture(16, 16));
             },
             FreeImage());
-        EXPECT_EQ(ReadNative(theirs), "their photo");
+        EXPECT_EQ(ReadTestFile(theirs), "their photo");
         EXPECT_TRUE(Inspect(Bmp(1)));
         EXPECT_TRUE(Inspect(Jpg(1)));
         EXPECT_EQ(outcome.number->Text(), "1");

@@ -6,9 +6,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "NativeTestFolder.h"
+#include "../support/TestFolder.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
+#include "core/files/NativePath.h"
 #include "core/files/init.h"
 
 class ExchangeTest : public ::testing::Test {
@@ -23,18 +24,18 @@ protected:
         return watch.Poll(gameFolder, takePhoto);
     }
 
-    NativeTestFolder game;
+    TestFolder game;
     RequestWatch watch;
 };
 
 TEST_F(ExchangeTest, WriteReplyReplacesTheWholeFile) {
     ASSERT_TRUE(WriteReply(game.Path(), "32768"));
     ASSERT_TRUE(WriteReply(game.Path(), "2"));  // shorter: nothing of the longer one may stay
-    EXPECT_EQ(ReadNative(Reply()), "currentPhoto=2\r\n");
+    EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=2\r\n");
 }
 
 TEST_F(ExchangeTest, WriteReplyFailsQuietlyWithoutTheTidemarkFolder) {
-    NativeTestFolder elsewhere;
+    TestFolder elsewhere;
     EXPECT_FALSE(WriteReply(elsewhere.Path(), "3"));
     EXPECT_FALSE(FileExists(ReplyPath(elsewhere.Path())));
 }
@@ -49,7 +50,7 @@ TEST_F(ExchangeTest, NoRequestMeansNoPhotoAndNoFileTouched) {
 TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
     for (const std::string content :
          {std::string(), std::string("take 1"), std::string("\x01\x02")}) {
-        WriteNative(Request(), content);
+        WriteTestFile(Request(), content);
         std::vector<std::string> seen;
         EXPECT_TRUE(ServeRequest([&] { return game.Path(); },
                                  [&] {
@@ -59,15 +60,15 @@ TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0], "request");  // still there while the photo is taken
         EXPECT_FALSE(FileExists(Request()));
-        EXPECT_EQ(ReadNative(Reply()), "currentPhoto=4\r\n");
+        EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=4\r\n");
     }
 }
 
 TEST_F(ExchangeTest, TheRequestDeletedIsTheOneServedWhenTheGameFolderChangesMeanwhile) {
-    NativeTestFolder other;
+    TestFolder other;
     std::filesystem::create_directories(other.Native() / "tidemark" / "mdb");
-    WriteNative(Request(), "");
-    WriteNative(RequestPath(other.Path()), "");
+    WriteTestFile(Request(), "");
+    WriteTestFile(RequestPath(other.Path()), "");
     std::string folder = game.Path();
     int photos = 0;
     ServeRequest([&] { return folder; },
@@ -82,13 +83,13 @@ TEST_F(ExchangeTest, TheRequestDeletedIsTheOneServedWhenTheGameFolderChangesMean
 }
 
 TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
-    WriteNative(Request(), "");
+    WriteTestFile(Request(), "");
     EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, [&] { RemoveFile(Request()); }));
     EXPECT_FALSE(FileExists(Request()));
 }
 
 TEST_F(ExchangeTest, FailedCaptureStillDeletesTheRequestSoItIsNotRetried) {
-    WriteNative(Request(), "");
+    WriteTestFile(Request(), "");
     EXPECT_THROW(
         ServeRequest([&] { return game.Path(); }, [] { throw std::runtime_error("clipboard"); }),
         std::runtime_error);
@@ -98,7 +99,7 @@ TEST_F(ExchangeTest, FailedCaptureStillDeletesTheRequestSoItIsNotRetried) {
 TEST_F(ExchangeTest, AGameFolderEndingInABackslashStillWorks) {
     // The paths then hold a doubled backslash, which the file system takes as one.
     const std::string folder = game.Path() + "\\";
-    WriteNative(Request(), "");
+    WriteTestFile(Request(), "");
     int photos = 0;
     EXPECT_TRUE(ServeRequest([&] { return folder; },
                              [&] {
@@ -107,11 +108,11 @@ TEST_F(ExchangeTest, AGameFolderEndingInABackslashStillWorks) {
                              }));
     EXPECT_EQ(photos, 1);
     EXPECT_FALSE(FileExists(Request()));
-    EXPECT_EQ(ReadNative(Reply()), "currentPhoto=7\r\n");
+    EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=7\r\n");
 }
 
 TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
-    WriteNative(Request(), "");
+    WriteTestFile(Request(), "");
     int photos = 0;
     EXPECT_FALSE(ServeRequest([&] { return game.Path() + "\\missing"; }, [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
@@ -135,7 +136,7 @@ TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) 
 
     // Someone else removes it and writes the next request before a poll sees it gone.
     std::filesystem::remove_all(NativePath(Request()));
-    WriteNative(Request(), "take 1");
+    WriteTestFile(Request(), "take 1");
     EXPECT_TRUE(poll());
     EXPECT_FALSE(FileExists(Request()));
 
@@ -144,7 +145,7 @@ TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) 
     EXPECT_TRUE(poll());
     std::filesystem::remove_all(NativePath(Request()));
     EXPECT_FALSE(poll());
-    WriteNative(Request(), "take 1");
+    WriteTestFile(Request(), "take 1");
     EXPECT_TRUE(poll());
     EXPECT_EQ(photos, 4);
 }
@@ -162,7 +163,7 @@ TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberW
     std::filesystem::remove(NativePath(Reply()));
     reply.Retry();
     EXPECT_FALSE(reply.Pending());
-    EXPECT_EQ(ReadNative(Reply()), "currentPhoto=5\r\n");
+    EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=5\r\n");
 
     std::filesystem::remove(NativePath(Reply()));
     blocked();

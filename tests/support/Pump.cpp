@@ -38,3 +38,5 @@ int CountThreadWindowsTitled(const char* title) {
         reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
+
+void Click(ui::Control& control) { SendMessageA(control.Hwnd(), BM_CLICK, 0, 0); }

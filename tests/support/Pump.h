@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "ui/Control.h"
+
 // The program's own windows, in the test's process and thread.
 
 // Pumps messages until the condition holds or the time is up.
@@ -13,3 +15,7 @@ void DiscardQuit();
 
 // How many windows of this thread carry that title.
 int CountThreadWindowsTitled(const char* title);
+
+// Clicks a button or check box as the user does, and returns once its
+// handler has run.
+void Click(ui::Control& control);

@@ -1,28 +1,25 @@
 #include "TestFolder.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
-#include "RegistryValues.h"
-#include "core/settings/SettingsTable.h"
+#include "core/files/NativePath.h"
 
 namespace {
 
-// A fresh Wine server hands out the same process ids again, so a run that
-// failed must not leave folders behind under the names the next run takes.
+// Unique to this run: a fresh Wine server hands out the same process ids
+// again, and a run that failed may have left its folders behind.
 const std::string& RunToken() {
     static const std::string token = [] {
-        LARGE_INTEGER now{};
-        QueryPerformanceCounter(&now);
-        return std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(now.QuadPart % 1000000007);
+        std::random_device random;
+        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+        return std::to_string(random()) + "-" + std::to_string(now % 1000000007);
     }();
     return token;
 }
@@ -31,23 +28,24 @@ const std::string& RunToken() {
 
 TestFolder::TestFolder(const std::string& name) {
     static std::atomic<int> counter{0};
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + name + "-" + RunToken() + "-" + std::to_string(counter++);
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-    if (!CreateDirectoryA(path_.c_str(), nullptr)) {
+    native_ = std::filesystem::temp_directory_path() /
+              (name + "-" + RunToken() + "-" + std::to_string(counter++));
+    path_ = native_.string();
+    std::replace(path_.begin(), path_.end(), '/', '\\');
+    std::error_code error;
+    std::filesystem::remove_all(native_, error);
+    if (!std::filesystem::create_directory(native_, error)) {
         throw std::runtime_error("cannot make " + path_);
     }
 }
 
 TestFolder::~TestFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(native_, ignored);
 }
 
 void WriteTestFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(NativePath(path), std::ios::binary | std::ios::trunc);
     file << bytes;
     if (!file) {
         throw std::runtime_error("cannot write " + path);
@@ -55,14 +53,14 @@ void WriteTestFile(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadTestFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(NativePath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 std::string ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), error)) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
@@ -71,10 +69,4 @@ std::string ListFolder(const std::string& folder) {
         list += (list.empty() ? "" : " ") + name;
     }
     return list;
-}
-
-void InstallGame(const TestFolder& game) {
-    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-    CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
-    registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game.Path());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // A fresh folder below the temporary folder for one test, removed afterwards.
+// Path() is in the programs' form (backslashes), Native() in the host's; the
+// file helpers below take the programs' form.
 class TestFolder {
 public:
     explicit TestFolder(const std::string& name = "vdrcam-test");
@@ -11,9 +14,11 @@ public:
     TestFolder& operator=(const TestFolder&) = delete;
 
     const std::string& Path() const { return path_; }
+    const std::filesystem::path& Native() const { return native_; }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
 private:
+    std::filesystem::path native_;
     std::string path_;
 };
 
@@ -21,7 +26,3 @@ void WriteTestFile(const std::string& path, const std::string& bytes);
 std::string ReadTestFile(const std::string& path);
 // Names of the files in a folder, sorted.
 std::string ListFolder(const std::string& folder);
-
-// The game installed in the folder, as its installer leaves it: the folder
-// "tidemark\mdb" for the exchange, and the game's key naming the folder.
-void InstallGame(const TestFolder& game);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "Game.h"
 #include "Host.h"
 #include "Pump.h"
 #include "RegistrySandbox.h"

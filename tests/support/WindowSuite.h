@@ -22,3 +22,18 @@ protected:
     TestFolder game{"vdrcam-game"};
     TestFolder shots{"vdrcam-shots"};
 };
+
+// A window suite with a program's forms, made once for the test program as
+// the program makes them.
+template <typename Forms>
+class ProgramSuite : public WindowSuite {
+protected:
+    static Forms& TheForms() {
+        static Forms forms;
+        return forms;
+    }
+
+    decltype(Forms::frmOptions)& frmOptions = TheForms().frmOptions;
+    decltype(Forms::frmHelp)& frmHelp = TheForms().frmHelp;
+    decltype(Forms::frmScreenshot)& frmScreenshot = TheForms().frmScreenshot;
+};

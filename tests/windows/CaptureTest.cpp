@@ -10,6 +10,8 @@
 
 #include "../support/ColourScreen.h"
 #include "../support/Driver.h"
+#include "../support/Failures.h"
+#include "../support/Game.h"
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
 #include "../support/Pump.h"
@@ -29,12 +31,7 @@
 
 namespace {
 
-VdrcamForms forms;
-FrmOptions& frmOptions = forms.frmOptions;
-FrmHelp& frmHelp = forms.frmHelp;
-FrmScreenshot& frmScreenshot = forms.frmScreenshot;
-
-class CaptureTest : public WindowSuite {
+class CaptureTest : public ProgramSuite<VdrcamForms> {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
@@ -45,7 +42,7 @@ protected:
     std::string Shots() const { return shots / "Photos"; }
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
-    void Click(const char* name) { SendMessageA(frmScreenshot[name].Hwnd(), BM_CLICK, 0, 0); }
+    void Photo() { Click(frmScreenshot["ManualTake"]); }
 };
 
 }  // namespace
@@ -79,7 +76,7 @@ TEST_F(CaptureTest, AFolderWhoseParentIsMissingGetsNoPhotosAndTheCaptionSaysSo) 
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots / "no\\such");
     frmScreenshot.Show();
     EXPECT_FALSE(FileExists(shots / "no"));
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(frmScreenshot.Caption(), NotStoredCaption(NotStored::NoFolder));
     EXPECT_FALSE(FileExists(ReplyPath(game.Path())));
     EXPECT_EQ(PhotoNumber.Text(), "0");
@@ -96,7 +93,7 @@ TEST_F(CaptureTest, APhotoWhoseNamesFitThePathLimitIsStored) {
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
     frmScreenshot.Show();
     SaveAsJpeg = 1;
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(ListFolder(folder), "0.jpg _bmp_0.bmp");
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
@@ -131,16 +128,16 @@ TEST_F(CaptureTest, WrongGameFolderNeverSeesARequestAndSaysNothing) {
     EXPECT_TRUE(FileExists(Request()));
     EXPECT_EQ(ListFolder(Shots()), "");
     EXPECT_TRUE(boxes.Texts().empty());
-    Click("ManualTake");  // photos by hand still work
+    Photo();  // photos by hand still work
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
 }
 
 TEST_F(CaptureTest, ManualPhotoRepliesAndLeavesAnExistingRequestForTheNextTick) {
     frmScreenshot.Show();
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
     WriteTestFile(Request(), "");
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
     EXPECT_TRUE(FileExists(Request()));
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
@@ -151,7 +148,7 @@ TEST_F(CaptureTest, ManualPhotoRepliesAndLeavesAnExistingRequestForTheNextTick) 
 TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     frmScreenshot.Show();
     ColourScreen red(RGB(255, 0, 0));
-    Click("ManualTake");
+    Photo();
     const BmpFacts facts = BmpFactsOf(ReadTestFile(Shots() + "\\_bmp_0.bmp"));
     EXPECT_EQ(facts.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_EQ(facts.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
@@ -166,11 +163,11 @@ TEST_F(CaptureTest, NumbersContinueAfterTheBitmapsAlreadyThere) {
         WriteTestFile(Shots() + "\\" + name, "x");
     }
     frmScreenshot.Show();
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(Reply(), "currentPhoto=4\r\n");
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
 }
 
@@ -186,10 +183,10 @@ TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
 
 TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {
     frmScreenshot.Show();
-    Click("Options");
-    Click("Options");
-    Click("cmdRun");
-    Click("cmdRun");
+    Click(frmScreenshot["Options"]);
+    Click(frmScreenshot["Options"]);
+    Click(frmScreenshot["cmdRun"]);
+    Click(frmScreenshot["cmdRun"]);
     EXPECT_TRUE(frmOptions.IsVisible());
     EXPECT_TRUE(frmHelp.IsVisible());
     EXPECT_EQ(CountThreadWindowsTitled("VDR Camera Options"), 1);
@@ -198,8 +195,8 @@ TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {
 
 TEST_F(CaptureTest, ClosingTheMainWindowClosesTheOthersAndEndsTheProgram) {
     frmScreenshot.Show();
-    Click("Options");
-    Click("cmdRun");
+    Click(frmScreenshot["Options"]);
+    Click(frmScreenshot["cmdRun"]);
     PostMessageA(frmScreenshot.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(ui::RunMessageLoop(), 0);
     EXPECT_FALSE(frmScreenshot.IsLoaded());
@@ -252,24 +249,16 @@ namespace {
 // A capture window whose photo always fails, to see how failures are met.
 class FailingWindow : public CaptureWindow {
 public:
-    FailingWindow(ui::Form& options, ui::Form& help, bool standardError)
-        : CaptureWindow(
-              {.name = "frmScreenshot",
-               .caption = "Failing",
-               .clientWidth = 1500,
-               .clientHeight = 1500,
-               .controls = {{.kind = ui::Kind::Button, .name = "ManualTake"},
-                            {.kind = ui::Kind::Button, .name = "Options"},
-                            {.kind = ui::Kind::Button, .name = "cmdRun"},
-                            {.kind = ui::Kind::Timer, .name = "Timer1", .interval = 100}}},
-              options, help),
-          standardError_(standardError) {}
+    FailingWindow(ui::Form& options, Failure failure)
+        : CaptureWindow({.name = "frmScreenshot", .clientWidth = 1500, .clientHeight = 1500},
+                        {{.kind = ui::Kind::Button, .name = "ManualTake"},
+                         {.kind = ui::Kind::Button, .name = "Options"},
+                         {.kind = ui::Kind::Button, .name = "cmdRun"}},
+                        options, options),
+          failure_(failure) {}
     void TakePhoto() override {
         ++attempts;
-        if (standardError_) {
-            throw std::runtime_error("the screen could not be read");
-        }
-        throw 42;
+        Fail(failure_, "the screen could not be read");
     }
     std::string folder;
     int attempts = 0;
@@ -277,22 +266,18 @@ public:
 private:
     void OnLoad() override { StartCapturing(); }
     std::string CurrentGameFolder() const override { return folder; }
-    bool standardError_;
+    Failure failure_;
 };
 
 }  // namespace
 
 TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
-    const struct {
-        bool standardError;
-        const char* report;
-    } failures[] = {{true, "TakePhoto failed: the screen could not be read"},
-                    {false, "TakePhoto failed: an unexpected error"}};
-    for (const auto& failure : failures) {
-        SCOPED_TRACE(failure.report);
+    for (const Failure failure : kFailures) {
+        const std::string report = Reported("TakePhoto", failure, "the screen could not be read");
+        SCOPED_TRACE(report);
         boxes.Forget();
         ui::Form options({.name = "frmOther"});
-        FailingWindow window(options, options, failure.standardError);
+        FailingWindow window(options, failure);
         window.folder = game.Path();
         int attemptsUnderTheBox = -1;
         boxes.WhileOpen([&](const std::string&) {
@@ -311,7 +296,7 @@ TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
         EXPECT_EQ(attemptsUnderTheBox, 1);
         EXPECT_EQ(window.attempts, 2);  // one per request, and the second was not ignored
         ASSERT_EQ(boxes.Texts().size(), 2u);
-        EXPECT_EQ(boxes.Texts()[0], failure.report);
+        EXPECT_EQ(boxes.Texts()[0], report);
         EXPECT_FALSE(FileExists(Request()));
         window.frmScreenshot_ManualTake_Click();  // nor is a click
         EXPECT_EQ(window.attempts, 3);
@@ -368,7 +353,7 @@ TEST_F(CaptureTest, SettingsAppliedDuringACaptureCountFromTheNextOne) {
     InstallGame(otherGame);
     const std::string waiting = RequestPath(otherGame.Path());
     WriteTestFile(waiting, "");
-    Click("Options");
+    Click(frmScreenshot["Options"]);
     frmOptions["ScreenDirU"].SetText(other);
     frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
     WriteTestFile(Request(), "");
@@ -391,43 +376,19 @@ TEST_F(CaptureTest, WithNoGameFolderTheButtonStillTakesPhotos) {
     registry::DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
     frmScreenshot.Show();
     EXPECT_EQ(GameFolder.Text(), "");
-    Click("ManualTake");
+    Photo();
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
     EXPECT_EQ(PhotoNumber.Text(), "1");
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-namespace {
-
-// An options window that cannot be loaded.
-class BrokenOptions : public ui::Form {
-public:
-    explicit BrokenOptions(bool standardError)
-        : ui::Form({.name = "frmOptions", .caption = "Broken Options"}),
-          standardError_(standardError) {}
-
-private:
-    void OnLoad() override {
-        if (standardError_) {
-            throw std::runtime_error("out of window handles");
-        }
-        throw 7;
-    }
-    bool standardError_;
-};
-
-}  // namespace
-
 TEST_F(CaptureTest, AnOptionsWindowThatCannotLoadIsReportedAndTheCameraStillServes) {
-    const struct {
-        bool standardError;
-        const char* report;
-    } failures[] = {{true, "frmOptions_Form_Load failed: out of window handles"},
-                    {false, "frmOptions_Form_Load failed: an unexpected error"}};
-    for (const auto& failure : failures) {
-        SCOPED_TRACE(failure.report);
+    for (const Failure failure : kFailures) {
+        const std::string report = Reported("frmOptions_Form_Load", failure, "no window handles");
+        SCOPED_TRACE(report);
         boxes.Forget();
-        BrokenOptions options(failure.standardError);
+        FailingLoad options({.name = "frmOptions", .caption = "Broken Options"}, failure,
+                            "no window handles");
         FrmHelp help(Edition::Current);
         FrmScreenshot window(options, help);
         GameFolder = game.Path();
@@ -444,7 +405,7 @@ TEST_F(CaptureTest, AnOptionsWindowThatCannotLoadIsReportedAndTheCameraStillServ
         EXPECT_TRUE(window.IsVisible());
         EXPECT_FALSE(options.IsLoaded());
         EXPECT_EQ(CountThreadWindowsTitled("Broken Options"), 0);
-        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{failure.report});
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{report});
         EXPECT_EQ(ShotFolder.Text(), Shots());  // the settings, loaded without the window
         ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
         EXPECT_EQ(Reply(), "currentPhoto=0\r\n");

@@ -19,12 +19,7 @@
 
 namespace {
 
-EarlyForms forms;
-early::FrmOptions& frmOptions = forms.frmOptions;
-FrmHelp& frmHelp = forms.frmHelp;
-early::FrmScreenshot& frmScreenshot = forms.frmScreenshot;
-
-class EarlyTest : public WindowSuite {
+class EarlyTest : public ProgramSuite<EarlyForms> {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
@@ -39,9 +34,6 @@ protected:
         frmScreenshot.Show();
         early::ShotFolder = shots.Path();
     }
-    void Click(ui::Form& form, const char* name) {
-        SendMessageA(form[name].Hwnd(), BM_CLICK, 0, 0);
-    }
     std::string SizeText() const {
         return std::to_string(GetSystemMetrics(SM_CXSCREEN) * 15) + " by " +
                std::to_string(GetSystemMetrics(SM_CYSCREEN) * 15);
@@ -55,7 +47,7 @@ TEST_F(EarlyTest, StartUpWindowAndFolders) {
     EXPECT_EQ(frmScreenshot.Caption(), "VDR Camera");
     EXPECT_TRUE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmOptions.IsVisible());
-    EXPECT_EQ(early::GameFolder, game.Path());
+    EXPECT_EQ(early::GameFolder.Text(), game.Path());
     EXPECT_EQ(frmScreenshot.Num, 0);
     EXPECT_EQ(frmScreenshot.ScreenWidthPx, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(frmScreenshot.ScreenHeightPx, GetSystemMetrics(SM_CYSCREEN));
@@ -67,7 +59,7 @@ TEST_F(EarlyTest, StartUpWindowAndFolders) {
 
 TEST_F(EarlyTest, FirstCaptureWritesZeroBmpAndNoReply) {
     Start();
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
     EXPECT_EQ(frmScreenshot.Num, 1);
     EXPECT_FALSE(FileExists(ReplyPath(game.Path())));
@@ -76,7 +68,7 @@ TEST_F(EarlyTest, FirstCaptureWritesZeroBmpAndNoReply) {
 
 TEST_F(EarlyTest, EveryPhotoIsTheScreensPixelSize) {
     Start();
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     EXPECT_EQ(BmpFactsOf(ReadTestFile(shots / "0.bmp")).width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(BmpFactsOf(ReadTestFile(shots / "0.bmp")).height, GetSystemMetrics(SM_CYSCREEN));
 }
@@ -88,7 +80,7 @@ TEST_F(EarlyTest, NumbersFillTheGapsAndJpegsDoNotCount) {
     Start();
     std::vector<int> numbers;
     for (int i = 0; i < 3; ++i) {
-        Click(frmScreenshot, "ManualTake");
+        Click(frmScreenshot["ManualTake"]);
         numbers.push_back(frmScreenshot.Num - 1);
     }
     EXPECT_EQ(numbers, (std::vector<int>{1, 3, 4}));
@@ -136,7 +128,7 @@ TEST_F(EarlyTest, WhenNoNumberIsLeftNothingIsStored) {
     Start();
     WriteTestFile(shots / "32767.bmp", "x");
     frmScreenshot.Num = 32767;
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     ASSERT_EQ(boxes.Texts().size(), 2u);
     EXPECT_EQ(boxes.Texts()[1],
               "No photo number is free: photos 0 to 32767 are all in the ScreenShot Dir");
@@ -146,9 +138,9 @@ TEST_F(EarlyTest, WhenNoNumberIsLeftNothingIsStored) {
 TEST_F(EarlyTest, TheLastNumberIsStillUsed) {
     Start();
     frmScreenshot.Num = 32767;
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     EXPECT_EQ(ListFolder(shots.Path()), "32767.bmp");
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     ASSERT_EQ(boxes.Texts().size(), 3u);  // two size boxes, then no number is free
     EXPECT_EQ(boxes.Texts()[2].rfind("No photo number is free", 0), 0u);
     EXPECT_EQ(ListFolder(shots.Path()), "32767.bmp");
@@ -156,7 +148,7 @@ TEST_F(EarlyTest, TheLastNumberIsStillUsed) {
 
 TEST_F(EarlyTest, OptionsWindowLoadsTheGameFolderAndTheDefaultShotFolder) {
     Start();
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     EXPECT_EQ(frmOptions.Caption(), "VDR Camera Options");
     EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
     EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
@@ -166,47 +158,47 @@ TEST_F(EarlyTest, OptionsWindowLoadsTheGameFolderAndTheDefaultShotFolder) {
 
 TEST_F(EarlyTest, ApplyWithAnEmptyGameFolderIsStopped) {
     Start();
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     frmOptions["VeldrunFolderU"].SetText("");
-    Click(frmOptions, "cmdApply");
+    Click(frmOptions["cmdApply"]);
     EXPECT_EQ(frmOptions["msgError"].Text(), "*Veldrun Folder Is Incorrect");
     EXPECT_EQ(frmOptions["VeldFolderWrong"].Text(), "*");
     EXPECT_TRUE(frmOptions.IsVisible());
-    EXPECT_EQ(early::GameFolder, game.Path());
+    EXPECT_EQ(early::GameFolder.Text(), game.Path());
 }
 
 TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
     Start();
     TestFolder otherGame{"vdrcam-other"};
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
     frmOptions["ScreenDirU"].SetText(shots / "New");
-    Click(frmOptions, "cmdApply");
+    Click(frmOptions["cmdApply"]);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{shots / "New" + " - Folder created"});
     EXPECT_TRUE(FileExists(shots / "New"));
     EXPECT_FALSE(frmOptions.IsLoaded());
-    EXPECT_EQ(early::GameFolder, otherGame.Path());
-    EXPECT_EQ(early::ShotFolder, shots / "New");
+    EXPECT_EQ(early::GameFolder.Text(), otherGame.Path());
+    EXPECT_EQ(early::ShotFolder.Text(), shots / "New");
 
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
     EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
-    EXPECT_EQ(early::GameFolder, game.Path());
-    EXPECT_EQ(early::ShotFolder, "C:\\ScreenShots");
+    EXPECT_EQ(early::GameFolder.Text(), game.Path());
+    EXPECT_EQ(early::ShotFolder.Text(), "C:\\ScreenShots");
 }
 
 TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
     Start();
     TestFolder otherGame{"vdrcam-other"};
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
     frmOptions["ScreenDirU"].SetText(shots / "no\\such");
-    Click(frmOptions, "cmdApply");
+    Click(frmOptions["cmdApply"]);
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(frmOptions["msgError"].Text(), "*ScreenShot Dir Could Not Be Created");
     EXPECT_EQ(frmOptions["ScreenDirWrong"].Text(), "*");
     EXPECT_TRUE(frmOptions.IsLoaded());
-    EXPECT_EQ(early::GameFolder, game.Path());  // an Apply that stops changes nothing
+    EXPECT_EQ(early::GameFolder.Text(), game.Path());  // an Apply that stops changes nothing
 }
 
 TEST_F(EarlyTest, ARequestThatCannotBeDeletedBringsOneSizeBox) {
@@ -227,25 +219,25 @@ TEST_F(EarlyTest, AFolderAppliedUnderTheSizeBoxCountsFromTheNextPhoto) {
     const std::string other = shots / "Other";
     CreateDirectoryA(other.c_str(), nullptr);
     WriteTestFile(other + "\\0.bmp", "an earlier photo");
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["Options"]);
     frmOptions["ScreenDirU"].SetText(other);
     boxes.WhileOpen([&](const std::string&) {
         if (frmOptions.IsLoaded()) {
-            Click(frmOptions, "cmdApply");
+            Click(frmOptions["cmdApply"]);
         }
     });
-    Click(frmScreenshot, "ManualTake");
-    EXPECT_EQ(early::ShotFolder, other);
+    Click(frmScreenshot["ManualTake"]);
+    EXPECT_EQ(early::ShotFolder.Text(), other);
     EXPECT_EQ(ListFolder(shots.Path()), "0.bmp Other");
     EXPECT_EQ(ReadTestFile(other + "\\0.bmp"), "an earlier photo");
-    Click(frmScreenshot, "ManualTake");
+    Click(frmScreenshot["ManualTake"]);
     EXPECT_EQ(ListFolder(other), "0.bmp 1.bmp");
 }
 
 TEST_F(EarlyTest, QuestionMarkShowsTwoLines) {
     Start();
-    Click(frmScreenshot, "Options");
-    Click(frmOptions, "cmdHelp");
+    Click(frmScreenshot["Options"]);
+    Click(frmOptions["cmdHelp"]);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"The Veldrun Folder is where you have installed VDR, this "
                                        "should contain the tidemark folder\r"
@@ -255,7 +247,7 @@ TEST_F(EarlyTest, QuestionMarkShowsTwoLines) {
 
 TEST_F(EarlyTest, HelpSaysGetInsteadOfKey) {
     Start();
-    Click(frmScreenshot, "cmdRun");
+    Click(frmScreenshot["cmdRun"]);
     const std::string label = frmHelp["lblDescription"].Text();
     EXPECT_NE(label.find("or simply map it to another get (Default is H)"), std::string::npos);
     EXPECT_EQ(label.find("another key"), std::string::npos);
@@ -263,13 +255,13 @@ TEST_F(EarlyTest, HelpSaysGetInsteadOfKey) {
 
 TEST_F(EarlyTest, AWholeSessionLeavesTheRegistryAlone) {
     Start();
-    Click(frmScreenshot, "ManualTake");
-    Click(frmScreenshot, "Options");
+    Click(frmScreenshot["ManualTake"]);
+    Click(frmScreenshot["Options"]);
     frmOptions["ScreenDirU"].SetText(shots.Path());
-    Click(frmOptions, "cmdApply");
-    Click(frmScreenshot, "Options");
-    Click(frmOptions, "cmdCancel");
-    Click(frmScreenshot, "cmdRun");
+    Click(frmOptions["cmdApply"]);
+    Click(frmScreenshot["Options"]);
+    Click(frmOptions["cmdCancel"]);
+    Click(frmScreenshot["cmdRun"]);
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
     frmScreenshot.Unload();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/Failures.h"
 #include "../support/MessageBoxes.h"
 #include "../support/Pump.h"
 #include "programs/Program.h"
@@ -17,47 +18,15 @@ namespace {
 
 using ui::Kind;
 
-// clang-format off
-ui::FormDesign TestDesign(ui::Frame frame, bool taskbar) {
-    return {
-        .name = "frmTest",
-        .caption = "Form Test",
-        .clientWidth = 3000,
-        .clientHeight = 1500,
-        .frame = frame,
-        .showInTaskbar = taskbar,
-        .controls =
-            {
-                {.kind = Kind::Button, .name = "cmdGo", .caption = "&Go",
-                 .left = 150, .top = 300, .width = 1500, .height = 375, .tabIndex = 2,
-                 .isDefault = true},
-                {.kind = Kind::TextBox, .name = "txtName", .caption = "first",
-                 .left = 150, .top = 0, .width = 1500, .height = 285, .tabIndex = 0},
-                {.kind = Kind::CheckBox, .name = "chkOn", .caption = "On?",
-                 .left = 150, .top = 750, .width = 1500, .height = 255, .tabIndex = 1},
-                {.kind = Kind::Button, .name = "cmdStop", .caption = "Stop",
-                 .left = 1800, .top = 300, .width = 900, .height = 375, .tabIndex = 3,
-                 .isCancel = true},
-                {.kind = Kind::Label, .name = "lblNote", .caption = "one\rtwo",
-                 .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4,
-                 .foreColour = 0x0000FF},
-                {.kind = Kind::Timer, .name = "tmrTick", .interval = 20},
-                {.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .x2 = 3000,
-                 .y2 = 1470},
-            },
-    };
-}
-// clang-format on
-
 class TestForm : public ui::Form {
 public:
     explicit TestForm(ui::Frame frame = ui::Frame::FixedDialog, bool taskbar = true)
-        : ui::Form(TestDesign(frame, taskbar)) {
-        Bind("cmdGo", [this] { ++goClicks; });
-        Bind("cmdStop", [this] { ++stopClicks; });
-        Bind("chkOn", [this] { ++checkClicks; });
-        Bind("tmrTick", [this] { ++ticks; });
-    }
+        : ui::Form({.name = "frmTest",
+                    .caption = "Form Test",
+                    .clientWidth = 3000,
+                    .clientHeight = 1500,
+                    .frame = frame,
+                    .showInTaskbar = taskbar}) {}
     int loads = 0;
     int unloads = 0;
     int goClicks = 0;
@@ -68,7 +37,40 @@ public:
 private:
     void OnLoad() override { ++loads; }
     void OnUnload() override { ++unloads; }
+    void Go() { ++goClicks; }
+    void Stop() { ++stopClicks; }
+    void Check() { ++checkClicks; }
+    void Tick() { ++ticks; }
+
+    // clang-format off
+    ui::Control& cmdGo = Add({.kind = Kind::Button, .name = "cmdGo", .caption = "&Go",
+        .left = 150, .top = 300, .width = 1500, .height = 375, .tabIndex = 2, .isDefault = true},
+        &TestForm::Go);
+    ui::Control& txtName = Add({.kind = Kind::TextBox, .name = "txtName", .caption = "first",
+        .left = 150, .top = 0, .width = 1500, .height = 285, .tabIndex = 0});
+    ui::Control& chkOn = Add({.kind = Kind::CheckBox, .name = "chkOn", .caption = "On?",
+        .left = 150, .top = 750, .width = 1500, .height = 255, .tabIndex = 1}, &TestForm::Check);
+    ui::Control& cmdStop = Add({.kind = Kind::Button, .name = "cmdStop", .caption = "Stop",
+        .left = 1800, .top = 300, .width = 900, .height = 375, .tabIndex = 3, .isCancel = true},
+        &TestForm::Stop);
+    ui::Control& lblNote = Add({.kind = Kind::Label, .name = "lblNote", .caption = "one\rtwo",
+        .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4, .foreColour = 0x0000FF});
+    ui::Control& tmrTick = Add({.kind = Kind::Timer, .name = "tmrTick", .interval = 20}, &TestForm::Tick);
+    ui::Control& Line1 = Add({.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .x2 = 3000,
+        .y2 = 1470});
+    // clang-format on
 };
+
+// Every window of a test is gone after it, and the quit message its last
+// unload leaves behind with it.
+class FormsTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ui::UnloadAllForms();
+        DiscardQuit();
+    }
+};
+using ProgramTest = FormsTest;
 
 RECT ClientRectOf(HWND child) {
     RECT area;
@@ -79,7 +81,7 @@ RECT ClientRectOf(HWND child) {
 
 }  // namespace
 
-TEST(Forms, TwipsBecomePixelsAtTheScreenResolution) {
+TEST_F(FormsTest, TwipsBecomePixelsAtTheScreenResolution) {
     TestForm form;
     form.Show();
     ASSERT_EQ(form.Dpi(), 96);
@@ -92,11 +94,9 @@ TEST(Forms, TwipsBecomePixelsAtTheScreenResolution) {
     EXPECT_EQ(go.top, 20);
     EXPECT_EQ(go.right - go.left, 100);
     EXPECT_EQ(go.bottom - go.top, 25);
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, FramesAndTaskbar) {
+TEST_F(FormsTest, FramesAndTaskbar) {
     TestForm dialog(ui::Frame::FixedDialog, false);
     TestForm single(ui::Frame::FixedSingle, true);
     dialog.Load();
@@ -110,12 +110,9 @@ TEST(Forms, FramesAndTaskbar) {
     EXPECT_NE(GetWindow(dialog.Hwnd(), GW_OWNER), nullptr);  // no taskbar button
     EXPECT_EQ(GetWindow(single.Hwnd(), GW_OWNER), nullptr);
     EXPECT_TRUE(GetWindowLongPtrA(single.Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    dialog.Unload();
-    single.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, LoadShowHideUnload) {
+TEST_F(FormsTest, LoadShowHideUnload) {
     TestForm form;
     EXPECT_FALSE(form.IsLoaded());
     form.Show();  // loads first
@@ -139,11 +136,9 @@ TEST(Forms, LoadShowHideUnload) {
     form.Show();  // loaded afresh from the table
     EXPECT_EQ(form.loads, 2);
     EXPECT_EQ(form["txtName"].Text(), "first");
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, CloseBoxUnloadsAndTheLastFormEndsTheLoop) {
+TEST_F(FormsTest, CloseBoxUnloadsAndTheLastFormEndsTheLoop) {
     TestForm form;
     form.Show();
     ASSERT_EQ(ui::LoadedFormCount(), 1);
@@ -153,19 +148,17 @@ TEST(Forms, CloseBoxUnloadsAndTheLastFormEndsTheLoop) {
     EXPECT_EQ(form.unloads, 1);
 }
 
-TEST(Forms, ClicksReachTheirHandlers) {
+TEST_F(FormsTest, ClicksReachTheirHandlers) {
     TestForm form;
     form.Show();
-    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
-    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
-    SendMessageA(form["cmdStop"].Hwnd(), BM_CLICK, 0, 0);
+    Click(form["cmdGo"]);
+    Click(form["cmdGo"]);
+    Click(form["cmdStop"]);
     EXPECT_EQ(form.goClicks, 2);
     EXPECT_EQ(form.stopClicks, 1);
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, CheckBoxStateFromCodeRunsTheClickHandlerOnChange) {
+TEST_F(FormsTest, CheckBoxStateFromCodeRunsTheClickHandlerOnChange) {
     TestForm form;
     form.Show();
     ui::Control& box = form["chkOn"];
@@ -174,14 +167,12 @@ TEST(Forms, CheckBoxStateFromCodeRunsTheClickHandlerOnChange) {
     EXPECT_EQ(form.checkClicks, 1);
     box.SetValue(1);  // no change, no click
     EXPECT_EQ(form.checkClicks, 1);
-    SendMessageA(box.Hwnd(), BM_CLICK, 0, 0);  // the user's click toggles it
+    Click(box);  // the user's click toggles it
     EXPECT_EQ(box.Value(), 0);
     EXPECT_EQ(form.checkClicks, 2);
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
+TEST_F(FormsTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     TestForm form;
     form.Show();
     HWND text = form["txtName"].Hwnd();
@@ -191,11 +182,9 @@ TEST(Forms, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     PostMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0);
     ui::DoEvents();
     EXPECT_EQ(form.stopClicks, 1);
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, TabOrderFollowsTheTabIndex) {
+TEST_F(FormsTest, TabOrderFollowsTheTabIndex) {
     TestForm form;
     form.Show();
     HWND first = GetNextDlgTabItem(form.Hwnd(), nullptr, FALSE);
@@ -203,11 +192,9 @@ TEST(Forms, TabOrderFollowsTheTabIndex) {
     HWND second = GetNextDlgTabItem(form.Hwnd(), first, FALSE);
     EXPECT_EQ(second, form["chkOn"].Hwnd());
     EXPECT_EQ(GetNextDlgTabItem(form.Hwnd(), second, FALSE), form["cmdGo"].Hwnd());
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, TimerTicksWhileMessagesArePumped) {
+TEST_F(FormsTest, TimerTicksWhileMessagesArePumped) {
     TestForm form;
     form.Show();
     ui::PumpFor(300);
@@ -220,75 +207,52 @@ TEST(Forms, TimerTicksWhileMessagesArePumped) {
     ui::DoEvents();
     MSG quit;
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    DiscardQuit();
 }
 
-TEST(Forms, LabelKeepsItsTextAsGiven) {
+TEST_F(FormsTest, LabelKeepsItsTextAsGiven) {
     TestForm form;
     form.Show();
     EXPECT_EQ(form["lblNote"].Text(), "one\rtwo");
     form["lblNote"].SetText("*");
     EXPECT_EQ(form["lblNote"].Text(), "*");
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
+TEST_F(FormsTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
     MessageBoxes boxes;
     TestForm form;
     form.Show();
     form["cmdGo"].OnEvent([] { throw std::runtime_error("disk full"); });
-    SendMessageA(form["cmdGo"].Hwnd(), BM_CLICK, 0, 0);
+    Click(form["cmdGo"]);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], "frmTest_cmdGo_Click failed: disk full");
     EXPECT_TRUE(form.IsLoaded());
-    form.Unload();
-    DiscardQuit();
 }
 
-TEST(Forms, UnknownControlNameIsAnError) {
+TEST_F(FormsTest, UnknownControlNameIsAnError) {
     TestForm form;
     EXPECT_THROW(form["nothing"], std::out_of_range);
 }
 
-namespace {
-
-// A form whose load handler fails half-way, after its window and controls exist.
-class FailingForm : public TestForm {
-public:
-    explicit FailingForm(bool standardError) : standardError_(standardError) {}
-
-private:
-    void OnLoad() override {
-        (*this)["txtName"].SetText("half loaded");
-        if (standardError_) {
-            throw std::runtime_error("no settings");
-        }
-        throw 42;
-    }
-    bool standardError_;
-};
-
-}  // namespace
-
-TEST(Forms, AFormWhoseLoadFailsIsLeftUnloadedWithNoWindowBehind) {
-    for (bool standardError : {true, false}) {
-        SCOPED_TRACE(standardError ? "std::exception" : "int");
-        FailingForm form(standardError);
+TEST_F(FormsTest, AFormWhoseLoadFailsIsLeftUnloadedWithNoWindowBehind) {
+    for (const Failure failure : kFailures) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        FailingLoad form({.name = "frmTest",
+                          .caption = "Form Test",
+                          .controls = {{.kind = Kind::TextBox, .name = "txtName"}}},
+                         failure, "no settings");
         const int before = ui::LoadedFormCount();
         EXPECT_ANY_THROW(form.Show());
         EXPECT_FALSE(form.IsLoaded());
         EXPECT_EQ(form.Hwnd(), nullptr);
         EXPECT_EQ(ui::LoadedFormCount(), before);
         EXPECT_EQ(CountThreadWindowsTitled("Form Test"), 0);
-        form.Unload();  // nothing to undo
-        EXPECT_EQ(form.unloads, 0);
+        form.Unload();  // nothing to undo: no quit for a form that never was
         MSG quit;
         EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     }
 }
 
-TEST(Forms, UnloadingEveryFormGoesFromTheNewestToTheOldest) {
+TEST_F(FormsTest, UnloadingEveryFormGoesFromTheNewestToTheOldest) {
     std::vector<std::string> order;
     struct Recording : TestForm {
         Recording(std::vector<std::string>& order, std::string name)
@@ -307,7 +271,7 @@ TEST(Forms, UnloadingEveryFormGoesFromTheNewestToTheOldest) {
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the program ends
 }
 
-TEST(Program, AMainWindowThatCannotBeBuiltIsReportedAndEndsTheProgram) {
+TEST_F(ProgramTest, AMainWindowThatCannotBeBuiltIsReportedAndEndsTheProgram) {
     MessageBoxes boxes;
     // A misspelt control name is found while the forms are built.
     const int code = RunProgram(GetModuleHandleA(nullptr), "vdrcam", []() -> ui::Form& {
@@ -321,7 +285,7 @@ TEST(Program, AMainWindowThatCannotBeBuiltIsReportedAndEndsTheProgram) {
     EXPECT_EQ(ui::LoadedFormCount(), 0);
 }
 
-TEST(Forms, AnUnloadThatThrowsIsReportedAndTheFormStillGoes) {
+TEST_F(FormsTest, AnUnloadThatThrowsIsReportedAndTheFormStillGoes) {
     MessageBoxes boxes;
     struct ThrowingUnload : TestForm {
         void OnUnload() override { throw 3; }
@@ -333,10 +297,9 @@ TEST(Forms, AnUnloadThatThrowsIsReportedAndTheFormStillGoes) {
         EXPECT_EQ(boxes.Texts().size(), static_cast<size_t>(round));
     }
     EXPECT_EQ(boxes.Texts()[0], "frmTest_Form_Unload failed: an unexpected error");
-    DiscardQuit();
 }
 
-TEST(Program, AMainWindowWhoseLoadFailsTakesWhatItLoadedWithIt) {
+TEST_F(ProgramTest, AMainWindowWhoseLoadFailsTakesWhatItLoadedWithIt) {
     MessageBoxes boxes;
     static TestForm loadedByTheMain;
     struct FailingMain : TestForm {
@@ -354,5 +317,4 @@ TEST(Program, AMainWindowWhoseLoadFailsTakesWhatItLoadedWithIt) {
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"frmScreenshot_Form_Load failed: no screen"});
     EXPECT_FALSE(loadedByTheMain.IsLoaded());  // no hidden window keeps the program alive
     EXPECT_EQ(ui::LoadedFormCount(), 0);
-    DiscardQuit();
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
 #include "programs/vdrcam/Forms.h"
@@ -15,12 +16,7 @@
 
 namespace {
 
-VdrcamForms forms;
-FrmOptions& frmOptions = forms.frmOptions;
-FrmHelp& frmHelp = forms.frmHelp;
-FrmScreenshot& frmScreenshot = forms.frmScreenshot;
-
-class OptionsTest : public WindowSuite {
+class OptionsTest : public ProgramSuite<VdrcamForms> {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
@@ -46,7 +42,6 @@ protected:
 
     ui::Control& Field(const char* name) { return frmOptions[name]; }
     void Type(const char* name, const std::string& text) { Field(name).SetText(text); }
-    void Click(const char* name) { SendMessageA(Field(name).Hwnd(), BM_CLICK, 0, 0); }
     std::string Stored(const char* name) {
         return registry::Text(HKEY_CURRENT_USER, kSettingsKey, name).value_or("<missing>");
     }
@@ -88,7 +83,7 @@ TEST_F(OptionsTest, StoredResizeOpensWithBothBoxesCheckedAndJpegLocked) {
     EXPECT_EQ(Field("resizeU").Value(), 1);
     EXPECT_EQ(Field("AsJPEGU").Value(), 1);
     EXPECT_FALSE(Field("AsJPEGU").Enabled());
-    Click("resizeU");
+    Click(Field("resizeU"));
     EXPECT_EQ(Field("resizeU").Value(), 0);
     EXPECT_TRUE(Field("AsJPEGU").Enabled());
     EXPECT_EQ(Field("AsJPEGU").Value(), 1);  // left as it was
@@ -96,10 +91,10 @@ TEST_F(OptionsTest, StoredResizeOpensWithBothBoxesCheckedAndJpegLocked) {
 
 TEST_F(OptionsTest, ResizeWithEmptyWidthIsStoppedBeforeTheHeightIsLookedAt) {
     Open();
-    Click("resizeU");
+    Click(Field("resizeU"));
     Type("WidthU", "");
     Type("HeightU", "");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "*");
     EXPECT_EQ(Field("Label7").Text(), "");
     EXPECT_EQ(Field("msgError").Text(), "Width Must be filled in");
@@ -109,9 +104,9 @@ TEST_F(OptionsTest, ResizeWithEmptyWidthIsStoppedBeforeTheHeightIsLookedAt) {
 
 TEST_F(OptionsTest, ResizeWithEmptyHeightIsStopped) {
     Open();
-    Click("resizeU");
+    Click(Field("resizeU"));
     Type("HeightU", "");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "");
     EXPECT_EQ(Field("Label7").Text(), "*");
     EXPECT_EQ(Field("msgError").Text(), "Height Must be filled in");
@@ -136,9 +131,9 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         Open({{"ScreenDir", shots.Path()}});
         Type("VeldrunFolderU", stop.gameFolder);
         Type("ScreenDirU", stop.shotFolder);
-        Click("resizeU");
+        Click(Field("resizeU"));
         Type("WidthU", "640");
-        Click("cmdApply");
+        Click(Field("cmdApply"));
         EXPECT_EQ(Field("msgError").Text(), stop.message);
         EXPECT_TRUE(writes.empty());
         EXPECT_TRUE(frmOptions.IsLoaded());
@@ -155,19 +150,19 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
 TEST_F(OptionsTest, EmptyGameFolderIsIncorrect) {
     Open();
     Type("VeldrunFolderU", "");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
 }
 
 TEST_F(OptionsTest, MarkersStayUntilTheWindowIsLoadedAgain) {
     Open();
-    Click("resizeU");
+    Click(Field("resizeU"));
     Type("WidthU", "");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     Type("WidthU", "800");
     Type("VeldrunFolderU", game / "missing");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "*");
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
     EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
@@ -181,10 +176,10 @@ TEST_F(OptionsTest, MarkersStayUntilTheWindowIsLoadedAgain) {
 TEST_F(OptionsTest, ApplyStoresInItsOrderAndCloses) {
     Open();
     Type("ScreenDirU", shots.Path());
-    Click("resizeU");
+    Click(Field("resizeU"));
     Type("WidthU", "800");
     Type("HeightU", "600");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"ScreenDir", shots.Path()},
         {"VeldrunFolder", game.Path()},
@@ -207,7 +202,7 @@ TEST_F(OptionsTest, ReopeningAfterApplyShowsTheStoredValues) {
     Open();
     Type("ScreenDirU", shots.Path());
     Type("WidthU", "1920");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     frmOptions.Show();
     EXPECT_EQ(Field("ScreenDirU").Text(), shots.Path());
     EXPECT_EQ(Field("WidthU").Text(), "1920");
@@ -218,7 +213,7 @@ TEST_F(OptionsTest, UncheckedBoxesClearTheirFlags) {
     SaveAsJpeg = 1;
     ResizeShots = 1;
     Open({{"ScreenDir", shots.Path()}});
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_TRUE(SaveAsJpeg.Equals(0));
     EXPECT_TRUE(ResizeShots.Equals(0));
     EXPECT_EQ(Stored("Resize"), "0");
@@ -227,7 +222,7 @@ TEST_F(OptionsTest, UncheckedBoxesClearTheirFlags) {
 TEST_F(OptionsTest, ResizeOffWithEmptyWidthStoresItEmptyAndTheNextLoadRestoresTheDefault) {
     Open({{"ScreenDir", shots.Path()}});
     Type("WidthU", "");
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_EQ(Stored("WidthP"), "");
     frmOptions.Show();
@@ -243,7 +238,7 @@ TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
     });
     Open();
     Type("ScreenDirU", folder);
-    Click("cmdApply");
+    Click(Field("cmdApply"));
     ASSERT_EQ(boxes.Texts(), std::vector<std::string>{folder + " - Folder created"});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
     EXPECT_TRUE(existedWhenAnnounced);
@@ -259,7 +254,7 @@ TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
         Open({{"ScreenDir", shots.Path()}});
         const Variant before = ShotFolder;
         Type("ScreenDirU", folder);
-        Click("cmdApply");
+        Click(Field("cmdApply"));
         EXPECT_TRUE(boxes.Texts().empty());
         EXPECT_EQ(Field("msgError").Text(), "*ScreenShot Dir Could Not Be Created");
         EXPECT_EQ(Field("ScreenDirWrong").Text(), "*");
@@ -274,8 +269,8 @@ TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
 TEST_F(OptionsTest, CancelAndTheCloseBoxStoreNothing) {
     Open({{"ScreenDir", shots.Path()}});
     Type("ScreenDirU", shots / "other");
-    Click("AsJPEGU");
-    Click("cmdCancel");
+    Click(Field("AsJPEGU"));
+    Click(Field("cmdCancel"));
     EXPECT_FALSE(frmOptions.IsLoaded());
     frmOptions.Show();
     Type("ScreenDirU", shots / "other");
@@ -297,7 +292,7 @@ TEST_F(OptionsTest, ShowingWhileLoadedKeepsTheEdits) {
 
 TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
     Open();
-    Click("cmdHelp");
+    Click(Field("cmdHelp"));
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
               "The Veldrun Folder is where you have installed VDR, this should contain the "
@@ -311,7 +306,7 @@ TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
 TEST_F(OptionsTest, UninstallAnsweredNoChangesNothing) {
     boxes.Queue(ui::Answer::No);
     Open();
-    Click("cmdRemoveReg");
+    Click(Field("cmdRemoveReg"));
     ASSERT_EQ(boxes.Texts(),
               std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?"});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::YesNo);
@@ -326,7 +321,7 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
     frmHelp.Show();
     frmOptions.Show();
     writes.clear();
-    Click("cmdRemoveReg");
+    Click(Field("cmdRemoveReg"));
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?",
                                         "Sucessfully removed, click okay to exit"}));
@@ -344,7 +339,7 @@ TEST_F(OptionsTest, UninstallThatFailsSaysSoAndEndsNothing) {
     boxes.Queue(ui::Answer::Yes);
     registry::SetText(HKEY_CURRENT_USER, std::string(kSettingsKey) + "\\Locked", "x", "y");
     Open();
-    Click("cmdRemoveReg");
+    Click(Field("cmdRemoveReg"));
     ASSERT_EQ(boxes.Texts().size(), 2u);
     EXPECT_EQ(boxes.Texts()[1], "VDRCamera could not be removed from Registery");
     EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));

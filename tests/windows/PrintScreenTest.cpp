@@ -8,6 +8,7 @@
 #include "../support/Host.h"
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
+#include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
 #include "capture/ScreenRoute.h"
@@ -19,9 +20,6 @@
 #include "ui/MessagePump.h"
 
 namespace {
-
-VdrcamForms forms;
-FrmScreenshot& frmScreenshot = forms.frmScreenshot;
 
 int gSnapshotKeys = 0;
 
@@ -75,7 +73,7 @@ private:
     HHOOK hook_;
 };
 
-class PrintScreenTest : public WindowSuite {
+class PrintScreenTest : public ProgramSuite<VdrcamForms> {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
@@ -136,7 +134,7 @@ TEST_F(PrintScreenTest, UnderWineThePhotoIsCopiedAtOnceAndTheClipboardLeftAlone)
     KeyboardHook counting(CountSnapshots);
     ASSERT_TRUE(counting);
     PutTextOnClipboard("the player's own text");
-    SendMessageA(frmScreenshot["ManualTake"].Hwnd(), BM_CLICK, 0, 0);
+    Click(frmScreenshot["ManualTake"]);
     ui::PumpFor(100);
     EXPECT_EQ(gSnapshotKeys, 0);
     EXPECT_EQ(ClipboardText(), "the player's own text");
@@ -177,7 +175,7 @@ TEST_F(PrintScreenTest, TheScreenIsCopiedDirectlyWhenTheKeyWouldOpenSomethingEls
         EXPECT_EQ(ChooseScreenRoute(), ScreenRoute::DirectCopy);
         KeyboardHook counting(CountSnapshots);
         ASSERT_TRUE(counting);
-        SendMessageA(frmScreenshot["ManualTake"].Hwnd(), BM_CLICK, 0, 0);
+        Click(frmScreenshot["ManualTake"]);
         ui::PumpFor(100);
         EXPECT_EQ(gSnapshotKeys, 0);
         EXPECT_EQ(Reply(), "currentPhoto=0\r\n");  // the photo still comes

@@ -20,6 +20,14 @@ private:
     std::string CurrentGameFolder() const override;
     void BetweenRequests() override { reply_.Retry(); }
 
-    ui::Control& picScreen;
     ReplyFile reply_;
+
+    // Below the client area: holds the latest capture, never seen.
+    ui::Control& picScreen = Add({.kind = ui::Kind::PictureBox,
+                                  .name = "picScreen",
+                                  .left = 600,
+                                  .top = 1440,
+                                  .width = 1935,
+                                  .height = 975,
+                                  .tabIndex = 3});
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+// A registry value as it is stored: its type and its bytes.
+struct RegistryValue {
+    DWORD type = REG_NONE;
+    std::string data;
+
+    // The bytes as text up to the first zero; a text stored without one
+    // comes back whole.
+    std::string Text() const { return data.substr(0, data.find('\0')); }
+    // A text value's text: REG_SZ as it is, REG_EXPAND_SZ with its
+    // %variables% expanded, as Windows reads them. Nothing for other types.
+    std::optional<std::string> ExpandedText() const;
+};
+
+// Reads a value whole, however large: the buffer grows when the value grew
+// since its size was asked. The view picks HKEY_LOCAL_MACHINE's 32-bit or
+// 64-bit side on 64-bit Windows (KEY_WOW64_32KEY, KEY_WOW64_64KEY), so that
+// both builds read the same side; 0 reads the program's own. Nothing when
+// the key or the value cannot be read.
+std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& key,
+                                               const std::string& name, REGSAM view = 0);
+
+}  // namespace ui
