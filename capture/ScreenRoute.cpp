@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include "ui/Handles.h"
+#include <string>
+
+#include "ui/Registry.h"
 
 bool PrintScreenDeliversAPicture() {
     static const bool delivers = [] {
@@ -13,17 +15,9 @@ bool PrintScreenDeliversAPicture() {
 }
 
 bool PrintScreenOpensSnipping() {
-    ui::UniqueKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Keyboard", 0, KEY_QUERY_VALUE,
-                      key.Out()) != ERROR_SUCCESS) {
-        return false;
-    }
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    return RegQueryValueExA(key.Get(), "PrintScreenKeyForSnippingEnabled", nullptr, &type,
-                            reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
-           type == REG_DWORD && value == 1;
+    const auto value = ui::ReadRegistryValue(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
+                                             "PrintScreenKeyForSnippingEnabled");
+    return value && value->type == REG_DWORD && value->data == std::string("\1\0\0\0", 4);
 }
 
 bool PrintScreenHeldByAnotherProgram() {
