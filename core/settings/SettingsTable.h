@@ -13,21 +13,27 @@ inline constexpr char kGameFolderValue[] = "MAIN";
 
 enum class Setting { VeldrunFolder, ScreenDir, WidthP, HeightP, Resize, Change };
 
+// What a setting holds. Every one is stored as text; a number is kept as
+// typed, and a flag that was missing is loaded as the number its default
+// says, "0" or "1".
+enum class SettingKind { Text, Number, Flag };
+
 struct SettingRow {
     Setting setting;
     const char* name;         // the registry value
     const char* defaultText;  // stored when missing; none for the game folder,
                               // which comes from the game's own key
+    SettingKind kind;
 };
 
 // In the order in which a first start stores them ("Change" only by Apply).
 inline constexpr SettingRow kSettings[] = {
-    {Setting::VeldrunFolder, "VeldrunFolder", nullptr},
-    {Setting::ScreenDir, "ScreenDir", "C:\\ScreenShots"},
-    {Setting::WidthP, "WidthP", "1204"},
-    {Setting::HeightP, "HeightP", "1204"},
-    {Setting::Resize, "Resize", "0"},
-    {Setting::Change, "Change", "1"},
+    {Setting::VeldrunFolder, "VeldrunFolder", nullptr, SettingKind::Text},
+    {Setting::ScreenDir, "ScreenDir", "C:\\ScreenShots", SettingKind::Text},
+    {Setting::WidthP, "WidthP", "1204", SettingKind::Number},
+    {Setting::HeightP, "HeightP", "1204", SettingKind::Number},
+    {Setting::Resize, "Resize", "0", SettingKind::Flag},
+    {Setting::Change, "Change", "1", SettingKind::Flag},
 };
 
 constexpr const char* SettingName(Setting setting) {

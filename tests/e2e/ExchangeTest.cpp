@@ -6,6 +6,7 @@
 #include "EndToEnd.h"
 #include "core/settings/SettingsTable.h"
 #include "core/texts/GameScript.h"
+#include "core/texts/OptionsTexts.h"
 
 using namespace driver;
 
@@ -85,7 +86,7 @@ TEST_F(EndToEnd, OptionsAppliedThroughTheWindowAreStoredAndUsed) {
     Click(Child(options, "Apply"));
     const MessageBoxSeen box = WaitForMessageBox(camera.Id());
     EXPECT_EQ(box.title, "vdrcam");
-    EXPECT_EQ(box.text, newFolder + " - Folder created");
+    EXPECT_EQ(box.text, newFolder + kFolderCreated);
     EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
     Answer(box, IDOK);
     EXPECT_TRUE(WaitForWindowGone(camera.Id(), "VDR Camera Options"));
@@ -102,10 +103,10 @@ TEST_F(EndToEnd, EntryErrorsShowInTheOptionsWindow) {
     HWND options = OpenOptions(camera, main);
     ASSERT_NE(options, nullptr);
     HWND message = ChildAt(options, "VdrLabel", 0, 160);
-    EXPECT_EQ(Text(message), "No end \\ in paths");
+    EXPECT_EQ(Text(message), kPathHint);
     Type(NthChild(options, "Edit", 0), "");
     Click(Child(options, "Apply"));
-    EXPECT_TRUE(WaitFor([&] { return Text(message) == "*Veldrun Folder Is Incorrect"; }));
+    EXPECT_TRUE(WaitFor([&] { return Text(message) == kGameFolderWrong; }));
     EXPECT_EQ(Text(ChildAt(options, "VdrLabel", 200, 16)), "*");
     EXPECT_NE(FindWindowOf(camera.Id(), "VDR Camera Options"), nullptr);
     EXPECT_EQ(RegistryText("Change"), "<missing>");
@@ -120,12 +121,12 @@ TEST_F(EndToEnd, UninstallRemovesTheKeyAndEndsTheProgram) {
     HWND options = OpenOptions(camera, main);
     Click(Child(options, "Uninstall"));
     MessageBoxSeen question = WaitForMessageBox(camera.Id());
-    EXPECT_EQ(question.text, "Do you want to remove VDRCamera from Registery and exit?");
+    EXPECT_EQ(question.text, kUninstallQuestion);
     EXPECT_EQ(question.buttons, (std::vector<std::string>{"&Yes", "&No"}));
     Answer(question, IDYES);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(question.window); }));
     const MessageBoxSeen done = WaitForMessageBox(camera.Id());
-    EXPECT_EQ(done.text, "Sucessfully removed, click okay to exit");
+    EXPECT_EQ(done.text, kUninstallDone);
     EXPECT_EQ(done.buttons, std::vector<std::string>{"OK"});
     EXPECT_FALSE(SettingsKeyExists());  // gone before the confirmation
     Answer(done, IDOK);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/GameScript.h"
 #include "core/texts/HelpTexts.h"
+#include "core/texts/OptionsTexts.h"
 
 namespace {
 
@@ -93,6 +95,33 @@ TEST(HelpText, FirstEditionSaysGetInsteadOfKey) {
     EXPECT_EQ(first[2],
               "You can modify this script so you need to use a camera (Check fired ammo, if it is "
               "weak camera bullet, take photo), or simply map it to another get (Default is H)");
+}
+
+TEST(Texts, EveryMessageWordForWord) {
+    const std::pair<std::string, std::string> texts[] = {
+        {kPathHint, "No end \\ in paths"},
+        {kWidthMissing, "Width Must be filled in"},
+        {kHeightMissing, "Height Must be filled in"},
+        {kGameFolderWrong, "*Veldrun Folder Is Incorrect"},
+        {kShotFolderNotMade, "*ScreenShot Dir Could Not Be Created"},
+        {kMarker, "*"},
+        {kFolderCreated, " - Folder created"},
+        {kHelpGameFolder,
+         "The Veldrun Folder is where you have installed VDR, this should contain the tidemark "
+         "folder"},
+        {kHelpShotFolder, "The ScreenShot Folder is where you want your photos to be stored"},
+        {kHelpUninstall,
+         "Uninstall removes all enteries relating to VDR Camera from registery (Mainly remebering "
+         "paths to Screenshot Dir and Veldrun Folder)"},
+        {kUninstallQuestion, "Do you want to remove VDRCamera from Registery and exit?"},
+        {kUninstallDone, "Sucessfully removed, click okay to exit"},
+        {kEarlyHelpText, std::string(kHelpGameFolder) + "\r" + kHelpShotFolder},
+        {kHelpCaption, "VDR Camera Help"},
+        {kSysInfoUnavailable, "System Information Is Unavailable At This Time"},
+    };
+    for (const auto& [text, expected] : texts) {
+        EXPECT_EQ(text, expected);
+    }
 }
 
 TEST(EarlyTexts, SizeMessageInTwips) {

@@ -13,6 +13,9 @@
 #include "core/exchange/RequestFiles.h"
 #include "core/files/init.h"
 #include "core/settings/SettingsTable.h"
+#include "core/texts/EarlyTexts.h"
+#include "core/texts/HelpTexts.h"
+#include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
 #include "programs/vdrcam-early/Forms.h"
 #include "ui/MessagePump.h"
@@ -161,7 +164,7 @@ TEST_F(EarlyTest, ApplyWithAnEmptyGameFolderIsStopped) {
     Click(frmScreenshot["Options"]);
     frmOptions["VeldrunFolderU"].SetText("");
     Click(frmOptions["cmdApply"]);
-    EXPECT_EQ(frmOptions["msgError"].Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(frmOptions["msgError"].Text(), kGameFolderWrong);
     EXPECT_EQ(frmOptions["VeldFolderWrong"].Text(), "*");
     EXPECT_TRUE(frmOptions.IsVisible());
     EXPECT_EQ(early::GameFolder.Text(), game.Path());
@@ -174,7 +177,7 @@ TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
     frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
     frmOptions["ScreenDirU"].SetText(shots / "New");
     Click(frmOptions["cmdApply"]);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{shots / "New" + " - Folder created"});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{shots / "New" + kFolderCreated});
     EXPECT_TRUE(FileExists(shots / "New"));
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_EQ(early::GameFolder.Text(), otherGame.Path());
@@ -195,7 +198,7 @@ TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
     frmOptions["ScreenDirU"].SetText(shots / "no\\such");
     Click(frmOptions["cmdApply"]);
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(frmOptions["msgError"].Text(), "*ScreenShot Dir Could Not Be Created");
+    EXPECT_EQ(frmOptions["msgError"].Text(), kShotFolderNotMade);
     EXPECT_EQ(frmOptions["ScreenDirWrong"].Text(), "*");
     EXPECT_TRUE(frmOptions.IsLoaded());
     EXPECT_EQ(early::GameFolder.Text(), game.Path());  // an Apply that stops changes nothing
@@ -238,19 +241,13 @@ TEST_F(EarlyTest, QuestionMarkShowsTwoLines) {
     Start();
     Click(frmScreenshot["Options"]);
     Click(frmOptions["cmdHelp"]);
-    EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>{"The Veldrun Folder is where you have installed VDR, this "
-                                       "should contain the tidemark folder\r"
-                                       "The ScreenShot Folder is where you want your photos to be "
-                                       "stored"});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kEarlyHelpText});
 }
 
 TEST_F(EarlyTest, HelpSaysGetInsteadOfKey) {
     Start();
     Click(frmScreenshot["cmdRun"]);
-    const std::string label = frmHelp["lblDescription"].Text();
-    EXPECT_NE(label.find("or simply map it to another get (Default is H)"), std::string::npos);
-    EXPECT_EQ(label.find("another key"), std::string::npos);
+    EXPECT_EQ(frmHelp["lblDescription"].Text(), InstructionText("\"", Edition::First));
 }
 
 TEST_F(EarlyTest, AWholeSessionLeavesTheRegistryAlone) {

@@ -17,8 +17,6 @@ namespace {
 
 FrmHelp frmHelp(Edition::Current);
 
-constexpr char kUnavailable[] = "System Information Is Unavailable At This Time";
-
 std::string ProbeProgram() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -51,18 +49,9 @@ protected:
 
 TEST_F(HelpTest, LoadSetsTheCaptionAndBuildsTheInstructions) {
     frmHelp.Show();
-    EXPECT_EQ(frmHelp.Caption(), "VDR Camera Help");
+    EXPECT_EQ(frmHelp.Caption(), kHelpCaption);
     EXPECT_EQ(frmHelp["quote"].Text(), "\"");
-    const std::string label = frmHelp["lblDescription"].Text();
-    EXPECT_EQ(
-        label,
-        "To use : Start Operation Veldrun Bulwark USING TIDEMARK, with this program running.\r"
-        "Then run the script supplied below (init.sqs is best way), and create a file called "
-        "tidemark_check.sqf, containing the word false.\r"
-        "You can modify this script so you need to use a camera (Check fired ammo, if it is "
-        "weak camera bullet, take photo), or simply map it to another key (Default is H)\r"
-        "Code to take screenshot is : call loadFile format[ \":file write takePhoto.db %1 %2 "
-        "\", \"take \", 1]");
+    EXPECT_EQ(frmHelp["lblDescription"].Text(), InstructionText("\"", Edition::Current));
     EXPECT_EQ(frmHelp["frmScript"].Text(), std::string(kGameScript));
     EXPECT_EQ(frmHelp["cmdSysInfo"].Text(), "&System Info...");
 }
@@ -105,7 +94,7 @@ TEST_F(HelpTest, AltSPressesSystemInfo) {
     frmHelp.Show();
     PostMessageA(frmHelp["cmdOK"].Hwnd(), WM_SYSCHAR, 's', 1 << 29);
     ui::DoEvents();
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kSysInfoUnavailable});
     EXPECT_TRUE(frmHelp.IsLoaded());
 }
 
@@ -173,7 +162,7 @@ TEST_F(HelpTest, SysInfoPathNamingNothingStartableDoesNotTryTheFolderKey) {
     registry::SetText(HKEY_LOCAL_MACHINE, kToolKey, "PATH", folder / "missing.exe");
     registry::SetText(HKEY_LOCAL_MACHINE, kToolFolderKey, "MSINFO", folder.Path());
     frmHelp.StartSysInfo();
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUnavailable});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kSysInfoUnavailable});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
     Sleep(300);
     EXPECT_FALSE(FileExists(folderTool + ".ran"));
@@ -196,7 +185,7 @@ TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
     frmHelp.StartSysInfo();  // other type: true with no text
     registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
     frmHelp.StartSysInfo();  // no data at all
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, kUnavailable));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, kSysInfoUnavailable));
 }
 
 TEST_F(HelpTest, SysInfoPathWithSpacesStartsExactlyThatProgram) {

@@ -9,6 +9,7 @@
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
+#include "core/texts/OptionsTexts.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
@@ -58,7 +59,7 @@ TEST_F(OptionsTest, OpensWithTheStoredSettingsAndTheStandingHint) {
     EXPECT_EQ(Field("ScreenDirU").Text(), shots.Path());
     EXPECT_EQ(Field("WidthU").Text(), "800");
     EXPECT_EQ(Field("HeightU").Text(), "600");
-    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+    EXPECT_EQ(Field("msgError").Text(), kPathHint);
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "");
     EXPECT_EQ(Field("Label6").Text(), "");
     EXPECT_EQ(Field("Label7").Text(), "");
@@ -97,7 +98,7 @@ TEST_F(OptionsTest, ResizeWithEmptyWidthIsStoppedBeforeTheHeightIsLookedAt) {
     Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "*");
     EXPECT_EQ(Field("Label7").Text(), "");
-    EXPECT_EQ(Field("msgError").Text(), "Width Must be filled in");
+    EXPECT_EQ(Field("msgError").Text(), kWidthMissing);
     EXPECT_TRUE(writes.empty());
     EXPECT_TRUE(frmOptions.IsLoaded());
 }
@@ -109,7 +110,7 @@ TEST_F(OptionsTest, ResizeWithEmptyHeightIsStopped) {
     Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "");
     EXPECT_EQ(Field("Label7").Text(), "*");
-    EXPECT_EQ(Field("msgError").Text(), "Height Must be filled in");
+    EXPECT_EQ(Field("msgError").Text(), kHeightMissing);
     EXPECT_TRUE(writes.empty());
     EXPECT_TRUE(frmOptions.IsLoaded());
 }
@@ -122,9 +123,9 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         std::string shotFolder;
         const char* message;
     } stops[] = {
-        {"at the game folder", game / "missing", shots.Path(), "*Veldrun Folder Is Incorrect"},
+        {"at the game folder", game / "missing", shots.Path(), kGameFolderWrong},
         {"at the screenshot folder", otherGame.Path(), shots / "no\\such\\folder",
-         "*ScreenShot Dir Could Not Be Created"},
+         kShotFolderNotMade},
     };
     for (const auto& stop : stops) {
         SCOPED_TRACE(stop.name);
@@ -151,7 +152,7 @@ TEST_F(OptionsTest, EmptyGameFolderIsIncorrect) {
     Open();
     Type("VeldrunFolderU", "");
     Click(Field("cmdApply"));
-    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(Field("msgError").Text(), kGameFolderWrong);
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
 }
 
@@ -165,12 +166,12 @@ TEST_F(OptionsTest, MarkersStayUntilTheWindowIsLoadedAgain) {
     Click(Field("cmdApply"));
     EXPECT_EQ(Field("Label6").Text(), "*");
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "*");
-    EXPECT_EQ(Field("msgError").Text(), "*Veldrun Folder Is Incorrect");
+    EXPECT_EQ(Field("msgError").Text(), kGameFolderWrong);
     frmOptions.Unload();
     frmOptions.Show();
     EXPECT_EQ(Field("Label6").Text(), "");
     EXPECT_EQ(Field("VeldFolderWrong").Text(), "");
-    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+    EXPECT_EQ(Field("msgError").Text(), kPathHint);
 }
 
 TEST_F(OptionsTest, ApplyStoresInItsOrderAndCloses) {
@@ -206,7 +207,7 @@ TEST_F(OptionsTest, ReopeningAfterApplyShowsTheStoredValues) {
     frmOptions.Show();
     EXPECT_EQ(Field("ScreenDirU").Text(), shots.Path());
     EXPECT_EQ(Field("WidthU").Text(), "1920");
-    EXPECT_EQ(Field("msgError").Text(), "No end \\ in paths");
+    EXPECT_EQ(Field("msgError").Text(), kPathHint);
 }
 
 TEST_F(OptionsTest, UncheckedBoxesClearTheirFlags) {
@@ -239,7 +240,7 @@ TEST_F(OptionsTest, MissingScreenshotFolderIsMadeThenAnnounced) {
     Open();
     Type("ScreenDirU", folder);
     Click(Field("cmdApply"));
-    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{folder + " - Folder created"});
+    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{folder + kFolderCreated});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
     EXPECT_TRUE(existedWhenAnnounced);
     EXPECT_EQ(Stored("ScreenDir"), folder);
@@ -256,7 +257,7 @@ TEST_F(OptionsTest, ScreenshotFolderThatCannotBeMadeKeepsTheWindowOpen) {
         Type("ScreenDirU", folder);
         Click(Field("cmdApply"));
         EXPECT_TRUE(boxes.Texts().empty());
-        EXPECT_EQ(Field("msgError").Text(), "*ScreenShot Dir Could Not Be Created");
+        EXPECT_EQ(Field("msgError").Text(), kShotFolderNotMade);
         EXPECT_EQ(Field("ScreenDirWrong").Text(), "*");
         EXPECT_TRUE(writes.empty());
         EXPECT_TRUE(frmOptions.IsLoaded());
@@ -295,11 +296,7 @@ TEST_F(OptionsTest, QuestionMarkExplainsTheFieldsInThreeLines) {
     Click(Field("cmdHelp"));
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
-              "The Veldrun Folder is where you have installed VDR, this should contain the "
-              "tidemark folder\r"
-              "The ScreenShot Folder is where you want your photos to be stored\r"
-              "Uninstall removes all enteries relating to VDR Camera from registery (Mainly "
-              "remebering paths to Screenshot Dir and Veldrun Folder)");
+              std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" + kHelpUninstall);
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::Ok);
 }
 
@@ -307,8 +304,7 @@ TEST_F(OptionsTest, UninstallAnsweredNoChangesNothing) {
     boxes.Queue(ui::Answer::No);
     Open();
     Click(Field("cmdRemoveReg"));
-    ASSERT_EQ(boxes.Texts(),
-              std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?"});
+    ASSERT_EQ(boxes.Texts(), std::vector<std::string>{kUninstallQuestion});
     EXPECT_EQ(boxes.Buttons()[0], ui::Buttons::YesNo);
     EXPECT_TRUE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_TRUE(frmOptions.IsLoaded());
@@ -322,9 +318,7 @@ TEST_F(OptionsTest, UninstallAnsweredYesRemovesTheKeyAndClosesEverything) {
     frmOptions.Show();
     writes.clear();
     Click(Field("cmdRemoveReg"));
-    EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{"Do you want to remove VDRCamera from Registery and exit?",
-                                        "Sucessfully removed, click okay to exit"}));
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kUninstallQuestion, kUninstallDone}));
     EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_FALSE(frmHelp.IsLoaded());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,23 +145,33 @@ TEST_F(RegistryTest, StoredValuesAreUsedAndNotRewritten) {
     EXPECT_EQ(fields.resize, 1);
 }
 
-TEST_F(RegistryTest, NumberTypedOrEmptyScreenDirIsReplacedByTheDefault) {
-    registry::SetDword(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", 7);
-    LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir"), "C:\\ScreenShots");
-    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "");
-    LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir"), "C:\\ScreenShots");
-    EXPECT_EQ(ShotFolder.Text(), "C:\\ScreenShots");
-}
-
-TEST_F(RegistryTest, OnlyTheMissingHeightIsDefaulted) {
-    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", "640");
-    LoadSettings();
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "HeightP"), "1204");
-    EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "WidthP"), "640");
-    EXPECT_EQ(ShotWidth.Text(), "640");
-    EXPECT_EQ(ShotHeight.Text(), "1204");
+TEST_F(RegistryTest, EachSettingMissingOrNotTextAloneGetsItsDefaultWritten) {
+    const std::function<void(const char*)> spoilt[] = {
+        [](const char*) {},  // absent
+        [](const char* name) { registry::SetDword(HKEY_CURRENT_USER, kSettingsKey, name, 7); },
+        [](const char* name) { registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, ""); },
+    };
+    for (const SettingRow& row : kSettings) {
+        if (!row.defaultText || row.setting == Setting::Change) {
+            continue;  // the game's folder and Apply's mark have no default to load
+        }
+        for (const auto& spoil : spoilt) {
+            SCOPED_TRACE(row.name);
+            sandbox::Clear();
+            for (const SettingRow& other : kSettings) {
+                if (other.setting != row.setting && other.setting != Setting::Change) {
+                    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, other.name, "1");
+                }
+            }
+            spoil(row.name);
+            writes.clear();
+            LoadSettings();
+            EXPECT_EQ(
+                writes,
+                (std::vector<std::pair<std::string, std::string>>{{row.name, row.defaultText}}));
+            EXPECT_EQ(SettingVariable(row.setting)->Text(), row.defaultText);
+        }
+    }
 }
 
 TEST_F(RegistryTest, AHandEditedResizeChecksTheBoxExactlyWhenPhotosAreRescaled) {
