@@ -198,56 +198,46 @@ TEST_F(PipelineTest, KeptJpegsHoldTheirNumbersAndAreNeverReplaced) {
     EXPECT_EQ(info->width, 64u);
 }
 
-TEST_F(PipelineTest, ResizeMakesAJpegOfExactlyTheGivenSize) {
-    settings.resizeShots = 1;
-    settings.saveAsJpeg = 1;
-    settings.shotWidth = "800";
-    settings.shotHeight = "600";
-    Capture(320, 40);  // nothing like 4:3
-    const auto jpeg = Inspect(Jpg(0));
-    ASSERT_TRUE(jpeg);
-    EXPECT_EQ(jpeg->format, FIF_JPEG);
-    EXPECT_EQ(jpeg->width, 800u);
-    EXPECT_EQ(jpeg->height, 600u);
-    EXPECT_GT(jpeg->leftColour.rgbRed, 200);
-    EXPECT_GT(jpeg->rightColour.rgbBlue, 200);
-    const auto bitmap = Inspect(Bmp(0));
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->width, 320u);
-    EXPECT_EQ(bitmap->height, 40u);
-}
-
-TEST_F(PipelineTest, ResizeWithoutTheJpegSwitchStillMakesTheRescaledJpeg) {
-    settings.resizeShots = "1";
-    settings.shotWidth = "100";
-    settings.shotHeight = "50";
-    Capture();
-    const auto jpeg = Inspect(Jpg(0));
-    ASSERT_TRUE(jpeg);
-    EXPECT_EQ(jpeg->width, 100u);
-    EXPECT_EQ(jpeg->height, 50u);
-}
-
-TEST_F(PipelineTest, ResizeSizesRoundHalfToEven) {
-    settings.resizeShots = 1;
-    settings.shotWidth = "100.5";
-    settings.shotHeight = "51.5";
-    Capture();
-    const auto jpeg = Inspect(Jpg(0));
-    ASSERT_TRUE(jpeg);
-    EXPECT_EQ(jpeg->width, 100u);
-    EXPECT_EQ(jpeg->height, 52u);
-}
-
-TEST_F(PipelineTest, ResizeOffAsTextZeroWithJpegOnGivesFullSizeJpeg) {
-    settings.resizeShots = "0";
-    settings.saveAsJpeg = 1;
-    Capture(72, 30);
-    const auto jpeg = Inspect(Jpg(0));
-    ASSERT_TRUE(jpeg);
-    EXPECT_EQ(jpeg->width, 72u);
-    EXPECT_EQ(jpeg->height, 30u);
-    EXPECT_EQ(jpeg->bitsPerPixel, 24u);
+TEST_F(PipelineTest, TheSwitchesDecideTheJpegAndItsSize) {
+    const struct {
+        Variant resize;
+        Variant jpeg;
+        const char* width;
+        const char* height;
+        unsigned jpegWidth;  // 0: no JPEG
+        unsigned jpegHeight;
+    } cases[] = {
+        {1, 1, "800", "600", 800, 600},     // whatever the picture's proportions
+        {"1", {}, "100", "50", 100, 50},    // rescaled without the JPEG switch
+        {1, {}, "100.5", "51.5", 100, 52},  // sizes round half to even
+        {"0", 1, "800", "600", 320, 40},    // full size
+        {"2", 1, "800", "600", 0, 0},       // a resize switch neither 1 nor 0
+        {"abc", 1, "800", "600", 0, 0},    {-1, 1, "800", "600", 0, 0},
+        {{}, "0", "800", "600", 0, 0},  // a JPEG switch other than 1
+        {{}, 2, "800", "600", 0, 0},       {{}, "on", "800", "600", 0, 0},
+    };
+    for (const auto& example : cases) {
+        SCOPED_TRACE(photoNumber.Text());
+        settings.resizeShots = example.resize;
+        settings.saveAsJpeg = example.jpeg;
+        settings.shotWidth = example.width;
+        settings.shotHeight = example.height;
+        const std::string n = photoNumber.Text();
+        Capture(320, 40);
+        const auto bitmap = Inspect(BitmapPath(shots.Path(), n));
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap->width, 320u);
+        const auto jpeg = Inspect(JpegPath(shots.Path(), n));
+        ASSERT_EQ(jpeg.has_value(), example.jpegWidth > 0);
+        if (jpeg) {
+            EXPECT_EQ(jpeg->format, FIF_JPEG);
+            EXPECT_EQ(jpeg->width, example.jpegWidth);
+            EXPECT_EQ(jpeg->height, example.jpegHeight);
+            EXPECT_EQ(jpeg->bitsPerPixel, 24u);
+            EXPECT_GT(jpeg->leftColour.rgbRed, 200);
+            EXPECT_GT(jpeg->rightColour.rgbBlue, 200);
+        }
+    }
 }
 
 TEST_F(PipelineTest, JpegIsSavedAtSuperbQuality) {
@@ -267,24 +257,6 @@ TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
         EXPECT_EQ(jpeg->format, FIF_JPEG);
         EXPECT_GT(jpeg->leftColour.rgbRed, 200) << n;
     }
-}
-
-TEST_F(PipelineTest, SwitchValuesOtherThanOneOrZeroGiveTheBitmapOnly) {
-    settings.saveAsJpeg = 1;
-    for (const Variant& resize : {Variant("2"), Variant("abc"), Variant(-1)}) {
-        settings.resizeShots = resize;
-        Capture();
-    }
-    EXPECT_EQ(FilesInShots(), 3u);
-    EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
-}
-
-TEST_F(PipelineTest, JpegSwitchOtherThanOneGivesNoJpeg) {
-    for (const Variant& jpeg : {Variant(), Variant("0"), Variant(2), Variant("on")}) {
-        settings.saveAsJpeg = jpeg;
-        Capture();
-    }
-    EXPECT_EQ(FilesInShots(), 4u);
 }
 
 TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
