@@ -45,7 +45,7 @@ void CaptureWindow::Exclusively(Capture capture) {
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
     Exclusively([this] {
         BetweenRequests();
-        requests_.Poll([this] { return CurrentGameFolder(); }, [this] { TakePhoto(); });
+        requests_.Poll(CurrentGameFolder(), [this] { TakePhoto(); });
     });
 }
 

@@ -20,13 +20,11 @@ void ReplyFile::Retry() {
     }
 }
 
-bool RequestWatch::Poll(const std::function<std::string()>& gameFolder,
-                        const std::function<void()>& takePhoto) {
-    const std::string folder = gameFolder();
-    if (folder.empty()) {
+bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void()>& takePhoto) {
+    if (gameFolder.empty()) {
         return false;
     }
-    const std::string request = RequestPath(folder);
+    const std::string request = RequestPath(gameFolder);
     if (!FileExists(request)) {
         served_.reset();
         return false;

@@ -61,8 +61,7 @@ public:
     // capture that fails still has its request deleted; the failure is
     // passed on. With no game folder no request is looked for. True when a
     // photo was taken.
-    bool Poll(const std::function<std::string()>& gameFolder,
-              const std::function<void()>& takePhoto);
+    bool Poll(const std::string& gameFolder, const std::function<void()>& takePhoto);
 
 private:
     void Delete(const std::string& request);

@@ -19,8 +19,7 @@ protected:
     }
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReplyPath(game.Path()); }
-    bool ServeRequest(const std::function<std::string()>& gameFolder,
-                      const std::function<void()>& takePhoto) {
+    bool ServeRequest(const std::string& gameFolder, const std::function<void()>& takePhoto) {
         return watch.Poll(gameFolder, takePhoto);
     }
 
@@ -42,7 +41,7 @@ TEST_F(ExchangeTest, WriteReplyFailsQuietlyWithoutTheTidemarkFolder) {
 
 TEST_F(ExchangeTest, NoRequestMeansNoPhotoAndNoFileTouched) {
     int photos = 0;
-    EXPECT_FALSE(ServeRequest([&] { return game.Path(); }, [&] { ++photos; }));
+    EXPECT_FALSE(ServeRequest(game.Path(), [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
     EXPECT_TRUE(std::filesystem::is_empty(game.Native() / "tidemark" / "mdb"));
 }
@@ -52,11 +51,10 @@ TEST_F(ExchangeTest, AnyRequestYieldsOnePhotoThenItsDeletionAfterTheReply) {
          {std::string(), std::string("take 1"), std::string("\x01\x02")}) {
         WriteTestFile(Request(), content);
         std::vector<std::string> seen;
-        EXPECT_TRUE(ServeRequest([&] { return game.Path(); },
-                                 [&] {
-                                     seen.push_back(FileExists(Request()) ? "request" : "none");
-                                     WriteReply(game.Path(), "4");
-                                 }));
+        EXPECT_TRUE(ServeRequest(game.Path(), [&] {
+            seen.push_back(FileExists(Request()) ? "request" : "none");
+            WriteReply(game.Path(), "4");
+        }));
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0], "request");  // still there while the photo is taken
         EXPECT_FALSE(FileExists(Request()));
@@ -71,28 +69,26 @@ TEST_F(ExchangeTest, TheRequestDeletedIsTheOneServedWhenTheGameFolderChangesMean
     WriteTestFile(RequestPath(other.Path()), "");
     std::string folder = game.Path();
     int photos = 0;
-    ServeRequest([&] { return folder; },
-                 [&] {
-                     ++photos;
-                     folder = other.Path();
-                 });
+    ServeRequest(folder, [&] {
+        ++photos;
+        folder = other.Path();
+    });
     EXPECT_FALSE(FileExists(Request()));
     EXPECT_TRUE(FileExists(RequestPath(other.Path())));  // waiting for its own photo
-    EXPECT_TRUE(ServeRequest([&] { return folder; }, [&] { ++photos; }));
+    EXPECT_TRUE(ServeRequest(folder, [&] { ++photos; }));
     EXPECT_EQ(photos, 2);
 }
 
 TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
     WriteTestFile(Request(), "");
-    EXPECT_TRUE(ServeRequest([&] { return game.Path(); }, [&] { RemoveFile(Request()); }));
+    EXPECT_TRUE(ServeRequest(game.Path(), [&] { RemoveFile(Request()); }));
     EXPECT_FALSE(FileExists(Request()));
 }
 
 TEST_F(ExchangeTest, FailedCaptureStillDeletesTheRequestSoItIsNotRetried) {
     WriteTestFile(Request(), "");
-    EXPECT_THROW(
-        ServeRequest([&] { return game.Path(); }, [] { throw std::runtime_error("clipboard"); }),
-        std::runtime_error);
+    EXPECT_THROW(ServeRequest(game.Path(), [] { throw std::runtime_error("clipboard"); }),
+                 std::runtime_error);
     EXPECT_FALSE(FileExists(Request()));
 }
 
@@ -101,11 +97,10 @@ TEST_F(ExchangeTest, AGameFolderEndingInABackslashStillWorks) {
     const std::string folder = game.Path() + "\\";
     WriteTestFile(Request(), "");
     int photos = 0;
-    EXPECT_TRUE(ServeRequest([&] { return folder; },
-                             [&] {
-                                 ++photos;
-                                 WriteReply(folder, "7");
-                             }));
+    EXPECT_TRUE(ServeRequest(folder, [&] {
+        ++photos;
+        WriteReply(folder, "7");
+    }));
     EXPECT_EQ(photos, 1);
     EXPECT_FALSE(FileExists(Request()));
     EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=7\r\n");
@@ -114,14 +109,14 @@ TEST_F(ExchangeTest, AGameFolderEndingInABackslashStillWorks) {
 TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
     WriteTestFile(Request(), "");
     int photos = 0;
-    EXPECT_FALSE(ServeRequest([&] { return game.Path() + "\\missing"; }, [&] { ++photos; }));
+    EXPECT_FALSE(ServeRequest(game.Path() + "\\missing", [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
     EXPECT_TRUE(FileExists(Request()));
 }
 
 TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) {
     int photos = 0;
-    const auto poll = [&] { return ServeRequest([&] { return game.Path(); }, [&] { ++photos; }); };
+    const auto poll = [&] { return ServeRequest(game.Path(), [&] { ++photos; }); };
     // A folder of that name with something in it: there, but not deletable.
     const auto undeletable = [&] {
         std::filesystem::create_directories(NativePath(Request()) / "held");
@@ -179,7 +174,7 @@ TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberW
 TEST_F(ExchangeTest, WithoutAGameFolderNoRequestIsLookedForAndNoReplyWritten) {
     // An empty folder would put both files at the root of the current drive.
     int photos = 0;
-    EXPECT_FALSE(ServeRequest([] { return std::string(); }, [&] { ++photos; }));
+    EXPECT_FALSE(ServeRequest("", [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
     EXPECT_FALSE(WriteReply("", "0"));
 }
