@@ -4,17 +4,17 @@
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
-#include "settings/ShotFolderStep.h"
 #include "ui/MessageBox.h"
 
 namespace early {
 
 FrmOptions::FrmOptions()
-    : ui::Form({.name = "frmOptions",
-                .caption = "VDR Camera Options",
-                .clientWidth = 3150,
-                .clientHeight = 1875,
-                .frame = ui::Frame::FixedDialog}) {}
+    : FolderFieldsForm({.name = "frmOptions",
+                        .caption = "VDR Camera Options",
+                        .clientWidth = 3150,
+                        .clientHeight = 1875,
+                        .frame = ui::Frame::FixedDialog},
+                       9) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     LoadFolders();
@@ -24,14 +24,9 @@ void FrmOptions::frmOptions_Form_Load() {
 
 void FrmOptions::frmOptions_cmdApply_Click() {
     // Nothing is applied until every check has passed.
-    const std::string gameFolder = VeldrunFolderU.Text();
-    if (!FileExists(gameFolder)) {
-        msgError.SetText(kGameFolderWrong);
-        VeldFolderWrong.SetText(kMarker);
-        return;
-    }
-    const std::string shotFolder = ScreenDirU.Text();
-    if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
+    std::string gameFolder;
+    std::string shotFolder;
+    if (!FoldersReady(msgError, gameFolder, shotFolder)) {
         return;
     }
     GameFolder = gameFolder;

@@ -5,17 +5,17 @@
 #include "settings/LoadSettings.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
-#include "settings/ShotFolderStep.h"
 #include "settings/StoredSettings.h"
 #include "ui/MessageBox.h"
 #include "ui/Process.h"
 
 FrmOptions::FrmOptions()
-    : ui::Form({.name = "frmOptions",
-                .caption = "VDR Camera Options",
-                .clientWidth = 3165,
-                .clientHeight = 3045,
-                .frame = ui::Frame::FixedDialog}) {}
+    : FolderFieldsForm({.name = "frmOptions",
+                        .caption = "VDR Camera Options",
+                        .clientWidth = 3165,
+                        .clientHeight = 3045,
+                        .frame = ui::Frame::FixedDialog},
+                       18) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     const OptionsFields fields = LoadSettings();
@@ -49,14 +49,9 @@ void FrmOptions::frmOptions_cmdApply_Click() {
         msgError.SetText(kHeightMissing);
         return;
     }
-    const std::string gameFolder = VeldrunFolderU.Text();
-    if (!FileExists(gameFolder)) {
-        msgError.SetText(kGameFolderWrong);
-        VeldFolderWrong.SetText(kMarker);
-        return;
-    }
-    const std::string shotFolder = ScreenDirU.Text();
-    if (!ShotFolderReady(shotFolder, msgError, ScreenDirWrong)) {
+    std::string gameFolder;
+    std::string shotFolder;
+    if (!FoldersReady(msgError, gameFolder, shotFolder)) {
         return;
     }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/texts/OptionsTexts.h"
-#include "ui/Form.h"
+#include "settings/FolderFields.h"
 
 // The options window: game folder, screenshot folder, JPEG and rescaling;
 // checks, applies and stores them, and can remove the program's registry key.
-class FrmOptions : public ui::Form {
+class FrmOptions : public FolderFieldsForm {
 public:
     FrmOptions();
 
@@ -19,22 +18,9 @@ public:
 private:
     void OnLoad() override { frmOptions_Form_Load(); }
 
-    using Kind = ui::Kind;
-
-    // One row per control; geometry in twips: left, top, width, height.
+    // Its controls below the folder fields, one row each; geometry in twips:
+    // left, top, width, height.
     // clang-format off
-    ui::Control& Label1 = Add({.kind = Kind::Label, .name = "Label1", .caption = "Veldrun Folder",
-        .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2});
-    ui::Control& VeldrunFolderU = Add({.kind = Kind::TextBox, .name = "VeldrunFolderU",
-        .left = 240, .top = 240, .width = 2775, .height = 285, .tabIndex = 0});
-    ui::Control& VeldFolderWrong = Add({.kind = Kind::Label, .name = "VeldFolderWrong",
-        .left = 3000, .top = 240, .width = 135, .height = 255, .tabIndex = 8, .foreColour = kDarkRed});
-    ui::Control& Label2 = Add({.kind = Kind::Label, .name = "Label2", .caption = "ScreenShot Dir",
-        .left = 120, .top = 600, .width = 1815, .height = 255, .tabIndex = 4});
-    ui::Control& ScreenDirU = Add({.kind = Kind::TextBox, .name = "ScreenDirU",
-        .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3});
-    ui::Control& ScreenDirWrong = Add({.kind = Kind::Label, .name = "ScreenDirWrong",
-        .left = 3000, .top = 840, .width = 135, .height = 255, .tabIndex = 18, .foreColour = kDarkRed});
     ui::Control& resizeU = Add({.kind = Kind::CheckBox, .name = "resizeU", .caption = "Resize Screenshots?",
         .left = 240, .top = 1200, .width = 2295, .height = 255, .tabIndex = 9},
         &FrmOptions::frmOptions_resizeU_Click);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "core/texts/OptionsTexts.h"
+#include "ui/Form.h"
+
+// What both editions' options windows have at their top: the game folder and
+// the screenshot folder, each with the marker beside it, and Apply's checks
+// of the two.
+class FolderFieldsForm : public ui::Form {
+protected:
+    // The screenshot folder's marker takes the given place in the tab order.
+    FolderFieldsForm(ui::FormDesign design, int shotMarkerTabIndex)
+        : ui::Form(std::move(design)), shotMarkerTabIndex_(shotMarkerTabIndex) {}
+
+    // Apply's folder checks, in their order: the game folder must exist; a
+    // screenshot folder that is not there is made, and " - Folder created"
+    // said only once it exists. False, with the error in the message line
+    // and the marker beside the field, when one fails: a game folder that is
+    // not there, a screenshot folder that cannot be made or is a file.
+    bool FoldersReady(ui::Control& message, std::string& gameFolder, std::string& shotFolder);
+
+    using Kind = ui::Kind;
+
+private:
+    const int shotMarkerTabIndex_;
+
+protected:
+    // One row per control; geometry in twips: left, top, width, height.
+    // clang-format off
+    ui::Control& Label1 = Add({.kind = Kind::Label, .name = "Label1", .caption = "Veldrun Folder",
+        .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2});
+    ui::Control& VeldrunFolderU = Add({.kind = Kind::TextBox, .name = "VeldrunFolderU",
+        .left = 240, .top = 240, .width = 2775, .height = 285, .tabIndex = 0});
+    ui::Control& VeldFolderWrong = Add({.kind = Kind::Label, .name = "VeldFolderWrong",
+        .left = 3000, .top = 240, .width = 135, .height = 255, .tabIndex = 8, .foreColour = kDarkRed});
+    ui::Control& Label2 = Add({.kind = Kind::Label, .name = "Label2", .caption = "ScreenShot Dir",
+        .left = 120, .top = 600, .width = 1815, .height = 255, .tabIndex = 4});
+    ui::Control& ScreenDirU = Add({.kind = Kind::TextBox, .name = "ScreenDirU",
+        .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3});
+    ui::Control& ScreenDirWrong = Add({.kind = Kind::Label, .name = "ScreenDirWrong",
+        .left = 3000, .top = 840, .width = 135, .height = 255, .tabIndex = shotMarkerTabIndex_,
+        .foreColour = kDarkRed});
+    // clang-format on
+};
