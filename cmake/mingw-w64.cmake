@@ -17,8 +17,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# 32-bit Windows programs need 32-bit Wine, which these machines cannot run.
+# The tests run under Wine when it can run programs of this architecture.
+# 32-bit programs need Debian's 32-bit loader (wine32:i386), and a kernel
+# that runs 32-bit Linux programs: the loader's own --version tells.
 find_program(WINE_PROGRAM NAMES wine wine64)
 if(WINE_PROGRAM AND VDR_MINGW_TARGET MATCHES "^x86_64")
     set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+elseif(WINE_PROGRAM AND EXISTS /usr/lib/wine/wine)
+    execute_process(COMMAND /usr/lib/wine/wine --version RESULT_VARIABLE wine32_failed
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(NOT wine32_failed)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+    endif()
 endif()

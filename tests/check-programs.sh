@@ -1,6 +1,6 @@
 #!/bin/sh
 # The shipped files, checked as files, for the architecture they are built
-# for (x86-64 or i386); the 32-bit ones cannot be run on these machines.
+# for (x86-64 or i386), whether or not this machine can run them.
 #   check-programs.sh ARCH OBJDUMP vdrcam.exe vdrcam-early.exe [FreeImage.dll]
 # - each is a PE file for ARCH;
 # - the programs are GUI programs whose manifest names ARCH as Windows does;

@@ -5,6 +5,7 @@
 # With --keep-display an existing $DISPLAY is used; otherwise a private Xvfb
 # screen (1280x1024, 24 bits, or VDR_SCREEN) is started so test windows never
 # land on a real desktop. VDR_XVFB_SCREENS replaces Xvfb's screen arguments.
+# WINEARCH=win32 asks for a 32-bit prefix; otherwise it is a 64-bit one.
 set -eu
 
 prefix=$1
@@ -15,9 +16,24 @@ if [ "${1:-}" = "--keep-display" ]; then
     shift
 fi
 
+# A prefix of the other architecture cannot be used at all, and a 64-bit
+# one made before 32-bit Wine was installed has no 32-bit system: every wine
+# command in it then fails, 64-bit ones too. Either is made again.
+arch=${WINEARCH:-win64}
+if [ -f "$prefix/system.reg" ]; then
+    made=$(sed -n 's/^#arch=//p' "$prefix/system.reg")
+    if [ "$made" != "$arch" ]; then
+        echo "The Wine prefix $prefix is $made, not $arch: making it again."
+        rm -rf "$prefix"
+    elif [ "$arch" = win64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1 &&
+        [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
+        echo "The Wine prefix $prefix was made without 32-bit Wine: making it again."
+        rm -rf "$prefix"
+    fi
+fi
 mkdir -p "$prefix"
 WINEPREFIX=$(cd "$prefix" && pwd)
-export WINEPREFIX
+export WINEPREFIX WINEARCH=$arch
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"

@@ -28,7 +28,7 @@ int CountThreadWindowsTitled(const char* title) {
     } search{title, 0};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
             char text[128] = {};
             GetWindowTextA(window, text, sizeof text);
