@@ -1,10 +1,13 @@
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
+#include "../support/Host.h"
 #include "../support/ImageFiles.h"
 #include "../support/RegistryValues.h"
 #include "EndToEnd.h"
+#include "core/exchange/RequestFiles.h"
 #include "core/settings/SettingsTable.h"
 #include "help/SysInfo.h"
 
@@ -84,19 +87,20 @@ TEST_F(EndToEnd, TheShippedFreeImageKeepsItsFormatNumbersAndVersion) {
 TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
     UseShotFolder();
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
-    // A 64-bit program cannot load a 32-bit DLL; the machine field is what it goes by.
-    std::string thirtyTwoBit = ReadTestFile(Built("FreeImage.dll"));
-    ASSERT_GT(thirtyTwoBit.size(), 0x100u);
-    const uint32_t peHeader = *reinterpret_cast<const uint32_t*>(thirtyTwoBit.data() + 0x3C);
-    thirtyTwoBit[peHeader + 4] = 0x4C;  // IMAGE_FILE_MACHINE_I386
-    thirtyTwoBit[peHeader + 5] = 0x01;
+    // No program loads a DLL of the other bitness; the machine field is what it goes by.
+    std::string otherBitness = ReadTestFile(Built("FreeImage.dll"));
+    ASSERT_GT(otherBitness.size(), 0x100u);
+    const uint32_t peHeader = *reinterpret_cast<const uint32_t*>(otherBitness.data() + 0x3C);
+    const uint16_t machine =
+        sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_I386 : IMAGE_FILE_MACHINE_AMD64;
+    std::memcpy(otherBitness.data() + peHeader + 4, &machine, sizeof machine);
     const struct {
         const char* name;
         std::string dll;  // empty: no FreeImage.dll at all
     } cases[] = {
         {"missing", ""},
         {"no DLL at all", "This is not a library.\r\n"},
-        {"a 32-bit copy", thirtyTwoBit},
+        {"a copy of the other bitness", otherBitness},
         {"saves that fail", ReadTestFile(BinFolder() + "\\..\\failing-freeimage\\FreeImage.dll")},
     };
     for (const auto& example : cases) {
@@ -128,6 +132,8 @@ TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
 TEST_F(EndToEnd, TheGamesFolderIsFoundInEitherRegistryView) {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKey);
     TestFolder other{"vdrcam-e2e-other-game"};
+    CreateDirectoryA((other / "tidemark").c_str(), nullptr);
+    CreateDirectoryA((other / "tidemark\\mdb").c_str(), nullptr);
     const struct {
         const char* name;
         const char* in32;  // the folder the game's key names in each view; null: no key
@@ -147,20 +153,25 @@ TEST_F(EndToEnd, TheGamesFolderIsFoundInEitherRegistryView) {
         RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
         for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
             registry::DeleteTree(HKEY_LOCAL_MACHINE, kGameKey, view);
+        }
+        for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
             const char* which = view == KEY_WOW64_32KEY ? example.in32 : example.in64;
             if (which) {
                 registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, folder(which),
                                   view);
             }
         }
-        const std::string expected = *example.expected ? folder(example.expected) : "";
+        // With one view, the 64-bit side's folder was written there last.
+        const char* found = TwoRegistryViews() || !example.in64 ? example.expected : example.in64;
+        const std::string expected = *found ? folder(found) : "";
         {
             driver::Program camera(Built("vdrcam.exe"));
             HWND main = StartMain(camera);
             EXPECT_EQ(RegistryText("VeldrunFolder"), expected);
             if (!expected.empty()) {  // and the game's requests are served
-                WriteTestFile(Request(), "take 1");
-                EXPECT_TRUE(WaitFor([&] { return !Exists(Request()); }));
+                const std::string request = RequestPath(expected);
+                WriteTestFile(request, "take 1");
+                EXPECT_TRUE(WaitFor([&] { return !Exists(request); }));
             }
             PostMessageA(main, WM_CLOSE, 0, 0);
             EXPECT_TRUE(camera.WaitForExit(5000));
@@ -214,11 +225,14 @@ TEST_F(EndToEnd, SystemInformationIsFoundInEitherRegistryViewTheSystemsFirst) {
         if (example.in32) {
             registry::SetText(HKEY_LOCAL_MACHINE, toolKey, kToolValue, thirtyTwo, KEY_WOW64_32KEY);
         }
+        // With one view, the 32-bit side's path was written there last.
+        const std::string started =
+            TwoRegistryViews() || !example.in32 ? example.started : thirtyTwo;
         Click(Child(help, "&System Info..."));
-        EXPECT_TRUE(WaitForFile(example.started + ".ran"));
+        EXPECT_TRUE(WaitForFile(started + ".ran"));
         Sleep(300);
-        EXPECT_EQ(Exists(native + ".ran"), example.started == native);
-        EXPECT_EQ(Exists(thirtyTwo + ".ran"), example.started == thirtyTwo);
+        EXPECT_EQ(Exists(native + ".ran"), started == native);
+        EXPECT_EQ(Exists(thirtyTwo + ".ran"), started == thirtyTwo);
         EXPECT_FALSE(AnyMessageBox(camera.Id()));
     }
     registry::DeleteTree(HKEY_LOCAL_MACHINE, toolKey, KEY_WOW64_64KEY);

@@ -15,3 +15,12 @@ inline bool RunningUnderWine() {
 inline bool MayUseTheDefaultShotFolder() {
     return RunningUnderWine() || GetFileAttributesA("C:\\ScreenShots") != INVALID_FILE_ATTRIBUTES;
 }
+
+// Whether HKEY_LOCAL_MACHINE\Software has a 32-bit and a 64-bit view, as on
+// 64-bit Windows. 32-bit Windows (a 32-bit Wine prefix) has one, which
+// KEY_WOW64_32KEY and KEY_WOW64_64KEY both name: the last value written
+// there stands.
+inline bool TwoRegistryViews() {
+    BOOL wow64 = FALSE;
+    return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
+}
