@@ -1,10 +1,12 @@
 #!/bin/sh
 # Inside a Wine session: CPU time that vdrcam.exe, and the wineserver on its
 # behalf, spend in one minute of polling with no request.
+#   idle-inside.sh OUTPUT BIN_FOLDER
 set -eu
 out=$1
+bin=$2
 seconds=${IDLE_SECONDS:-60}
-wine build/windows/bin/vdrcam.exe >/dev/null 2>&1 </dev/null &
+wine "$bin/vdrcam.exe" >/dev/null 2>&1 </dev/null &
 sleep 5
 camera=$(pgrep -n -f 'vdrcam\.exe')
 server=$(pgrep -n wineserver)

@@ -5,20 +5,33 @@
 set -eu
 cd "$(dirname "$0")/.."
 results=bench/results.txt
-prefix=build/bench/wineprefix
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 say() { printf '%s\n' "$*" | tee -a "$results"; }
+# One build's programs in a prefix of its own architecture: 64 or 32.
+session() {
+    bits=$1
+    shift
+    if [ "$bits" = 32 ]; then
+        WINEARCH=win32 tools/wine-session.sh build/bench32/wineprefix "$@"
+    else
+        WINEARCH=win64 tools/wine-session.sh build/bench/wineprefix "$@"
+    fi
+}
+bin() { [ "$1" = 32 ] && echo build/windows32/bin || echo build/windows/bin; }
 # Wine programs write to files, never into a pipe that Wine could hold open.
 wine_run() {
-    tools/wine-session.sh "$prefix" sh -c "wine $1 >'$scratch/out' 2>&1 </dev/null" || true
+    session "$1" sh -c "wine $(bin "$1")/$2 >'$scratch/out' 2>&1 </dev/null" || true
     tr -d '\r' <"$scratch/out" | tee -a "$results"
 }
 
 : >"$results"
+builds=64
+tools/wine32.sh check >"$scratch/why" && builds="64 32"
 say "VDR Camera benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo unknown)"
 say "Machine: $(uname -srm); $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo)"
+cat "$scratch/why" | tee -a "$results"
 say "Wine $(wine --version 2>/dev/null </dev/null | tr -d '\r'), Xvfb screens at 24 bits; FreeImage $(dpkg-query -W -f='${Version}' libfreeimage3 2>/dev/null || echo '?') in the host build"
 say ""
 
@@ -26,21 +39,25 @@ say "== Storing one photo (host build, real FreeImage; median ms of 5 runs) =="
 build/native/bin/pipeline_bench 5 | tee -a "$results"
 say ""
 
-say "== Copying the screen under Wine (median ms of 10 runs) =="
+say "== Copying the screen under Wine (64-bit build, median ms of 10 runs) =="
 say "(Wine never puts a bitmap on the clipboard for Print Screen, so the camera copies the screen directly there; the Print Screen route, forced, is the bounded wait followed by the direct copy.)"
 for size in 1280x720 1920x1080 3840x2160; do
-    VDR_SCREEN=${size}x24 wine_run "build/windows/bin/capture_bench.exe 10"
+    VDR_SCREEN=${size}x24 wine_run 64 "capture_bench.exe 10"
 done
 say ""
 
-say "== Request to reply through the real 100 ms poll (1920x1080 screen) =="
-VDR_SCREEN=1920x1080x24 wine_run "build/windows/bin/latency_bench.exe 120 30"
-say ""
+for bits in $builds; do
+    say "== Request to reply through the real 100 ms poll ($bits-bit build, 1920x1080 screen) =="
+    VDR_SCREEN=1920x1080x24 wine_run "$bits" "latency_bench.exe 120 30"
+    say ""
+done
 
-say "== Idle cost of polling (no request, 60 s, 1280x1024 screen) =="
-tools/wine-session.sh "$prefix" sh bench/idle-inside.sh "$scratch/idle" || true
-tee -a "$results" <"$scratch/idle"
-say ""
+for bits in $builds; do
+    say "== Idle cost of polling ($bits-bit build, no request, 60 s, 1280x1024 screen) =="
+    session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" || true
+    tee -a "$results" <"$scratch/idle"
+    say ""
+done
 
 bench/soak.sh | tee -a "$results"
 echo "Written to $results"
