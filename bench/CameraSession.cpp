@@ -7,12 +7,15 @@
 #include "core/settings/SettingsTable.h"
 #include "tests/support/RegistryValues.h"
 
-CameraSession::CameraSession() {
+CameraSession::CameraSession(const Settings& settings) {
     CreateDirectoryA((game_ / "tidemark").c_str(), nullptr);
     CreateDirectoryA((game_ / "tidemark\\mdb").c_str(), nullptr);
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
     registry::SetText(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, game_.Path());
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots_.Path());
+    for (const auto& [name, text] : settings) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    }
     camera_ = std::make_unique<driver::Program>(driver::BinFolder() + "\\vdrcam.exe");
     main_ = driver::WaitForWindow(camera_->Id(), "VDR Camera");
     manualTake_ = main_ ? driver::Child(main_, "Take ScreenShot Now") : nullptr;
@@ -27,7 +30,7 @@ CameraSession::~CameraSession() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
 }
 
-double CameraSession::WaitForReply(const Stopwatch& watch) {
+double CameraSession::WaitForReply() {
     const std::string expected = ReplyLine(std::to_string(next_));
     const std::string request = RequestPath(game_.Path());
     const std::string reply = ReplyPath(game_.Path());
@@ -37,11 +40,11 @@ double CameraSession::WaitForReply(const Stopwatch& watch) {
         (game_ / "tidemark\\mdb").c_str(), FALSE,
         FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
     double result = -1;
-    while (watch.Milliseconds() < 10000) {
+    while (asked_.Milliseconds() < 10000) {
         if (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES &&
             ReadTestFile(reply) == expected) {
             ++next_;
-            result = watch.Milliseconds();
+            result = asked_.Milliseconds();
             break;
         }
         if (changes == INVALID_HANDLE_VALUE) {
@@ -57,17 +60,45 @@ double CameraSession::WaitForReply(const Stopwatch& watch) {
 }
 
 double CameraSession::ManualPhoto() {
-    Stopwatch watch;
+    asked_ = Stopwatch();
     driver::Click(manualTake_);
-    return WaitForReply(watch);
+    return WaitForReply();
 }
 
 double CameraSession::RequestedPhoto() {
-    Stopwatch watch;
+    asked_ = Stopwatch();
     WriteTestFile(RequestPath(game_.Path()), "take 1");
-    return WaitForReply(watch);
+    return WaitForReply();
+}
+
+void CameraSession::AskForJpegs() {
+    driver::Click(driver::Child(main_, "Options"));
+    HWND options = driver::WaitForWindow(camera_->Id(), "VDR Camera Options");
+    HWND jpeg = options ? driver::Child(options, "Compress to JPEG?") : nullptr;
+    if (!jpeg) {
+        throw std::runtime_error("no options window");
+    }
+    if (!driver::Checked(jpeg)) {
+        driver::Click(jpeg);
+    }
+    driver::Click(driver::Child(options, "Apply"));
+    driver::WaitForWindowGone(camera_->Id(), "VDR Camera Options");
+}
+
+double CameraSession::WaitForJpeg() {
+    // A JPEG is moved into place whole, so its name appearing is its end.
+    const std::string jpeg = JpegPath(shots_.Path(), std::to_string(next_ - 1));
+    while (asked_.Milliseconds() < 30000) {
+        if (GetFileAttributesA(jpeg.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return asked_.Milliseconds();
+        }
+        Sleep(1);
+    }
+    return -1;
 }
 
 void CameraSession::DropLastPhoto() {
-    DeleteFileA(BitmapPath(shots_.Path(), std::to_string(next_ - 1)).c_str());
+    const std::string number = std::to_string(next_ - 1);
+    DeleteFileA(BitmapPath(shots_.Path(), number).c_str());
+    DeleteFileA(JpegPath(shots_.Path(), number).c_str());
 }

@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "../tests/support/Driver.h"
 #include "../tests/support/TestFolder.h"
@@ -13,7 +15,9 @@
 // screenshot folder of its own, for measuring from outside.
 class CameraSession {
 public:
-    CameraSession();
+    // Settings stored before it starts: registry value names and their texts.
+    using Settings = std::vector<std::pair<std::string, std::string>>;
+    explicit CameraSession(const Settings& settings = {});
     ~CameraSession();
 
     // Presses "Take ScreenShot Now" and waits for the reply naming the photo.
@@ -24,6 +28,13 @@ public:
     // photo and the request is gone. Milliseconds, or negative on a timeout.
     double RequestedPhoto();
 
+    // Ticks "Compress to JPEG?" in the options window and applies it.
+    void AskForJpegs();
+
+    // Waits for the JPEG of the photo just taken; the milliseconds since
+    // that photo was asked for, or negative on a timeout.
+    double WaitForJpeg();
+
     // Removes the photo just taken, so a long run does not fill the disk.
     void DropLastPhoto();
 
@@ -31,7 +42,7 @@ public:
     int Photos() const { return next_; }
 
 private:
-    double WaitForReply(const Stopwatch& watch);
+    double WaitForReply();
 
     TestFolder game_{"vdrcam-bench-game"};
     TestFolder shots_{"vdrcam-bench-shots"};
@@ -39,4 +50,5 @@ private:
     HWND main_ = nullptr;
     HWND manualTake_ = nullptr;
     int next_ = 0;
+    Stopwatch asked_;  // when the latest photo was asked for
 };

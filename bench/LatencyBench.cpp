@@ -1,7 +1,10 @@
 // Request-to-reply latency through the real poll of vdrcam.exe, next to the
 // time of one capture on its own (by the "Take ScreenShot Now" button) and
 // to a bare screen copy plus BMP write made here, on the same screen, in the
-// same run: the least any camera could do for a photo.
+// same run: the least any camera could do for a photo. With "jpeg", every
+// photo is also a full-size JPEG, with "WIDTHxHEIGHT" a rescaled one, and
+// the time until the JPEG is there is given too.
+//   latency_bench [REQUESTS] [BUTTON_PRESSES] [jpeg | WIDTHxHEIGHT]
 #include <windows.h>
 
 #include <cstdio>
@@ -59,10 +62,31 @@ double BareCopyAndWrite(const std::string& path) {
 int main(int argc, char** argv) {
     const int requests = argc > 1 ? std::atoi(argv[1]) : 120;
     const int manual = argc > 2 ? std::atoi(argv[2]) : 30;
-    CameraSession camera;
+    const std::string jpeg = argc > 3 ? argv[3] : "";
+    const size_t by = jpeg.find('x');
+    const bool jpegs = !jpeg.empty();
+    CameraSession camera(by == std::string::npos ? CameraSession::Settings{}
+                                                 : CameraSession::Settings{
+                                                       {"Resize", "1"},
+                                                       {"WidthP", jpeg.substr(0, by)},
+                                                       {"HeightP", jpeg.substr(by + 1)},
+                                                   });
+    if (jpeg == "jpeg") {
+        camera.AskForJpegs();
+    }
+    // Each photo's JPEG is there before the photo is dropped.
+    const auto drop = [&](std::vector<double>* jpegTimes) {
+        if (jpegs) {
+            const double ready = camera.WaitForJpeg();
+            if (jpegTimes && ready >= 0) {
+                jpegTimes->push_back(ready);
+            }
+        }
+        camera.DropLastPhoto();
+    };
     for (int i = 0; i < 3; ++i) {  // warm-up
         camera.ManualPhoto();
-        camera.DropLastPhoto();
+        drop(nullptr);
     }
 
     char temp[MAX_PATH];
@@ -73,13 +97,13 @@ int main(int argc, char** argv) {
         bare.push_back(BareCopyAndWrite(barePath));
         DeleteFileA(barePath.c_str());
         captures.push_back(camera.ManualPhoto());
-        camera.DropLastPhoto();
+        drop(nullptr);
     }
 
     // Requests arrive at random moments relative to the 100 ms poll.
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> pause(0, 150);
-    std::vector<double> latencies;
+    std::vector<double> latencies, jpegTimes;
     int lost = 0;
     for (int i = 0; i < requests; ++i) {
         Sleep(static_cast<DWORD>(pause(random)));
@@ -89,7 +113,7 @@ int main(int argc, char** argv) {
         } else {
             latencies.push_back(latency);
         }
-        camera.DropLastPhoto();
+        drop(&jpegTimes);
     }
 
     const double reference = Median(bare);
@@ -111,6 +135,10 @@ int main(int argc, char** argv) {
                 Percentile(latencies, 0));
     std::printf("request to reply, slowest:                     %.1f ms\n",
                 Percentile(latencies, 100));
+    if (jpegs) {
+        std::printf("request to JPEG (%s), median of %zu:  %.1f ms\n", jpeg.c_str(),
+                    jpegTimes.size(), Median(jpegTimes));
+    }
     std::printf("requests not answered within 10 s:             %d\n", lost);
     return lost == 0 ? 0 : 1;
 }

@@ -53,6 +53,15 @@ for bits in $builds; do
 done
 
 for bits in $builds; do
+    say "== Request to reply with a full-size JPEG of every photo ($bits-bit build, 3840x2160 screen) =="
+    VDR_SCREEN=3840x2160x24 wine_run "$bits" "latency_bench.exe 40 10 jpeg"
+    say ""
+    say "== Request to reply with every photo rescaled to a 6000x4000 JPEG ($bits-bit build, 1920x1080 screen) =="
+    VDR_SCREEN=1920x1080x24 wine_run "$bits" "latency_bench.exe 10 3 6000x4000"
+    say ""
+done
+
+for bits in $builds; do
     say "== Idle cost of polling ($bits-bit build, no request, 60 s, 1280x1024 screen) =="
     session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" || true
     tee -a "$results" <"$scratch/idle"
