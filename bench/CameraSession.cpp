@@ -87,7 +87,7 @@ void CameraSession::AskForJpegs() {
 
 double CameraSession::WaitForJpeg() {
     // A JPEG is moved into place whole, so its name appearing is its end.
-    const std::string jpeg = JpegPath(shots_.Path(), std::to_string(next_ - 1));
+    const std::string jpeg = JpegPath(shots_.Path(), next_ - 1);
     while (asked_.Milliseconds() < 30000) {
         if (GetFileAttributesA(jpeg.c_str()) != INVALID_FILE_ATTRIBUTES) {
             return asked_.Milliseconds();
@@ -98,7 +98,6 @@ double CameraSession::WaitForJpeg() {
 }
 
 void CameraSession::DropLastPhoto() {
-    const std::string number = std::to_string(next_ - 1);
-    DeleteFileA(BitmapPath(shots_.Path(), number).c_str());
-    DeleteFileA(JpegPath(shots_.Path(), number).c_str());
+    DeleteFileA(BitmapPath(shots_.Path(), next_ - 1).c_str());
+    DeleteFileA(JpegPath(shots_.Path(), next_ - 1).c_str());
 }

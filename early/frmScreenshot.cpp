@@ -4,8 +4,7 @@
 
 #include "capture/ReadBitmap.h"
 #include "core/files/FileSystem.h"
-#include "core/files/init.h"
-#include "core/photo/BitmapFile.h"
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/CaptureTexts.h"
 #include "core/texts/EarlyTexts.h"
 #include "early/EarlySettings.h"
@@ -16,21 +15,7 @@ namespace early {
 
 namespace {
 
-using ui::Kind;
-
 constexpr unsigned kRedrawAfterBoxMs = 150;
-
-// clang-format off
-const CaptureButtons kButtons = {
-    .manualTake = {.kind = Kind::Button, .name = "ManualTake", .caption = "Take ScreenShot Now",
-        .left = 360, .top = 0, .width = 2535, .height = 255, .tabIndex = 0,
-        .tooltip = "For Testing Purposes"},
-    .options = {.kind = Kind::Button, .name = "Options", .caption = "Options",
-        .left = 360, .top = 360, .width = 2535, .height = 255, .tabIndex = 2},
-    .cmdRun = {.kind = Kind::Button, .name = "cmdRun", .caption = "Instructions",
-        .left = 360, .top = 720, .width = 2535, .height = 255, .tabIndex = 3},
-};
-// clang-format on
 
 }  // namespace
 
@@ -40,7 +25,7 @@ FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
                      .clientWidth = 2970,
                      .clientHeight = 1035,
                      .frame = ui::Frame::FixedSingle},
-                    kButtons, options, help) {}
+                    {.left = 360, .top = 0, .tabIndex = {0, 2, 3}}, options, help) {}
 
 void FrmScreenshot::SetUpCaptureSurface() {
     const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());
@@ -73,10 +58,13 @@ void FrmScreenshot::TakePhoto() {
     // the box is not in the photo.
     ui::PumpFor(kRedrawAfterBoxMs);
 
-    if (!FindFreeNumber(folder)) {
+    // Nothing is copied when no number is left.
+    const std::optional<int32_t> free = FirstFreeNumber(kEarlyPhotos, folder, Num);
+    if (!free) {
         ui::MsgBox(kNoFreeNumber);
         return;
     }
+    Num = *free;
 
     ui::Picture& image = Picture1.Image();
     {
@@ -87,28 +75,15 @@ void FrmScreenshot::TakePhoto() {
     image.EndDrawing();
 
     const auto picture = ReadBitmap(image.Get());
-    Placed placed = Placed::Failed;
-    // Never over an earlier photo: a file that has appeared under the number
-    // meanwhile moves this one on to the next free number.
-    while (picture && (placed = SaveNewBitmapFile(*picture, EarlyPhotoPath(folder, Num))) ==
-                          Placed::NameTaken) {
-        if (!FindFreeNumber(folder)) {
-            ui::MsgBox(kNoFreeNumber);
-            return;
-        }
+    const NumberedPhoto stored = picture ? StoreUnderFreeNumber(*picture, kEarlyPhotos, folder, Num)
+                                         : NumberedPhoto{Placed::Failed, Num};
+    if (stored.placed == Placed::NameTaken) {
+        ui::MsgBox(kNoFreeNumber);
+    } else if (stored.placed == Placed::Failed) {
+        ui::MsgBox(PhotoNotSaved(EarlyPhotoPath(folder, stored.number)));
+    } else {
+        Num = stored.number + 1;
     }
-    if (placed != Placed::Done) {
-        ui::MsgBox(PhotoNotSaved(EarlyPhotoPath(folder, Num)));
-        return;
-    }
-    ++Num;
-}
-
-bool FrmScreenshot::FindFreeNumber(const std::string& folder) {
-    while (Num <= kLastPhotoNumber && FileExists(EarlyPhotoPath(folder, Num))) {
-        ++Num;
-    }
-    return Num <= kLastPhotoNumber;
 }
 
 std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }

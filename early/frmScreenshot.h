@@ -16,8 +16,6 @@ public:
     void frmScreenshot_Form_Load();
 
     int Num = 0;  // the next photo number; 0 to 32767
-    int ScreenWidthPx = 0;
-    int ScreenHeightPx = 0;
 
 private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
@@ -25,10 +23,9 @@ private:
 
     // Makes Picture1 an invisible, borderless image as large as the screen.
     void SetUpCaptureSurface();
-    // Advances Num past every photo already in the folder; false when no
-    // number up to 32767 is free.
-    bool FindFreeNumber(const std::string& folder);
 
+    int ScreenWidthPx = 0;
+    int ScreenHeightPx = 0;
     float screenWidthTwips_ = 0;
     float screenHeightTwips_ = 0;
 

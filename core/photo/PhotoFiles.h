@@ -1,20 +1,55 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
-#include "core/settings/Variant.h"
+#include "core/files/FileSystem.h"
+#include "core/photo/DibImage.h"
 
-// A photo's files in the screenshot folder: the bitmap file and the JPEG
-// file. Either one holds the number, so a player who keeps only the JPEGs
-// never has one replaced.
-inline std::string BitmapPath(const std::string& folder, const std::string& number) {
-    return folder + "\\_bmp_" + number + ".bmp";
+// How an edition names its photos in the screenshot folder, and up to which
+// number. A number is taken while any file of that number is there.
+struct PhotoNaming {
+    std::string (*bitmap)(const std::string& folder, int32_t number);
+    // Another file of a photo that holds its number too, when there is one.
+    std::string (*companion)(const std::string& folder, int32_t number);
+    int32_t lastNumber;
+};
+
+inline std::string BitmapPath(const std::string& folder, int32_t number) {
+    return folder + "\\_bmp_" + std::to_string(number) + ".bmp";
 }
 
-inline std::string JpegPath(const std::string& folder, const std::string& number) {
-    return folder + "\\" + number + ".jpg";
+inline std::string JpegPath(const std::string& folder, int32_t number) {
+    return folder + "\\" + std::to_string(number) + ".jpg";
 }
 
-// Advances the number past every photo already in the folder, up to the
-// first free number.
-void ProbePhotoNumber(Variant& number, const std::string& folder);
+inline std::string EarlyPhotoPath(const std::string& folder, int32_t number) {
+    return folder + "\\" + std::to_string(number) + ".bmp";
+}
+
+// The current edition: "_bmp_N.bmp", and "N.jpg" beside it. Either holds N,
+// so a player who keeps only the JPEGs never has one replaced.
+inline constexpr PhotoNaming kCurrentPhotos{BitmapPath, JpegPath, INT32_MAX};
+
+// The first edition: "N.bmp" only, up to the last number its 16-bit counter holds.
+inline constexpr PhotoNaming kEarlyPhotos{EarlyPhotoPath, nullptr, 32767};
+
+// The first number from `from` on that no photo in the folder holds; none
+// when every number up to the last is taken.
+std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::string& folder,
+                                       int32_t from);
+
+// How storing a picture under a number went: Done, under that number;
+// NameTaken, no number was left; Failed, it could not be written as that
+// number.
+struct NumberedPhoto {
+    Placed placed = Placed::Failed;
+    int32_t number = 0;
+};
+
+// Stores the picture as a new bitmap file under the first number from
+// `from` on that is free at the moment of saving. A photo that appears
+// under a number meanwhile is never replaced: this one takes the next.
+NumberedPhoto StoreUnderFreeNumber(const DibImage& picture, const PhotoNaming& naming,
+                                   const std::string& folder, int32_t from);

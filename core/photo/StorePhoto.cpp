@@ -17,21 +17,6 @@ std::optional<JpegSize> RescaleSize(const CaptureSettings& settings) {
     return JpegSize{*width, *height};
 }
 
-// Saves the bitmap file under the first number from `number` on that is
-// free at the moment of saving.
-Placed SaveBitmap(const DibImage& picture, const std::string& folder, Variant& number) {
-    constexpr int kNamesToTry = 100;
-    Placed placed = Placed::NameTaken;
-    for (int tried = 0; tried < kNamesToTry && placed == Placed::NameTaken; ++tried) {
-        ProbePhotoNumber(number, folder);
-        placed = SaveNewBitmapFile(picture, BitmapPath(folder, number.Text()));
-        if (placed == Placed::NameTaken) {
-            number.Increment();
-        }
-    }
-    return placed;
-}
-
 NotStored WhyNotWritten(const std::string& folder, const DibImage& picture) {
     if (!FileExists(folder)) {
         return NotStored::NoFolder;
@@ -46,7 +31,7 @@ NotStored WhyNotWritten(const std::string& folder, const DibImage& picture) {
 
 }  // namespace
 
-StoreOutcome StorePhoto(const CaptureSettings& settings, Variant number,
+StoreOutcome StorePhoto(const CaptureSettings& settings, int32_t number,
                         const std::optional<DibImage>& picture, const FreeImageApi& freeImage) {
     const std::string& folder = settings.shotFolder;
     if (!picture) {
@@ -56,26 +41,33 @@ StoreOutcome StorePhoto(const CaptureSettings& settings, Variant number,
     if (!FileExists(folder)) {
         MakeFolder(folder);
     }
-    if (SaveBitmap(*picture, folder, number) != Placed::Done) {
+    const NumberedPhoto stored = StoreUnderFreeNumber(*picture, kCurrentPhotos, folder, number);
+    if (stored.placed != Placed::Done) {
         return {std::nullopt, WhyNotWritten(folder, *picture)};
     }
-    const std::string n = number.Text();
+    const int32_t n = stored.number;
     if (settings.resizeShots.Equals(1)) {
         ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), RescaleSize(settings));
     } else if (settings.saveAsJpeg.Equals(1) && settings.resizeShots.Equals(0)) {
         ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), std::nullopt);
     }
-    return {number};
+    return {n};
 }
 
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
                           const FreeImageApi& freeImage, ReplyFile& reply) {
-    ProbePhotoNumber(photoNumber, settings.shotFolder);
+    // Before the picture, the number walks past the photos the folder holds
+    // now: it tells where the next photo goes even when this one is not
+    // stored. Storing looks again, at the moment of saving.
+    const int32_t start = photoNumber.ToLong().value_or(0);
+    const int32_t next =
+        FirstFreeNumber(kCurrentPhotos, settings.shotFolder, start).value_or(start);
+    photoNumber = next;
     const std::optional<DibImage> picture = takePicture();
-    StoreOutcome outcome = StorePhoto(settings, photoNumber, picture, freeImage);
+    StoreOutcome outcome = StorePhoto(settings, next, picture, freeImage);
     if (outcome.number) {
-        reply.Send(settings.gameFolder, outcome.number->Text());
+        reply.Send(settings.gameFolder, std::to_string(*outcome.number));
         photoNumber = *outcome.number;
         photoNumber.Increment();
     }

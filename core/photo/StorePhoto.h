@@ -1,21 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "core/exchange/RequestFiles.h"
 #include "core/photo/CaptureSettings.h"
 #include "core/photo/DibImage.h"
 #include "core/photo/FreeImageApi.h"
+#include "core/photo/NotStored.h"
 #include "core/settings/Variant.h"
-
-// Why a photo was not stored.
-enum class NotStored { NoPicture, NoFolder, NotAFolder, DiskFull, NotWritten };
 
 // The number a photo was stored under, or why it was not stored.
 struct StoreOutcome {
-    std::optional<Variant> number;
+    std::optional<int32_t> number;
     NotStored reason = NotStored::NoPicture;
 };
 
@@ -24,7 +22,7 @@ struct StoreOutcome {
 // appeared under the number meanwhile is never replaced: this one takes the
 // next free number. A failed JPEG is skipped silently; the photo counts as
 // stored once its bitmap file is.
-StoreOutcome StorePhoto(const CaptureSettings& settings, Variant number,
+StoreOutcome StorePhoto(const CaptureSettings& settings, int32_t number,
                         const std::optional<DibImage>& picture, const FreeImageApi& freeImage);
 
 // One capture, in order: choose the number (the first one free of photos in

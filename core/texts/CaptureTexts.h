@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/photo/StorePhoto.h"
+#include "core/photo/NotStored.h"
 
 // The capture window's caption. While photos are not being stored it says
 // why, where a player looks without anything taking the game's place in

@@ -2,14 +2,6 @@
 
 #include <string>
 
-// The first edition's photo file: the number alone, then ".bmp".
-inline std::string EarlyPhotoPath(const std::string& folder, int number) {
-    return folder + "\\" + std::to_string(number) + ".bmp";
-}
-
-// The largest photo number the first edition's 16-bit counter holds.
-inline constexpr int kLastPhotoNumber = 32767;
-
 // A single-precision number as its shortest decimal text: whole numbers
 // print as digits only.
 std::string FormatSingle(float value);

@@ -21,7 +21,3 @@ inline constexpr char kUninstallQuestion[] =
     "Do you want to remove VDRCamera from Registery and exit?";
 inline constexpr char kUninstallDone[] = "Sucessfully removed, click okay to exit";
 inline constexpr char kUninstallFailed[] = "VDRCamera could not be removed from Registery";
-
-// Colours of the markers and the message line (0x00BBGGRR).
-inline constexpr unsigned kDarkRed = 0x0000C0;
-inline constexpr unsigned kRed = 0x0000FF;

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/GameScript.h"
 #include "core/texts/HelpTexts.h"
