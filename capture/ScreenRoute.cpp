@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "ui/Registry.h"
 
 bool PrintScreenDeliversAPicture() {
@@ -17,7 +15,7 @@ bool PrintScreenDeliversAPicture() {
 bool PrintScreenOpensSnipping() {
     const auto value = ui::ReadRegistryValue(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
                                              "PrintScreenKeyForSnippingEnabled");
-    return value && value->type == REG_DWORD && value->data == std::string("\1\0\0\0", 4);
+    return value && value->Dword() == 1u;
 }
 
 bool PrintScreenHeldByAnotherProgram() {

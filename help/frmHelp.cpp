@@ -1,8 +1,5 @@
 #include "help/frmHelp.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "help/SysInfo.h"
 #include "ui/MessageBox.h"
 #include "ui/Registry.h"
@@ -33,19 +30,8 @@ bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::s
         keyValue.clear();
         return false;
     }
-    // Exactly one trailing zero is dropped, never more.
-    std::string kept = value->data;
-    if (!kept.empty() && kept.back() == '\0') {
-        kept.pop_back();
-    }
-    if (value->type == REG_SZ) {
-        keyValue = kept;
-    } else if (value->type == REG_DWORD) {
-        uint32_t number = 0;
-        for (size_t i = std::min<size_t>(kept.size(), 4); i-- > 0;) {
-            number = (number << 8) | static_cast<uint8_t>(kept[i]);
-        }
-        keyValue = std::to_string(number);
+    if (const auto text = value->ShownText()) {
+        keyValue = *text;
     }
     return true;
 }

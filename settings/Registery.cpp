@@ -15,7 +15,7 @@ SettingWriteObserver& Observer() {
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                             const std::string& defaultText) {
     const auto value = ui::ReadRegistryValue(root, keyPath, valueName);
-    return value && value->type == REG_SZ ? value->Text() : defaultText;
+    return value ? value->TextUpToZero().value_or(defaultText) : defaultText;
 }
 
 void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
@@ -30,35 +30,22 @@ void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& 
                    static_cast<DWORD>(text.size() + 1));
 }
 
-std::string GetMachineValue(const Variant& root, const std::string& keyPath,
-                            const std::string& valueName, REGSAM view, DWORD* type) {
-    const auto rootNumber = root.ToLong();
-    const auto value = rootNumber ? ui::ReadRegistryValue(
-                                        reinterpret_cast<HKEY>(static_cast<LONG_PTR>(*rootNumber)),
-                                        keyPath, valueName, view)
-                                  : std::nullopt;
-    if (value && type) {
-        *type = value->type;
-    }
-    return value ? value->Text() : std::string();
+std::string GetMachineValue(HKEY root, const std::string& keyPath, const std::string& valueName,
+                            REGSAM view) {
+    // A number or binary data is no text, whatever its bytes spell.
+    const auto value = ui::ReadRegistryValue(root, keyPath, valueName, view);
+    return value ? value->ExpandedText().value_or("") : "";
 }
 
 std::string InstalledGameFolder() {
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-        DWORD type = REG_NONE;
-        const std::string folder = GetMachineValue(RootNumber(HKEY_LOCAL_MACHINE), kGameKey,
-                                                   kGameFolderValue, view, &type);
-        // A number or binary data is no folder, whatever its bytes spell.
-        const auto text = ui::RegistryValue{type, folder}.ExpandedText();
-        if (text && !text->empty()) {
-            return *text;
+        const std::string folder =
+            GetMachineValue(HKEY_LOCAL_MACHINE, kGameKey, kGameFolderValue, view);
+        if (!folder.empty()) {
+            return folder;
         }
     }
     return {};
-}
-
-Variant RootNumber(HKEY root) {
-    return Variant(std::to_string(static_cast<int32_t>(reinterpret_cast<LONG_PTR>(root))));
 }
 
 bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath) {
