@@ -4,14 +4,35 @@
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
 
-CaptureWindow::CaptureWindow(ui::FormDesign design, const CaptureButtons& buttons,
-                             ui::Form& options, ui::Form& help)
+namespace {
+
+ui::ControlRow ColumnButton(const ButtonColumn& column, int row, const char* name,
+                            const char* caption, const char* tooltip = nullptr) {
+    return {.kind = ui::Kind::Button,
+            .name = name,
+            .caption = caption,
+            .left = column.left,
+            .top = column.top + 360 * row,
+            .width = 2535,
+            .height = 255,
+            .tabIndex = column.tabIndex[row],
+            .tooltip = tooltip};
+}
+
+}  // namespace
+
+CaptureWindow::CaptureWindow(ui::FormDesign design, const ButtonColumn& buttons, ui::Form& options,
+                             ui::Form& help)
     : ui::Form(std::move(design)),
       options_(options),
       help_(help),
-      ManualTake(Add(buttons.manualTake, &CaptureWindow::frmScreenshot_ManualTake_Click)),
-      Options(Add(buttons.options, &CaptureWindow::frmScreenshot_Options_Click)),
-      cmdRun(Add(buttons.cmdRun, &CaptureWindow::frmScreenshot_cmdRun_Click)) {}
+      ManualTake(
+          Add(ColumnButton(buttons, 0, "ManualTake", "Take ScreenShot Now", "For Testing Purposes"),
+              &CaptureWindow::frmScreenshot_ManualTake_Click)),
+      Options(Add(ColumnButton(buttons, 1, "Options", "Options"),
+                  &CaptureWindow::frmScreenshot_Options_Click)),
+      cmdRun(Add(ColumnButton(buttons, 2, "cmdRun", "Instructions"),
+                 &CaptureWindow::frmScreenshot_cmdRun_Click)) {}
 
 void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings) {
     if (ShownInBackground()) {

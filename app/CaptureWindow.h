@@ -6,11 +6,13 @@
 #include "core/exchange/RequestFiles.h"
 #include "ui/Form.h"
 
-// Where an edition's window has the three buttons both editions have.
-struct CaptureButtons {
-    ui::ControlRow manualTake;
-    ui::ControlRow options;
-    ui::ControlRow cmdRun;
+// Where an edition's window has the three buttons both editions have: a
+// column of equal buttons, 360 twips apart, and their places in the tab
+// order, top to bottom.
+struct ButtonColumn {
+    int left = 0;  // twips
+    int top = 0;
+    int tabIndex[3] = {};
 };
 
 // What both editions' main windows share: the 100 ms poll for the game's
@@ -27,10 +29,8 @@ public:
     void frmScreenshot_cmdRun_Click();
 
 protected:
-    CaptureWindow(ui::FormDesign design, const CaptureButtons& buttons, ui::Form& options,
+    CaptureWindow(ui::FormDesign design, const ButtonColumn& buttons, ui::Form& options,
                   ui::Form& help);
-
-    ui::Form& OptionsWindow() { return options_; }
 
     // Start-up's first steps: the options window shown, messages let through
     // once, the window hidden again; its load step loads the settings. In the

@@ -25,7 +25,6 @@ public:
         Reset();
         return &handle_;
     }
-    Handle Release() { return std::exchange(handle_, Null); }
     void Reset(Handle handle = Null) {
         if (handle_ != Null) {
             Close(handle_);

@@ -2,6 +2,7 @@
 
 #include "core/files/FileSystem.h"
 #include "core/files/init.h"
+#include "core/texts/OptionsTexts.h"
 #include "ui/MessageBox.h"
 
 bool FolderFieldsForm::FoldersReady(ui::Control& message, std::string& gameFolder,

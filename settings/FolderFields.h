@@ -1,8 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-#include "core/texts/OptionsTexts.h"
 #include "ui/Form.h"
 
 // What both editions' options windows have at their top: the game folder and
@@ -22,6 +22,9 @@ protected:
     bool FoldersReady(ui::Control& message, std::string& gameFolder, std::string& shotFolder);
 
     using Kind = ui::Kind;
+    // Colours of the markers and the message line (0x00BBGGRR).
+    static constexpr uint32_t kDarkRed = 0x0000C0;
+    static constexpr uint32_t kRed = 0x0000FF;
 
 private:
     const int shotMarkerTabIndex_;

@@ -6,8 +6,8 @@
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
 #include "settings/StoredSettings.h"
+#include "ui/Form.h"
 #include "ui/MessageBox.h"
-#include "ui/Process.h"
 
 FrmOptions::FrmOptions()
     : FolderFieldsForm({.name = "frmOptions",

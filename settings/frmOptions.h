@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/texts/OptionsTexts.h"
 #include "settings/FolderFields.h"
 
 // The options window: game folder, screenshot folder, JPEG and rescaling;

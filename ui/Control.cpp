@@ -5,10 +5,31 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/Handles.h"
 #include "ui/Process.h"
 #include "ui/WindowClasses.h"
 
 namespace ui {
+namespace {
+
+// Labels draw themselves and keep the font they are given here.
+constexpr char kFontProperty[] = "VdrFont";
+
+// Labels keep their text as given; a lone carriage return still starts a new
+// line on screen.
+std::string DisplayText(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size() + 8);
+    for (size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) {
+            shown += '\n';
+        }
+    }
+    return shown;
+}
+
+}  // namespace
 
 Control::Control(const std::string& formName, ControlRow row, int id)
     : eventName_(formName + "_" + row.name + (row.kind == Kind::Timer ? "_Timer" : "_Click")),
@@ -159,6 +180,64 @@ void Control::Fire() {
     if (handler_) {
         RunReportingFailures(eventName_, handler_);
     }
+}
+
+LRESULT CALLBACK Control::LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Control* control = BoundObject<Control>(hwnd, message, lParam);
+    switch (message) {
+        case WM_SETTEXT: {
+            const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+            InvalidateRect(hwnd, nullptr, TRUE);
+            return result;
+        }
+        case WM_SETFONT:
+            SetPropA(hwnd, kFontProperty, reinterpret_cast<HANDLE>(wParam));
+            if (LOWORD(lParam)) {
+                InvalidateRect(hwnd, nullptr, TRUE);
+            }
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(GetPropA(hwnd, kFontProperty));
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            RECT area;
+            GetClientRect(hwnd, &area);
+            FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+            const std::string text = DisplayText(control ? control->Text() : std::string());
+            Selection font(dc, GetPropA(hwnd, kFontProperty));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, control ? ColourOr(control->Row().foreColour, COLOR_BTNTEXT)
+                                     : GetSysColor(COLOR_BTNTEXT));
+            DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
+                      DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+            EndPaint(hwnd, &paint);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            RemovePropA(hwnd, kFontProperty);
+            break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Control::PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Control* control = BoundObject<Control>(hwnd, message, lParam);
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT area;
+        GetClientRect(hwnd, &area);
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        if (control) {
+            control->Image().Paint(dc);
+        }
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 }  // namespace ui

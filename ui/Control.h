@@ -50,6 +50,11 @@ public:
     // Runs the handler; whatever it throws is reported, never passed on.
     void Fire();
 
+    // The window procedures of labels, which draw themselves, and of picture
+    // boxes; for class registration.
+    static LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     std::string eventName_;  // for failure reports
     ControlRow row_;

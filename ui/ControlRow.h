@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 namespace ui {
 
@@ -47,7 +46,6 @@ struct FormDesign {
     int clientHeight = 0;
     Frame frame = Frame::FixedDialog;
     bool showInTaskbar = true;
-    std::vector<ControlRow> controls;
 };
 
 inline int TwipsToPixels(int twips, int dpi) {

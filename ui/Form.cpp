@@ -15,6 +15,27 @@ namespace {
 
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 
+// The loaded forms, in load order. Never destroyed: forms that outlive main
+// still find it when they go.
+std::vector<Form*>& Loaded() {
+    static auto* loaded = new std::vector<Form*>;
+    return *loaded;
+}
+
+void NoteLoaded(Form& form) { Loaded().push_back(&form); }
+
+// A form unloaded by the user (endWhenLast) ends the program when it was the last one.
+void NoteUnloaded(Form& form, bool endWhenLast) {
+    const auto at = std::find(Loaded().begin(), Loaded().end(), &form);
+    if (at == Loaded().end()) {
+        return;
+    }
+    Loaded().erase(at);
+    if (Loaded().empty() && endWhenLast) {
+        PostQuitMessage(0);
+    }
+}
+
 int ScreenDpi() {
     WindowDC screen(nullptr);
     const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSX);
@@ -27,11 +48,35 @@ int TabPosition(const Control& control) {
 
 }  // namespace
 
-Form::Form(FormDesign design) : design_(std::move(design)) {
-    for (const ControlRow& row : design_.controls) {
-        Add(row);
+void InitializeForms(HINSTANCE instance) {
+    if (FormsInstance()) {
+        return;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    RegisterWindowClasses(instance, {Form::WindowProc, Control::LabelProc, Control::PictureProc},
+                          LoadIconA(instance, MAKEINTRESOURCEA(1)));
+    KeepFormsInstance(instance);
+}
+
+int LoadedFormCount() { return static_cast<int>(Loaded().size()); }
+
+void UnloadAllForms() {
+    // A form's unload may unload others, so the list is read afresh each time.
+    std::vector<Form*> tried;
+    for (;;) {
+        auto next = std::find_if(Loaded().rbegin(), Loaded().rend(), [&](Form* form) {
+            return std::find(tried.begin(), tried.end(), form) == tried.end();
+        });
+        if (next == Loaded().rend()) {
+            return;
+        }
+        tried.push_back(*next);
+        (*next)->Unload();
     }
 }
+
+Form::Form(FormDesign design) : design_(std::move(design)) {}
 
 Control& Form::Add(ControlRow row) {
     const int id = kFirstControlId + static_cast<int>(controls_.size());

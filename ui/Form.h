@@ -54,9 +54,6 @@ public:
     // std::out_of_range for a name the form lacks.
     Control& operator[](std::string_view name);
 
-    // The window procedure of every form; public for class registration.
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 protected:
     virtual void OnLoad() {}
     // Whether the window is being shown in the background; a load step can
@@ -75,6 +72,9 @@ protected:
     }
 
 private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend void InitializeForms(HINSTANCE instance);
+
     void CreateWindowAndControls();
     void DestroyWindowAndControls();
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,5 +98,15 @@ private:
     bool unloading_ = false;
     bool inBackground_ = false;
 };
+
+// Registers the window classes; call once before the first form loads.
+void InitializeForms(HINSTANCE instance);
+
+// The number of loaded forms; the program ends when an unload by the user
+// leaves none.
+int LoadedFormCount();
+
+// Unloads every loaded form, the most recently loaded first.
+void UnloadAllForms();
 
 }  // namespace ui

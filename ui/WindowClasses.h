@@ -10,8 +10,15 @@ inline constexpr char kLabelClass[] = "VdrLabel";
 inline constexpr char kPictureClass[] = "VdrPicture";
 inline constexpr char kOwnerClass[] = "VdrOwner";
 
-// Registers the classes; forms get the given window procedure and icon.
-void RegisterWindowClasses(HINSTANCE instance, WNDPROC formProcedure, HICON icon);
+// The window procedures of the classes that have their own.
+struct WindowProcedures {
+    WNDPROC form;
+    WNDPROC label;
+    WNDPROC picture;
+};
+
+// Registers the classes; forms get the icon.
+void RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures, HICON icon);
 
 // Whether the window is a form's top-level window.
 bool IsFormWindow(HWND hwnd);

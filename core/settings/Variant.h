@@ -18,7 +18,6 @@ public:
     Variant(int number);
 
     Type GetType() const { return type_; }
-    bool IsEmpty() const { return type_ == Type::Empty; }
 
     // The value as text: "" when empty, plain decimal digits for numbers.
     std::string Text() const;

@@ -23,6 +23,8 @@ public:
 private:
     void OnLoad() override { Fail(failure_, reason_); }
 
+    ui::Control& txtName = Add({.kind = ui::Kind::TextBox, .name = "txtName"});
+
     Failure failure_;
     std::string reason_;
 };

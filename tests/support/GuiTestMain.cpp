@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "RegistrySandbox.h"
+#include "ui/Form.h"
 #include "ui/MessageBox.h"
-#include "ui/Process.h"
 
 // For suites that drive the program's own windows in this process: the
 // window classes are registered and the registry is redirected to scratch keys.

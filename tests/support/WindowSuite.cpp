@@ -7,7 +7,7 @@
 #include "Pump.h"
 #include "RegistrySandbox.h"
 #include "core/settings/SettingsTable.h"
-#include "ui/Process.h"
+#include "ui/Form.h"
 
 void WindowSuite::SetUp() {
     sandbox::Clear();

@@ -27,7 +27,6 @@
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
 #include "ui/MessagePump.h"
-#include "ui/Process.h"
 
 namespace {
 
@@ -157,20 +156,6 @@ TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     EXPECT_EQ(facts.centre, 0xFF0000u);
 }
 
-TEST_F(CaptureTest, NumbersContinueAfterTheBitmapsAlreadyThere) {
-    CreateDirectoryA(Shots().c_str(), nullptr);
-    for (const char* name : {"_bmp_0.bmp", "_bmp_1.bmp", "_bmp_3.bmp"}) {
-        WriteTestFile(Shots() + "\\" + name, "x");
-    }
-    frmScreenshot.Show();
-    Photo();
-    EXPECT_EQ(Reply(), "currentPhoto=2\r\n");
-    Photo();
-    EXPECT_EQ(Reply(), "currentPhoto=4\r\n");
-    Photo();
-    EXPECT_EQ(Reply(), "currentPhoto=5\r\n");
-}
-
 TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
     frmScreenshot.Show();
     // Queued now, delivered by the capture's own message pumps.
@@ -250,10 +235,7 @@ namespace {
 class FailingWindow : public CaptureWindow {
 public:
     FailingWindow(ui::Form& options, Failure failure)
-        : CaptureWindow({.name = "frmScreenshot", .clientWidth = 1500, .clientHeight = 1500},
-                        {{.kind = ui::Kind::Button, .name = "ManualTake"},
-                         {.kind = ui::Kind::Button, .name = "Options"},
-                         {.kind = ui::Kind::Button, .name = "cmdRun"}},
+        : CaptureWindow({.name = "frmScreenshot", .clientWidth = 1500, .clientHeight = 1500}, {},
                         options, options),
           failure_(failure) {}
     void TakePhoto() override {

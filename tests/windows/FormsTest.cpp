@@ -12,7 +12,6 @@
 #include "programs/Program.h"
 #include "ui/Form.h"
 #include "ui/MessagePump.h"
-#include "ui/Process.h"
 
 namespace {
 
@@ -236,10 +235,7 @@ TEST_F(FormsTest, UnknownControlNameIsAnError) {
 TEST_F(FormsTest, AFormWhoseLoadFailsIsLeftUnloadedWithNoWindowBehind) {
     for (const Failure failure : kFailures) {
         SCOPED_TRACE(static_cast<int>(failure));
-        FailingLoad form({.name = "frmTest",
-                          .caption = "Form Test",
-                          .controls = {{.kind = Kind::TextBox, .name = "txtName"}}},
-                         failure, "no settings");
+        FailingLoad form({.name = "frmTest", .caption = "Form Test"}, failure, "no settings");
         const int before = ui::LoadedFormCount();
         EXPECT_ANY_THROW(form.Show());
         EXPECT_FALSE(form.IsLoaded());

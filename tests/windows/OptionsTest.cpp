@@ -13,7 +13,6 @@
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
 #include "settings/SettingsVariables.h"
-#include "ui/Process.h"
 
 namespace {
 
@@ -141,7 +140,7 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         // Requests are still looked for, and photos stored, as before.
         EXPECT_EQ(GameFolder.Text(), game.Path());
         EXPECT_EQ(ShotFolder.Text(), shots.Path());
-        EXPECT_TRUE(SaveAsJpeg.IsEmpty());
+        EXPECT_EQ(SaveAsJpeg.Text(), "");
         EXPECT_TRUE(ResizeShots.Equals(0));
         EXPECT_EQ(ShotWidth.Text(), "1204");
         frmOptions.Unload();
@@ -279,7 +278,7 @@ TEST_F(OptionsTest, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_FALSE(frmOptions.IsLoaded());
     EXPECT_TRUE(writes.empty());
     EXPECT_EQ(ShotFolder.Text(), shots.Path());
-    EXPECT_TRUE(SaveAsJpeg.IsEmpty());
+    EXPECT_EQ(SaveAsJpeg.Text(), "");
 }
 
 TEST_F(OptionsTest, ShowingWhileLoadedKeepsTheEdits) {
