@@ -1,11 +1,26 @@
 #!/bin/sh
 # Inside a Wine session: CPU time that vdrcam.exe, and the wineserver on its
-# behalf, spend in one minute of polling with no request.
-#   idle-inside.sh OUTPUT BIN_FOLDER
+# behalf, spend in one minute of polling with no request. With "huge", the
+# stored game folder is two million characters long, as a hand-edited
+# registry may leave it.
+#   idle-inside.sh OUTPUT BIN_FOLDER [huge]
 set -eu
 out=$1
 bin=$2
 seconds=${IDLE_SECONDS:-60}
+key='HKEY_CURRENT_USER\Software\VDRCamera'
+if [ "${3:-}" = huge ]; then
+    reg=$(mktemp --suffix=.reg)
+    {
+        printf 'REGEDIT4\r\n\r\n[%s]\r\n"VeldrunFolder"="C:\\\\' "$key"
+        head -c 2000000 /dev/zero | tr '\0' 'v'
+        printf '"\r\n'
+    } >"$reg"
+    wine regedit /S "$(winepath -w "$reg" 2>/dev/null </dev/null)" >/dev/null 2>&1 </dev/null
+    rm -f "$reg"
+else
+    wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
+fi
 wine "$bin/vdrcam.exe" >/dev/null 2>&1 </dev/null &
 sleep 5
 camera=$(pgrep -n -f 'vdrcam\.exe')
@@ -22,3 +37,4 @@ awk -v c=$((camera1 - camera0)) -v s=$((server1 - server0)) -v hz="$hz" -v t="$s
     printf "wineserver, for the same minute: %.2f CPU-seconds\n", s / hz * 60 / t
 }' >"$out"
 kill "$camera" 2>/dev/null || true
+wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true

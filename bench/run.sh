@@ -65,6 +65,9 @@ for bits in $builds; do
     say "== Idle cost of polling ($bits-bit build, no request, 60 s, 1280x1024 screen) =="
     session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" || true
     tee -a "$results" <"$scratch/idle"
+    say "-- the same with a stored game folder of two million characters:"
+    session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" huge || true
+    tee -a "$results" <"$scratch/idle"
     say ""
 done
 
