@@ -8,14 +8,22 @@ bool WriteReply(const std::string& gameFolder, const std::string& number) {
 
 void ReplyFile::Send(const std::string& gameFolder, const std::string& number) {
     unsent_.reset();
-    if (!WriteReply(gameFolder, number) && !gameFolder.empty()) {
+    if (WriteReply(gameFolder, number)) {
+        givenUp_.reset();
+    } else if (!gameFolder.empty() && FolderExists(ReplyFolder(gameFolder))) {
         unsent_ = Unsent{gameFolder, number, clock_() + kPatience};
     }
 }
 
 void ReplyFile::Retry() {
-    if (unsent_ &&
-        (WriteReply(unsent_->gameFolder, unsent_->number) || clock_() >= unsent_->giveUpAt)) {
+    if (!unsent_) {
+        return;
+    }
+    if (WriteReply(unsent_->gameFolder, unsent_->number)) {
+        givenUp_.reset();
+        unsent_.reset();
+    } else if (clock_() >= unsent_->giveUpAt) {
+        givenUp_ = unsent_->number;
         unsent_.reset();
     }
 }
@@ -29,25 +37,29 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
         served_.reset();
         return false;
     }
-    if (served_ && served_->path == request && IdentifyFile(request) == served_->identity) {
-        Delete(request);
+    const std::optional<FileIdentity> identity = IdentifyFile(request);
+    if (served_ && served_->path == request && identity == served_->identity) {
+        DeleteServed();
         return false;
     }
+    served_ = Served{request, identity};
     try {
         takePhoto();
     } catch (...) {
-        Delete(request);
+        DeleteServed();
         throw;
     }
-    Delete(request);
+    DeleteServed();
     return true;
 }
 
-void RequestWatch::Delete(const std::string& request) {
-    RemoveFile(request);
-    if (FileExists(request)) {
-        served_ = Served{request, IdentifyFile(request)};
-    } else {
+void RequestWatch::DeleteServed() {
+    const Served& served = *served_;
+    const bool deleted =
+        served.identity ? RemoveFileIf(served.path, *served.identity) : RemoveFile(served.path);
+    // Kept while the request served still stands (read-only, held by the
+    // game); anything else under its name is the next request.
+    if (deleted || !FileExists(served.path) || IdentifyFile(served.path) != served.identity) {
         served_.reset();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -9,6 +10,11 @@
 // The few file operations the program needs, with Windows paths (backslash
 // separators, ANSI code page). Each reports success and never throws.
 
+// The longest path the programs open. They use the ANSI file functions
+// without Windows' long-path support, which stop at MAX_PATH: 260
+// characters with the terminating zero.
+inline constexpr size_t kLongestPath = 259;
+
 // Makes that one folder, not its parents.
 bool MakeFolder(const std::string& path);
 
@@ -16,6 +22,9 @@ bool MakeFolder(const std::string& path);
 bool FolderExists(const std::string& path);
 
 bool RemoveFile(const std::string& path);
+
+// Whether a new file can be made in the folder: one is made and removed.
+bool CanMakeFilesIn(const std::string& folder);
 
 // Creates or empties the file and writes the pieces one after the other.
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
@@ -42,6 +51,10 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 std::optional<FileIdentity> IdentifyFile(const std::string& path);
+
+// Removes the file only while it is that file, in one step: a file made
+// under its name meanwhile stays.
+bool RemoveFileIf(const std::string& path, const FileIdentity& identity);
 
 // Free bytes on the folder's drive, when the system says.
 std::optional<uint64_t> FreeSpace(const std::string& folder);

@@ -1,3 +1,8 @@
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
 
 #include "core/files/FileSystem.h"
@@ -16,6 +21,22 @@ bool FolderExists(const std::string& path) {
 bool RemoveFile(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::remove(NativePath(path), error) && !error;
+}
+
+bool CanMakeFilesIn(const std::string& folder) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string path = folder + "\\vdrcam-" + std::to_string(attempt) + ".tmp";
+        // "x": only a new file, never one that is there.
+        if (std::FILE* made = std::fopen(NativePath(path).c_str(), "wx")) {
+            std::fclose(made);
+            RemoveFile(path);
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
 }
 
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
@@ -43,12 +64,18 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
 }
 
 std::optional<FileIdentity> IdentifyFile(const std::string& path) {
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(NativePath(path), error);
-    if (path.empty() || error) {
+    struct stat info {};
+    if (path.empty() || stat(NativePath(path).c_str(), &info) != 0) {
         return std::nullopt;
     }
-    return FileIdentity{0, 0, static_cast<int64_t>(written.time_since_epoch().count())};
+    const auto written =
+        std::chrono::seconds(info.st_mtim.tv_sec) + std::chrono::nanoseconds(info.st_mtim.tv_nsec);
+    return FileIdentity{static_cast<uint32_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
+                        static_cast<int64_t>(written.count())};
+}
+
+bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
+    return IdentifyFile(path) == identity && RemoveFile(path);
 }
 
 std::optional<uint64_t> FreeSpace(const std::string& folder) {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/Unique.h"
 #include "core/files/FileSystem.h"
@@ -33,6 +34,29 @@ bool FolderExists(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
+
+bool CanMakeFilesIn(const std::string& folder) {
+    if (!Usable(folder)) {
+        return false;
+    }
+    // A new, empty file of a name nobody uses, gone again when it is closed;
+    // the name is no longer than a photo's, so a folder that fits them fits it.
+    for (DWORD attempt = 0; attempt < 100; ++attempt) {
+        char name[24];
+        std::snprintf(name, sizeof name, "\\_vdr%08lx.tmp",
+                      static_cast<unsigned long>(GetTickCount() + attempt));
+        const std::string path = folder + name;
+        const OpenedFile made = Opened(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                   CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (made) {
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            return false;
+        }
+    }
+    return false;
+}
 
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
     if (!Usable(path)) {
@@ -73,23 +97,44 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
                                                                        : Placed::Failed;
 }
 
-std::optional<FileIdentity> IdentifyFile(const std::string& path) {
-    if (!Usable(path)) {
-        return std::nullopt;
-    }
-    // No data access, so no other program's sharing rules keep us out; the
-    // flag lets a folder of that name be looked at too.
-    OpenedFile file =
-        Opened(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+namespace {
+
+// Opened with the given access and every sharing, so that no other
+// program's sharing rules keep us out; a folder of that name opens too.
+OpenedFile OpenShared(const std::string& path, DWORD access) {
+    return Opened(CreateFileA(path.c_str(), access,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+std::optional<FileIdentity> IdentityOf(const OpenedFile& file, bool filesOnly = false) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!file || !GetFileInformationByHandle(file.Get(), &info)) {
+    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
+        (filesOnly && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
         return std::nullopt;
     }
     return FileIdentity{info.dwVolumeSerialNumber,
                         uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow,
                         static_cast<int64_t>(uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
                                              info.ftLastWriteTime.dwLowDateTime)};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+    return Usable(path) ? IdentityOf(OpenShared(path, 0)) : std::nullopt;
+}
+
+bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
+    if (!Usable(path)) {
+        return false;
+    }
+    // The file is identified and deleted through one handle, so another
+    // file cannot take its name in between. A folder is no file to delete.
+    const OpenedFile file = OpenShared(path, DELETE | FILE_READ_ATTRIBUTES);
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    return IdentityOf(file, true) == identity &&
+           SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof dispose);
 }
 
 std::optional<uint64_t> FreeSpace(const std::string& folder) {

@@ -79,6 +79,25 @@ TEST_F(ExchangeTest, TheRequestDeletedIsTheOneServedWhenTheGameFolderChangesMean
     EXPECT_EQ(photos, 2);
 }
 
+TEST_F(ExchangeTest, ARequestMadeAgainDuringASlowPhotoIsTheNextOne) {
+    WriteTestFile(Request(), "take 1");
+    // Written a second before, as the game's script does once a second.
+    std::filesystem::last_write_time(
+        NativePath(Request()),
+        std::filesystem::file_time_type::clock::now() - std::chrono::seconds(1));
+    int photos = 0;
+    ServeRequest(game.Path(), [&] {
+        // The script's next pass deletes the request and the player asks again.
+        RemoveFile(Request());
+        WriteTestFile(Request(), "take 1");
+        ++photos;
+    });
+    EXPECT_TRUE(FileExists(Request()));
+    EXPECT_TRUE(ServeRequest(game.Path(), [&] { ++photos; }));
+    EXPECT_EQ(photos, 2);
+    EXPECT_FALSE(FileExists(Request()));
+}
+
 TEST_F(ExchangeTest, RequestGoneBeforeDeletionIsNoProblem) {
     WriteTestFile(Request(), "");
     EXPECT_TRUE(ServeRequest(game.Path(), [&] { RemoveFile(Request()); }));
@@ -154,10 +173,8 @@ TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberW
     reply.Send(game.Path(), "4");
     reply.Send(game.Path(), "5");
     reply.Retry();
-    EXPECT_TRUE(reply.Pending());
     std::filesystem::remove(NativePath(Reply()));
     reply.Retry();
-    EXPECT_FALSE(reply.Pending());
     EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=5\r\n");
 
     std::filesystem::remove(NativePath(Reply()));
@@ -165,10 +182,17 @@ TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberW
     reply.Send(game.Path(), "6");
     now += ReplyFile::kPatience;
     reply.Retry();
-    EXPECT_FALSE(reply.Pending());  // given up quietly
     std::filesystem::remove(NativePath(Reply()));
     reply.Retry();
-    EXPECT_FALSE(FileExists(Reply()));
+    EXPECT_FALSE(FileExists(Reply()));  // given up
+    EXPECT_EQ(reply.GivenUp(), "6");    // which the camera shows until a reply is written
+    reply.Send(game.Path(), "7");
+    EXPECT_FALSE(reply.GivenUp());
+    // Where the game has no "tidemark\mdb" there is nobody to tell, and nothing to show.
+    reply.Send(game.Path() + "\\elsewhere", "8");
+    now += ReplyFile::kPatience;
+    reply.Retry();
+    EXPECT_FALSE(reply.GivenUp());
 }
 
 TEST_F(ExchangeTest, WithoutAGameFolderNoRequestIsLookedForAndNoReplyWritten) {

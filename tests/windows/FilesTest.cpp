@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/TestFolder.h"
+#include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
 #include "core/files/init.h"
 
@@ -61,4 +62,41 @@ TEST(FileSystem, WritesWhileAReaderHoldsTheFileOpen) {
     EXPECT_TRUE(WriteWholeFile(path, {"currentPhoto=1\r\n"}));
     CloseHandle(reader);
     EXPECT_EQ(ReadTestFile(path), "currentPhoto=1\r\n");
+}
+
+TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) {
+    TestFolder game;
+    CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+    CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
+    const std::string request = RequestPath(game.Path());
+    const std::string next = game / "tidemark\\mdb\\next.db";
+    RequestWatch watch;
+    int photos = 0;
+    const auto poll = [&] { return watch.Poll(game.Path(), [&] { ++photos; }); };
+    const auto hold = [](const std::string& path, bool held) {
+        SetFileAttributesA(path.c_str(), held ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+    };
+    WriteTestFile(request, "take 1");
+    hold(request, true);  // it cannot be deleted
+    EXPECT_TRUE(poll());
+    EXPECT_FALSE(poll());
+    // Another request, prepared with the same last write, moved in over it.
+    WriteTestFile(next, "take 1");
+    FILETIME written{};
+    {
+        HANDLE held = CreateFileA(request.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        HANDLE prepared =
+            CreateFileA(next.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_TRUE(GetFileTime(held, nullptr, nullptr, &written));
+        ASSERT_TRUE(SetFileTime(prepared, nullptr, nullptr, &written));
+        CloseHandle(held);
+        CloseHandle(prepared);
+    }
+    hold(request, false);
+    ASSERT_TRUE(MoveFileExA(next.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING));
+    hold(request, true);
+    EXPECT_TRUE(poll());
+    EXPECT_EQ(photos, 2);
+    hold(request, false);
 }
