@@ -29,14 +29,15 @@ int main(int argc, char** argv) {
     picture.pixels.assign(static_cast<size_t>(DibImage::Stride(160, 32)) * 120, 0x5A);
 
     ReplyFile reply;
+    JpegQueue jpegs;
     for (int i = 0; i < captures; ++i) {
         // Alternate full-size and rescaled JPEGs.
         settings.resizeShots = i % 2;
         settings.saveAsJpeg = 1;
         CapturePhoto(
-            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, FreeImage(),
-            reply);
+            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, reply, jpegs);
         if (i % 100 == 99) {
+            jpegs.Finish();
             std::filesystem::remove_all(root / "shots");
             std::filesystem::create_directories(root / "shots");
         }

@@ -2,12 +2,11 @@
 
 #include "capture/ReadBitmap.h"
 #include "capture/ScreenGrab.h"
-#include "core/photo/FreeImageApi.h"
 #include "ui/MessagePump.h"
 
 StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
                              const CaptureSettings& settings, Variant& photoNumber,
-                             ScreenRoute route, ReplyFile& reply) {
+                             ScreenRoute route, ReplyFile& reply, JpegQueue& jpegs) {
     return CapturePhoto(
         settings, photoNumber,
         [&] {
@@ -19,5 +18,5 @@ StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
             window.Refresh();
             return ReadBitmap(picture.Image().Get());
         },
-        FreeImage(), reply);
+        reply, jpegs);
 }

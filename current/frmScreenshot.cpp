@@ -2,7 +2,6 @@
 
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
-#include "core/texts/CaptureTexts.h"
 #include "settings/LoadSettings.h"
 #include "settings/SettingsVariables.h"
 
@@ -23,14 +22,14 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
 
 void FrmScreenshot::TakePhoto() {
     const StoreOutcome outcome = TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(),
-                                                 PhotoNumber, ChooseScreenRoute(), reply_);
-    const std::string caption = outcome.number ? kMainCaption : NotStoredCaption(outcome.reason);
-    if (IsLoaded() && Caption() != caption) {
-        SetCaption(caption);
-        if (!outcome.number) {
-            FlashInTaskbar();
-        }
-    }
+                                                 PhotoNumber, ChooseScreenRoute(), reply_, jpegs_);
+    signs_.notStored = outcome.number ? std::nullopt : std::optional(outcome.reason);
+    signs_.untold = reply_.GivenUp();
 }
 
-std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }
+void FrmScreenshot::BetweenRequests() {
+    reply_.Retry();
+    signs_.untold = reply_.GivenUp();
+}
+
+const Variant& FrmScreenshot::GameFolderSetting() const { return GameFolder; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CaptureWindow.h"
+#include "core/photo/JpegQueue.h"
 
 // The main window: polls for the game's request file every 100 ms and takes
 // photos, on request or by hand.
@@ -17,10 +18,11 @@ public:
 
 private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
-    std::string CurrentGameFolder() const override;
-    void BetweenRequests() override { reply_.Retry(); }
+    const Variant& GameFolderSetting() const override;
+    void BetweenRequests() override;
 
     ReplyFile reply_;
+    JpegQueue jpegs_;
 
     // Below the client area: holds the latest capture, never seen.
     ui::Control& picScreen = Add({.kind = ui::Kind::PictureBox,

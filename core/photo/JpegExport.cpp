@@ -1,34 +1,27 @@
 #include "core/photo/JpegExport.h"
 
-#include <cstdint>
-
 #include "core/files/FileSystem.h"
 
 bool IsPossibleSize(JpegSize size) {
     constexpr int kJpegSideLimit = 65500;
-    constexpr int64_t kPixelLimit = int64_t{1} << 28;  // 1 GiB at 32 bits per pixel
     return size.width > 0 && size.height > 0 && size.width <= kJpegSideLimit &&
            size.height <= kJpegSideLimit &&
-           int64_t{size.width} * int64_t{size.height} <= kPixelLimit;
+           int64_t{size.width} * int64_t{size.height} <= kLargestRescale;
 }
 
-bool ExportJpeg(const FreeImageApi& freeImage, const std::string& bitmapPath,
-                const std::string& jpegPath, std::optional<JpegSize> rescale) {
-    if (!freeImage.Available()) {
+bool ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job) {
+    if (!freeImage.Available() || (job.rescale && !IsPossibleSize(*job.rescale))) {
         return false;
     }
     FreeImageBitmap picture(freeImage,
-                            freeImage.Load(FreeImageApi::kFormatBmp, bitmapPath.c_str(), 0));
+                            freeImage.Load(FreeImageApi::kFormatBmp, job.bitmapPath.c_str(), 0));
     if (!picture) {
         return false;
     }
-    if (rescale) {
-        if (!IsPossibleSize(*rescale)) {
-            return false;
-        }
-        picture = FreeImageBitmap(freeImage,
-                                  freeImage.Rescale(picture.Get(), rescale->width, rescale->height,
-                                                    FreeImageApi::kFilterBilinear));
+    if (job.rescale) {
+        picture = FreeImageBitmap(
+            freeImage, freeImage.Rescale(picture.Get(), job.rescale->width, job.rescale->height,
+                                         FreeImageApi::kFilterBilinear));
         if (!picture) {
             return false;
         }
@@ -40,13 +33,11 @@ bool ExportJpeg(const FreeImageApi& freeImage, const std::string& bitmapPath,
             return false;
         }
     }
-    // The photo's own scratch name: a file of the player's is never in the way.
-    const std::string partial = PartialName(bitmapPath);
-    const bool saved = freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(), partial.c_str(),
-                                      FreeImageApi::kJpegQualitySuperb) &&
-                       MoveIntoFreeName(partial, jpegPath) == Placed::Done;
+    const bool saved = freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(),
+                                      job.scratchPath.c_str(), FreeImageApi::kJpegQualitySuperb) &&
+                       MoveIntoFreeName(job.scratchPath, job.jpegPath) == Placed::Done;
     if (!saved) {
-        RemoveFile(partial);
+        RemoveFile(job.scratchPath);
     }
     return saved;
 }

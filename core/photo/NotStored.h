@@ -1,4 +1,4 @@
 #pragma once
 
 // Why a photo was not stored.
-enum class NotStored { NoPicture, NoFolder, NotAFolder, DiskFull, NotWritten };
+enum class NotStored { NoPicture, NoFolder, NotAFolder, TooLong, DiskFull, NotWritten };

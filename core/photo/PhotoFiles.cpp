@@ -12,6 +12,10 @@ bool Taken(const PhotoNaming& naming, const std::string& folder, int32_t number)
 
 }  // namespace
 
+size_t LongestShotFolder(const PhotoNaming& naming) {
+    return kLongestPath - naming.bitmap("", naming.lastNumber).size();
+}
+
 std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::string& folder,
                                        int32_t from) {
     for (int32_t number = from; number <= naming.lastNumber; ++number) {

@@ -24,6 +24,13 @@ inline std::string JpegPath(const std::string& folder, int32_t number) {
     return folder + "\\" + std::to_string(number) + ".jpg";
 }
 
+// Where a photo's JPEG is written before it is moved into place: a name of
+// its own, which no bitmap being stored meanwhile shares, and no longer
+// than the bitmap file's.
+inline std::string JpegScratchPath(const std::string& folder, int32_t number) {
+    return folder + "\\_jpg_" + std::to_string(number) + ".tmp";
+}
+
 inline std::string EarlyPhotoPath(const std::string& folder, int32_t number) {
     return folder + "\\" + std::to_string(number) + ".bmp";
 }
@@ -34,6 +41,10 @@ inline constexpr PhotoNaming kCurrentPhotos{BitmapPath, JpegPath, INT32_MAX};
 
 // The first edition: "N.bmp" only, up to the last number its 16-bit counter holds.
 inline constexpr PhotoNaming kEarlyPhotos{EarlyPhotoPath, nullptr, 32767};
+
+// The longest screenshot folder that leaves room below it for the longest
+// name of a photo's files, the scratch names as long as the bitmap's.
+size_t LongestShotFolder(const PhotoNaming& naming);
 
 // The first number from `from` on that no photo in the folder holds; none
 // when every number up to the last is taken.

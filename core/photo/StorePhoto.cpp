@@ -2,8 +2,6 @@
 
 #include "core/files/FileSystem.h"
 #include "core/files/init.h"
-#include "core/photo/BitmapFile.h"
-#include "core/photo/JpegExport.h"
 #include "core/photo/PhotoFiles.h"
 
 namespace {
@@ -24,6 +22,11 @@ NotStored WhyNotWritten(const std::string& folder, const DibImage& picture) {
     if (!FolderExists(folder)) {
         return NotStored::NotAFolder;
     }
+    // A read-only drive has no free space either; it is full only where
+    // files can be made.
+    if (!CanMakeFilesIn(folder)) {
+        return NotStored::NotWritten;
+    }
     const auto free = FreeSpace(folder);
     const size_t needed = BmpHeader(picture).size() + picture.Pixels().size();
     return free && *free < needed ? NotStored::DiskFull : NotStored::NotWritten;
@@ -31,11 +34,14 @@ NotStored WhyNotWritten(const std::string& folder, const DibImage& picture) {
 
 }  // namespace
 
-StoreOutcome StorePhoto(const CaptureSettings& settings, int32_t number,
-                        const std::optional<DibImage>& picture, const FreeImageApi& freeImage) {
-    const std::string& folder = settings.shotFolder;
+StoreOutcome StorePhoto(const std::string& folder, int32_t number,
+                        const std::optional<DibImage>& picture) {
     if (!picture) {
         return {std::nullopt, NotStored::NoPicture};
+    }
+    // A folder set by hand in the registry may leave no room for the names.
+    if (folder.size() > LongestShotFolder(kCurrentPhotos)) {
+        return {std::nullopt, NotStored::TooLong};
     }
     // The folder may have been removed while the program ran.
     if (!FileExists(folder)) {
@@ -45,18 +51,26 @@ StoreOutcome StorePhoto(const CaptureSettings& settings, int32_t number,
     if (stored.placed != Placed::Done) {
         return {std::nullopt, WhyNotWritten(folder, *picture)};
     }
-    const int32_t n = stored.number;
+    return {stored.number};
+}
+
+std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t number) {
+    const std::string& folder = settings.shotFolder;
+    JpegJob job{BitmapPath(folder, number), JpegPath(folder, number),
+                JpegScratchPath(folder, number), std::nullopt};
     if (settings.resizeShots.Equals(1)) {
-        ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), RescaleSize(settings));
-    } else if (settings.saveAsJpeg.Equals(1) && settings.resizeShots.Equals(0)) {
-        ExportJpeg(freeImage, BitmapPath(folder, n), JpegPath(folder, n), std::nullopt);
+        job.rescale = RescaleSize(settings);
+        return job;
     }
-    return {n};
+    if (settings.saveAsJpeg.Equals(1) && settings.resizeShots.Equals(0)) {
+        return job;
+    }
+    return std::nullopt;
 }
 
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
-                          const FreeImageApi& freeImage, ReplyFile& reply) {
+                          ReplyFile& reply, JpegQueue& jpegs) {
     // Before the picture, the number walks past the photos the folder holds
     // now: it tells where the next photo goes even when this one is not
     // stored. Storing looks again, at the moment of saving.
@@ -65,9 +79,12 @@ StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
         FirstFreeNumber(kCurrentPhotos, settings.shotFolder, start).value_or(start);
     photoNumber = next;
     const std::optional<DibImage> picture = takePicture();
-    StoreOutcome outcome = StorePhoto(settings, next, picture, freeImage);
+    const StoreOutcome outcome = StorePhoto(settings.shotFolder, next, picture);
     if (outcome.number) {
         reply.Send(settings.gameFolder, std::to_string(*outcome.number));
+        if (auto jpeg = JpegAskedFor(settings, *outcome.number)) {
+            jpegs.Add(std::move(*jpeg));
+        }
         photoNumber = *outcome.number;
         photoNumber.Increment();
     }

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/exchange/RequestFiles.h"
 #include "core/photo/CaptureSettings.h"
 #include "core/photo/DibImage.h"
-#include "core/photo/FreeImageApi.h"
+#include "core/photo/JpegExport.h"
+#include "core/photo/JpegQueue.h"
 #include "core/photo/NotStored.h"
 #include "core/settings/Variant.h"
 
@@ -17,18 +19,22 @@ struct StoreOutcome {
     NotStored reason = NotStored::NoPicture;
 };
 
-// The storing half of a capture: the bitmap file under the first free number
-// from `number` on, then the JPEG the switches ask for. A photo that has
-// appeared under the number meanwhile is never replaced: this one takes the
-// next free number. A failed JPEG is skipped silently; the photo counts as
-// stored once its bitmap file is.
-StoreOutcome StorePhoto(const CaptureSettings& settings, int32_t number,
-                        const std::optional<DibImage>& picture, const FreeImageApi& freeImage);
+// Stores the picture as the bitmap file of the first free number from
+// `number` on. A photo that has appeared under the number meanwhile is
+// never replaced: this one takes the next free number.
+StoreOutcome StorePhoto(const std::string& folder, int32_t number,
+                        const std::optional<DibImage>& picture);
+
+// The JPEG that the switches ask for of the photo stored under the number:
+// rescaled, at full size, or none.
+std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t number);
 
 // One capture, in order: choose the number (the first one free of photos in
-// the screenshot folder), take the picture, store it, and only for a stored
-// photo reply to the game and advance the number past it. A photo that was
-// not stored uses up no number and leaves the reply as it was.
+// the screenshot folder), take the picture, store its bitmap file, and only
+// for a stored photo reply to the game, ask the queue for the JPEG the
+// switches want, and advance the number past it. A photo that was not stored
+// uses up no number and leaves the reply as it was. A failed JPEG is
+// skipped silently: the photo counts as stored once its bitmap file is.
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
-                          const FreeImageApi& freeImage, ReplyFile& reply);
+                          ReplyFile& reply, JpegQueue& jpegs);

@@ -1,11 +1,12 @@
 #include <windows.h>
 
+#include <optional>
+
 #include "programs/Program.h"
 #include "programs/vdrcam-early/Forms.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return RunProgram(instance, "vdrcam-early", []() -> ui::Form& {
-        static EarlyForms forms;
-        return forms.frmScreenshot;
-    });
+    std::optional<EarlyForms> forms;
+    return RunProgram(instance, "vdrcam-early",
+                      [&]() -> ui::Form& { return forms.emplace().frmScreenshot; });
 }

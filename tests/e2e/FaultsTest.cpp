@@ -1,4 +1,6 @@
+#include <future>
 #include <string>
+#include <thread>
 
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
@@ -7,6 +9,7 @@
 #include "core/settings/SettingsTable.h"
 #include "core/texts/CaptureTexts.h"
 #include "programs/OneCamera.h"
+#include "ui/WindowClasses.h"
 
 using namespace driver;
 
@@ -16,6 +19,11 @@ using namespace driver;
 
 TEST_F(EndToEnd, AGameThatKeepsItsFilesOpenGetsEveryPhotoAndTheLatestReply) {
     UseShotFolder();
+    // Every photo also a JPEG of 6000 x 4000, which takes longer than a pass of the game's script.
+    for (const auto& [name, text] :
+         {std::pair{"Resize", "1"}, {"WidthP", "6000"}, {"HeightP", "4000"}}) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    }
     driver::Program camera(Built("vdrcam.exe"));
     StartMain(camera);
     // Each request is held undeletable until the next pass makes it anew, and
@@ -23,19 +31,30 @@ TEST_F(EndToEnd, AGameThatKeepsItsFilesOpenGetsEveryPhotoAndTheLatestReply) {
     driver::Program simulator(Built("gamesim.exe"),
                               "--keys 1111 --pause 800 --hold-request --read-reply 400", Mdb());
     ASSERT_TRUE(simulator.WaitForExit(15000));
-    EXPECT_EQ(ListFolder(shots.Path()), "_bmp_0.bmp _bmp_1.bmp _bmp_2.bmp _bmp_3.bmp");
     EXPECT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=3\r\n"; }));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return ListFolder(shots.Path()) ==
+                   "0.jpg 1.jpg 2.jpg 3.jpg _bmp_0.bmp _bmp_1.bmp _bmp_2.bmp _bmp_3.bmp";
+        },
+        15000));
 }
 
 TEST_F(EndToEnd, ClosedInTheMiddleOfAPhotoTheCameraStoresItAnswersAndEnds) {
     UseShotFolder();
+    // A JPEG of 6000 x 4000, still being made when the window has gone.
+    for (const auto& [name, text] :
+         {std::pair{"Resize", "1"}, {"WidthP", "6000"}, {"HeightP", "4000"}}) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    }
     driver::Program camera(Built("vdrcam.exe"));
     HWND main = StartMain(camera);
     // Queued together: the close is delivered while the photo is being taken.
     Click(Child(main, "Take ScreenShot Now"));
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(camera.WaitForExit(5000));
-    EXPECT_EQ(ListFolder(shots.Path()), "_bmp_0.bmp");
+    EXPECT_EQ(ListFolder(shots.Path()), "0.jpg _bmp_0.bmp");
+    EXPECT_EQ(JpegFactsOf(ReadTestFile(shots / "0.jpg")).width, 6000);
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
 
@@ -52,7 +71,8 @@ TEST_F(EndToEnd, AFullDiskGetsNoReplyAndTheCaptionSaysSoUntilAPhotoIsStored) {
     photo();  // a whole screen at 32 bits: one fits, two do not
     ASSERT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=0\r\n"; }));
     photo();
-    EXPECT_TRUE(WaitFor([&] { return Text(main) == NotStoredCaption(NotStored::DiskFull); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return Text(main) == CaptionFor({.notStored = NotStored::DiskFull}); }));
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
     EXPECT_EQ(ListFolder(folder), "_bmp_0.bmp");
     EXPECT_FALSE(AnyMessageBox(camera.Id()));
@@ -69,18 +89,41 @@ TEST_F(EndToEnd, AFullDiskGetsNoReplyAndTheCaptionSaysSoUntilAPhotoIsStored) {
 }
 
 TEST_F(EndToEnd, ACameraThatCannotTellWhetherAnotherRunsSaysSoAndEnds) {
-    // Another program holds the camera's name: as an event, or as a mutex
-    // with no camera's window behind it.
-    for (const bool mutex : {false, true}) {
-        SCOPED_TRACE(mutex ? "mutex" : "event");
-        HANDLE other = mutex ? CreateMutexA(nullptr, TRUE, kOneCameraName)
-                             : CreateEventA(nullptr, TRUE, FALSE, kOneCameraName);
+    // Another program holds the camera's name: as an event, as a mutex with
+    // no camera's window behind it, or as a first camera whose window shows
+    // up only a second after the second camera has started.
+    WNDCLASSA form{};
+    form.lpfnWndProc = DefWindowProcA;
+    form.hInstance = GetModuleHandleA(nullptr);
+    form.lpszClassName = ui::kFormClass;
+    RegisterClassA(&form);
+    for (const int holder : {0, 1, 2}) {
+        SCOPED_TRACE(holder);
+        HANDLE other = holder ? CreateMutexA(nullptr, TRUE, kOneCameraName)
+                              : CreateEventA(nullptr, TRUE, FALSE, kOneCameraName);
+        std::promise<void> done;
+        std::thread firstCamera([&] {
+            if (holder == 2) {
+                Sleep(1000);
+                HWND first = CreateWindowA(ui::kFormClass, kMainCaption, WS_OVERLAPPEDWINDOW, 0, 0,
+                                           200, 100, nullptr, nullptr, form.hInstance, nullptr);
+                done.get_future().wait();
+                DestroyWindow(first);
+            }
+        });
         driver::Program camera(Built("vdrcam.exe"));
-        const MessageBoxSeen box = WaitForMessageBox(camera.Id(), 6000);
-        EXPECT_EQ(box.text, kCannotTellOtherCamera);
-        EXPECT_EQ(FindWindowOf(camera.Id(), kMainCaption), nullptr);
-        Answer(box, IDOK);
-        EXPECT_TRUE(camera.WaitForExit(5000));
+        if (holder == 2) {
+            EXPECT_TRUE(camera.WaitForExit(5000));  // brought it to the front, quietly
+            EXPECT_FALSE(AnyMessageBox(camera.Id()));
+        } else {
+            const MessageBoxSeen box = WaitForMessageBox(camera.Id(), 6000);
+            EXPECT_EQ(box.text, kCannotTellOtherCamera);
+            EXPECT_EQ(FindWindowOf(camera.Id(), kMainCaption), nullptr);
+            Answer(box, IDOK);
+            EXPECT_TRUE(camera.WaitForExit(5000));
+        }
+        done.set_value();
+        firstCamera.join();
         CloseHandle(other);
     }
 }

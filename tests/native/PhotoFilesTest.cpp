@@ -58,8 +58,9 @@ TEST(JpegSizes, PossibleSizes) {
     EXPECT_TRUE(IsPossibleSize({1, 1}));
     EXPECT_TRUE(IsPossibleSize({1204, 1204}));
     EXPECT_TRUE(IsPossibleSize({65500, 100}));
+    EXPECT_TRUE(IsPossibleSize({7680, 4320}));  // as many pixels as any screen gives
     EXPECT_FALSE(IsPossibleSize({0, 600}));
     EXPECT_FALSE(IsPossibleSize({800, -1}));
     EXPECT_FALSE(IsPossibleSize({65501, 100}));
-    EXPECT_FALSE(IsPossibleSize({20000, 20000}));
+    EXPECT_FALSE(IsPossibleSize({7681, 4320}));
 }

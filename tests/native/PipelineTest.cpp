@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <string>
 
@@ -30,12 +31,13 @@ protected:
     }
 
     void Capture(int width = 64, int height = 48, int bits = 32) {
-        CaptureWith([&] { return std::optional<DibImage>(Picture(width, height, bits)); },
-                    FreeImage());
+        CaptureWith([&] { return std::optional<DibImage>(Picture(width, height, bits)); });
     }
-    StoreOutcome CaptureWith(const std::function<std::optional<DibImage>()>& takePicture,
-                             const FreeImageApi& freeImage) {
-        return CapturePhoto(settings, photoNumber, takePicture, freeImage, reply);
+    // One capture, and its JPEG made.
+    StoreOutcome CaptureWith(const std::function<std::optional<DibImage>()>& takePicture) {
+        const StoreOutcome outcome = CapturePhoto(settings, photoNumber, takePicture, reply, jpegs);
+        jpegs.Finish();
+        return outcome;
     }
 
     std::string Bmp(int n) const { return BitmapPath(shots.Path(), n); }
@@ -56,6 +58,8 @@ protected:
     CaptureSettings settings;
     Variant photoNumber = 0;
     ReplyFile reply;
+    FreeImageApi freeImage = FreeImage();
+    JpegQueue jpegs{[this]() -> const FreeImageApi& { return freeImage; }};
 };
 
 }  // namespace
@@ -171,8 +175,8 @@ TEST_F(PipelineTest, EveryBitmapDepthYieldsAJpeg) {
 TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
     settings.resizeShots = 1;
     const std::pair<const char*, const char*> sizes[] = {
-        {"abc", "600"},    {"800", ""},        {"0", "600"},       {"-5", "600"},
-        {"100000", "600"}, {"60000", "60000"}, {"2147483648", "1"}};
+        {"abc", "600"},    {"800", ""},        {"0", "600"},        {"-5", "600"},
+        {"100000", "600"}, {"60000", "60000"}, {"2147483648", "1"}, {"12040", "12040"}};
     for (const auto& [width, height] : sizes) {
         settings.shotWidth = width;
         settings.shotHeight = height;
@@ -204,17 +208,19 @@ TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
          NotStored::NoFolder},
         {"a file as the folder", aFile, true, NotStored::NotAFolder},
         {"a write that fails", shots.Path(), true, NotStored::NotWritten},
+        {"a read-only drive with no room", "/proc", true, NotStored::NotWritten},
+        {"a folder too long for the names", shots.Path() + "\\" + std::string(240, 'd'), true,
+         NotStored::TooLong},
     };
     for (const auto& example : cases) {
         SCOPED_TRACE(example.name);
         settings.shotFolder = example.folder;
-        if (example.reason == NotStored::NotWritten) {
+        if (example.reason == NotStored::NotWritten && example.folder == shots.Path()) {
             // Writes there fail as on a full disk.
             std::filesystem::create_symlink("/dev/full", NativePath(PartialName(Bmp(1))));
         }
         const StoreOutcome outcome = CaptureWith(
-            [&] { return example.picture ? std::optional(Picture(16, 16)) : std::nullopt; },
-            FreeImage());
+            [&] { return example.picture ? std::optional(Picture(16, 16)) : std::nullopt; });
         EXPECT_FALSE(outcome.number);
         EXPECT_EQ(outcome.reason, example.reason);
         EXPECT_EQ(Reply(), "currentPhoto=9\r\n");
@@ -259,13 +265,48 @@ TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
 
 TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkipped) {
     settings.saveAsJpeg = 1;
-    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    freeImage = FreeImageApi{};
+    Capture(16, 16);
     settings.resizeShots = 1;
-    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, FreeImageApi{});
+    Capture(16, 16);
     EXPECT_TRUE(FileExists(Bmp(0)));
     EXPECT_TRUE(FileExists(Bmp(1)));
     EXPECT_EQ(FilesInShots(), 2u);
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+}
+
+namespace {
+
+// A FreeImage whose loads wait until the test lets them start (or a while).
+std::shared_future<void> gLoadsMayStart;
+FreeImageApi::Bitmap VDR_FREEIMAGE_CALL HeldLoad(int format, const char* path, int flags) {
+    gLoadsMayStart.wait_for(std::chrono::seconds(5));
+    return FreeImage().Load(format, path, flags);
+}
+
+}  // namespace
+
+TEST_F(PipelineTest, JpegsAreMadeAfterTheReplyInTurnAsAskedAndNoneIsLostAtTheEnd) {
+    std::promise<void> letLoadsStart;
+    gLoadsMayStart = letLoadsStart.get_future().share();
+    freeImage.Load = HeldLoad;
+    auto queue =
+        std::make_optional<JpegQueue>([this]() -> const FreeImageApi& { return freeImage; });
+    settings.resizeShots = 1;
+    for (const auto& [width, height] : {std::pair{"32", "24"}, std::pair{"16", "12"}}) {
+        settings.shotWidth = width;
+        settings.shotHeight = height;
+        CapturePhoto(
+            settings, photoNumber, [] { return std::optional(Picture(64, 48)); }, reply, *queue);
+    }
+    // Both photos stored and answered while the first JPEG is still held up.
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_FALSE(FileExists(Jpg(0)));
+    letLoadsStart.set_value();
+    queue.reset();
+    EXPECT_EQ(Inspect(Jpg(0))->width, 32u);
+    EXPECT_EQ(Inspect(Jpg(1))->width, 16u);
+    EXPECT_EQ(FilesInShots(), 4u);  // nothing half-made beside them
 }
 
 namespace {
@@ -279,10 +320,9 @@ int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
 }  // namespace
 
 TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
-    FreeImageApi failing = FreeImage();
-    failing.Save = FailingSave;
+    freeImage.Save = FailingSave;
     settings.saveAsJpeg = 1;
-    CaptureWith([] { return std::optional<DibImage>(Picture(16, 16)); }, failing);
+    Capture(16, 16);
     EXPECT_EQ(FilesInShots(), 1u);  // the bitmap, nothing half-written
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
@@ -295,9 +335,10 @@ TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile)
     EXPECT_FALSE(FileExists(PartialName(held)));
     ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), Bmp(0)), Placed::Done);
     WriteTestFile(Jpg(0), "the player's JPEG");
-    EXPECT_FALSE(ExportJpeg(FreeImage(), Bmp(0), Jpg(0), std::nullopt));
+    const JpegJob job = *JpegAskedFor({.shotFolder = shots.Path(), .saveAsJpeg = 1}, 0);
+    EXPECT_FALSE(ExportJpeg(FreeImage(), job));
     EXPECT_EQ(ReadTestFile(Jpg(0)), "the player's JPEG");
-    EXPECT_FALSE(FileExists(PartialName(Bmp(0))));
+    EXPECT_FALSE(FileExists(job.scratchPath));
     const std::string nowhere = shots.Path() + "\\missing\\0.bmp";
     EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhere), Placed::Failed);
     EXPECT_FALSE(FileExists(PartialName(nowhere)));
@@ -311,12 +352,10 @@ TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNum
         SCOPED_TRACE(bitmap ? "bitmap" : "JPEG");
         photoNumber = 0;
         const std::string theirs = bitmap ? Bmp(0) : Jpg(0);
-        const StoreOutcome outcome = CaptureWith(
-            [&] {
-                WriteTestFile(theirs, "their photo");
-                return std::optional<DibImage>(Picture(16, 16));
-            },
-            FreeImage());
+        const StoreOutcome outcome = CaptureWith([&] {
+            WriteTestFile(theirs, "their photo");
+            return std::optional<DibImage>(Picture(16, 16));
+        });
         EXPECT_EQ(ReadTestFile(theirs), "their photo");
         EXPECT_TRUE(Inspect(Bmp(1)));
         EXPECT_TRUE(Inspect(Jpg(1)));

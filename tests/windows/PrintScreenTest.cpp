@@ -88,7 +88,7 @@ protected:
     // A capture by the given route, as the main window takes it.
     void TakeBy(ScreenRoute route) {
         TakeScreenPhoto(frmScreenshot, frmScreenshot["picScreen"], CaptureSettingsNow(),
-                        PhotoNumber, route, reply);
+                        PhotoNumber, route, reply, jpegs);
     }
     BmpFacts Photo(int number) const {
         return BmpFactsOf(ReadTestFile(shots / ("_bmp_" + std::to_string(number) + ".bmp")));
@@ -99,6 +99,7 @@ protected:
     }
 
     ReplyFile reply;
+    JpegQueue jpegs;
 };
 
 void PutTextOnClipboard(const char* text) {

@@ -1,0 +1,51 @@
+#include "core/photo/JpegQueue.h"
+
+JpegQueue::JpegQueue(std::function<const FreeImageApi&()> freeImage)
+    : freeImage_(std::move(freeImage)) {}
+
+JpegQueue::~JpegQueue() {
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    changed_.notify_all();
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+void JpegQueue::Add(JpegJob job) {
+    {
+        std::lock_guard lock(mutex_);
+        jobs_.push_back(std::move(job));
+        if (!worker_.joinable()) {
+            worker_ = std::thread([this] { Run(); });
+        }
+    }
+    changed_.notify_all();
+}
+
+void JpegQueue::Finish() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return jobs_.empty(); });
+}
+
+void JpegQueue::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
+        if (jobs_.empty()) {
+            return;  // closing, with nothing left to make
+        }
+        const JpegJob job = jobs_.front();
+        lock.unlock();
+        try {
+            ExportJpeg(freeImage_(), job);
+        } catch (...) {
+            // Out of memory, say: that JPEG is not made, and the next ones still are.
+        }
+        lock.lock();
+        jobs_.pop_front();
+        changed_.notify_all();
+    }
+}
