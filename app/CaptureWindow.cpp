@@ -61,12 +61,31 @@ void CaptureWindow::Exclusively(Capture capture) {
     ui::ScopedFlag busy(busy_);
     // Reported while still busy, so no further capture starts under the box.
     ui::RunReportingFailures("TakePhoto", capture);
+    ShowSigns();
+}
+
+void CaptureWindow::ShowSigns() {
+    const std::string caption = CaptionFor(signs_);
+    if (!IsLoaded() || caption == shownCaption_) {
+        return;
+    }
+    SetCaption(caption);
+    shownCaption_ = caption;
+    if (caption != kMainCaption) {
+        FlashInTaskbar();
+    }
 }
 
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
     Exclusively([this] {
         BetweenRequests();
-        requests_.Poll(CurrentGameFolder(), [this] { TakePhoto(); });
+        // A folder too long for the exchange's paths is a wrong one: it is
+        // not even looked in, and is never copied whole to do so.
+        const Variant& folder = GameFolderSetting();
+        signs_.gameFolderTooLong = folder.TextLength() > kLongestGameFolder;
+        if (!signs_.gameFolderTooLong) {
+            requests_.Poll(folder.Text(), [this] { TakePhoto(); });
+        }
     });
 }
 

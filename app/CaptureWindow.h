@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/exchange/RequestFiles.h"
+#include "core/settings/Variant.h"
+#include "core/texts/CaptureTexts.h"
 #include "ui/Form.h"
 
 // Where an edition's window has the three buttons both editions have: a
@@ -39,14 +41,17 @@ protected:
     // without it, so that the camera still starts.
     void LoadOptionsHidden(const std::function<void()>& loadSettings);
 
-    // The game folder as it is now; requests are looked for below it.
-    virtual std::string CurrentGameFolder() const = 0;
+    // The game folder setting as it is now; requests are looked for below it.
+    virtual const Variant& GameFolderSetting() const = 0;
 
     // Runs at every poll that finds no capture running.
     virtual void BetweenRequests() {}
 
     // Polling and captures start only once start-up has finished.
     void StartCapturing() { started_ = true; }
+
+    // What the caption tells; shown after every poll and capture.
+    CameraSigns signs_;
 
 private:
     void OnUnload() override { frmScreenshot_Form_Unload(); }
@@ -56,11 +61,16 @@ private:
     template <typename Capture>
     void Exclusively(Capture capture);
 
+    // The caption for the signs, flashing the taskbar button when it tells
+    // of something without taking the foreground.
+    void ShowSigns();
+
     ui::Form& options_;
     ui::Form& help_;
     RequestWatch requests_;
     bool started_ = false;
     bool busy_ = false;
+    std::string shownCaption_ = kMainCaption;
 
     ui::Control& ManualTake;
     ui::Control& Options;

@@ -1,6 +1,7 @@
 #include "early/frmOptions.h"
 
 #include "core/files/init.h"
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
@@ -14,7 +15,7 @@ FrmOptions::FrmOptions()
                         .clientWidth = 3150,
                         .clientHeight = 1875,
                         .frame = ui::Frame::FixedDialog},
-                       9) {}
+                       9, LongestShotFolder(kEarlyPhotos)) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     LoadFolders();

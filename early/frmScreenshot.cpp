@@ -86,6 +86,6 @@ void FrmScreenshot::TakePhoto() {
     }
 }
 
-std::string FrmScreenshot::CurrentGameFolder() const { return GameFolder.Text(); }
+const Variant& FrmScreenshot::GameFolderSetting() const { return GameFolder; }
 
 }  // namespace early

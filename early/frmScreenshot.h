@@ -19,7 +19,7 @@ public:
 
 private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
-    std::string CurrentGameFolder() const override;
+    const Variant& GameFolderSetting() const override;
 
     // Makes Picture1 an invisible, borderless image as large as the screen.
     void SetUpCaptureSurface();

@@ -1,5 +1,6 @@
 #include "settings/FolderFields.h"
 
+#include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
 #include "core/files/init.h"
 #include "core/texts/OptionsTexts.h"
@@ -7,25 +8,37 @@
 
 bool FolderFieldsForm::FoldersReady(ui::Control& message, std::string& gameFolder,
                                     std::string& shotFolder) {
-    gameFolder = VeldrunFolderU.Text();
-    if (!FileExists(gameFolder)) {
-        message.SetText(kGameFolderWrong);
-        VeldFolderWrong.SetText(kMarker);
+    const auto refuse = [&message](ui::Control& marker, const std::string& text) {
+        message.SetText(text);
+        marker.SetText(kMarker);
         return false;
+    };
+    // Windows opens no longer paths for this program: such a folder would
+    // fail at a later, longer file name.
+    gameFolder = VeldrunFolderU.Text();
+    if (gameFolder.size() > kLongestGameFolder) {
+        return refuse(VeldFolderWrong, GameFolderTooLong(kLongestGameFolder));
+    }
+    if (!FileExists(gameFolder)) {
+        return refuse(VeldFolderWrong, kGameFolderWrong);
     }
     shotFolder = ScreenDirU.Text();
-    if (FolderExists(shotFolder)) {
-        return true;
+    if (shotFolder.size() > longestShotFolder_) {
+        return refuse(ScreenDirWrong, ShotFolderTooLong(longestShotFolder_));
     }
+    const bool missing = !FolderExists(shotFolder);
     // A file of that name is no place for photos, and is left alone.
-    if (!FileExists(shotFolder)) {
+    if (missing && !FileExists(shotFolder)) {
         MakeFolder(shotFolder);
     }
     if (!FolderExists(shotFolder)) {
-        message.SetText(kShotFolderNotMade);
-        ScreenDirWrong.SetText(kMarker);
-        return false;
+        return refuse(ScreenDirWrong, kShotFolderNotMade);
     }
-    ui::MsgBox(shotFolder + kFolderCreated);
+    if (!CanMakeFilesIn(shotFolder)) {
+        return refuse(ScreenDirWrong, kShotFolderNotWritable);
+    }
+    if (missing) {
+        ui::MsgBox(shotFolder + kFolderCreated);
+    }
     return true;
 }

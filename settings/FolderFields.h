@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -10,15 +11,19 @@
 // of the two.
 class FolderFieldsForm : public ui::Form {
 protected:
-    // The screenshot folder's marker takes the given place in the tab order.
-    FolderFieldsForm(ui::FormDesign design, int shotMarkerTabIndex)
-        : ui::Form(std::move(design)), shotMarkerTabIndex_(shotMarkerTabIndex) {}
+    // The screenshot folder's marker takes the given place in the tab order;
+    // the longest screenshot folder is the edition's.
+    FolderFieldsForm(ui::FormDesign design, int shotMarkerTabIndex, size_t longestShotFolder)
+        : ui::Form(std::move(design)),
+          shotMarkerTabIndex_(shotMarkerTabIndex),
+          longestShotFolder_(longestShotFolder) {}
 
-    // Apply's folder checks, in their order: the game folder must exist; a
-    // screenshot folder that is not there is made, and " - Folder created"
-    // said only once it exists. False, with the error in the message line
-    // and the marker beside the field, when one fails: a game folder that is
-    // not there, a screenshot folder that cannot be made or is a file.
+    // Apply's folder checks, in their order: the game folder must leave room
+    // for the exchange's files and exist; the screenshot folder must leave
+    // room for the photos' files, and one that is not there is made, and
+    // " - Folder created" said only once it exists and can be written. False,
+    // with the error in the message line and the marker beside the field,
+    // when one fails.
     bool FoldersReady(ui::Control& message, std::string& gameFolder, std::string& shotFolder);
 
     using Kind = ui::Kind;
@@ -28,6 +33,7 @@ protected:
 
 private:
     const int shotMarkerTabIndex_;
+    const size_t longestShotFolder_;
 
 protected:
     // One row per control; geometry in twips: left, top, width, height.

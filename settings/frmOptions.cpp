@@ -1,6 +1,8 @@
 #include "settings/frmOptions.h"
 
 #include "core/files/init.h"
+#include "core/photo/JpegExport.h"
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/OptionsTexts.h"
 #include "settings/LoadSettings.h"
 #include "settings/Registery.h"
@@ -15,7 +17,7 @@ FrmOptions::FrmOptions()
                         .clientWidth = 3165,
                         .clientHeight = 3045,
                         .frame = ui::Frame::FixedDialog},
-                       18) {}
+                       18, LongestShotFolder(kCurrentPhotos)) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     const OptionsFields fields = LoadSettings();
@@ -36,17 +38,40 @@ void FrmOptions::frmOptions_resizeU_Click() {
     }
 }
 
+bool FrmOptions::RescaleSizeReady() {
+    const auto refuse = [this](std::initializer_list<ui::Control*> markers, const char* text) {
+        for (ui::Control* marker : markers) {
+            marker->SetText(kMarker);
+        }
+        msgError.SetText(text);
+        return false;
+    };
+    const std::string width = WidthU.Text();
+    const std::string height = HeightU.Text();
+    if (width.empty()) {
+        return refuse({&Label6}, kWidthMissing);
+    }
+    if (height.empty()) {
+        return refuse({&Label7}, kHeightMissing);
+    }
+    const std::optional<int32_t> wide = WholeNumberFromOne(width);
+    if (!wide) {
+        return refuse({&Label6}, kWidthNotWhole);
+    }
+    const std::optional<int32_t> high = WholeNumberFromOne(height);
+    if (!high) {
+        return refuse({&Label7}, kHeightNotWhole);
+    }
+    if (!IsPossibleSize({*wide, *high})) {
+        return refuse({&Label6, &Label7}, kSizeTooLarge);
+    }
+    return true;
+}
+
 void FrmOptions::frmOptions_cmdApply_Click() {
     // Every check comes first: an Apply that stops changes and stores nothing.
     const bool resize = resizeU.Value() == 1;
-    if (resize && WidthU.Text().empty()) {
-        Label6.SetText(kMarker);
-        msgError.SetText(kWidthMissing);
-        return;
-    }
-    if (resize && HeightU.Text().empty()) {
-        Label7.SetText(kMarker);
-        msgError.SetText(kHeightMissing);
+    if (resize && !RescaleSizeReady()) {
         return;
     }
     std::string gameFolder;

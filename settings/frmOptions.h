@@ -19,6 +19,12 @@ public:
 private:
     void OnLoad() override { frmOptions_Form_Load(); }
 
+    // Apply's checks of the rescale size, in their order: width and height
+    // filled in, each a whole number from 1 up, and a size that can be made
+    // (no more pixels than an 8K screen). False, with the error and the
+    // markers beside the fields concerned, when one fails.
+    bool RescaleSizeReady();
+
     // Its controls below the folder fields, one row each; geometry in twips:
     // left, top, width, height.
     // clang-format off

@@ -72,7 +72,8 @@ std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& key
         const LONG result = RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &value.type,
                                              reinterpret_cast<BYTE*>(value.data.data()), &got);
         if (result == ERROR_MORE_DATA) {
-            size = got > size ? got : size * 2 + 16;
+            // It grew since its size was asked, and may grow on: room to spare.
+            size = std::max(got, size) * 2;
             continue;
         }
         if (result != ERROR_SUCCESS) {

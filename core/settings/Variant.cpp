@@ -122,6 +122,14 @@ std::optional<int32_t> RoundToLong(double value) {
     return static_cast<int32_t>(whole);
 }
 
+std::optional<int32_t> WholeNumberFromOne(const std::string& text) {
+    const auto value = ParseNumber(text);
+    if (!value || *value < 1 || *value != std::floor(*value)) {
+        return std::nullopt;
+    }
+    return RoundToLong(*value);
+}
+
 Variant::Variant(int number)
     : type_(number >= INT16_MIN && number <= INT16_MAX ? Type::Integer : Type::Long),
       number_(number) {}
@@ -138,6 +146,8 @@ std::string Variant::Text() const {
     }
     return {};
 }
+
+size_t Variant::TextLength() const { return type_ == Type::Text ? text_.size() : Text().size(); }
 
 std::optional<double> Variant::Number() const {
     switch (type_) {

@@ -21,6 +21,8 @@ public:
 
     // The value as text: "" when empty, plain decimal digits for numbers.
     std::string Text() const;
+    // Its length, without making the text.
+    size_t TextLength() const;
 
     // The value as a number, when it has one: empty is 0, a text converts by
     // the ordinary numeric conversion, otherwise there is none.
@@ -48,3 +50,7 @@ std::optional<double> ParseNumber(const std::string& text);
 
 // Round half to even and check the 32-bit range.
 std::optional<int32_t> RoundToLong(double value);
+
+// The text's number, by the ordinary conversion, when it is a whole number
+// from 1 up within the 32-bit range.
+std::optional<int32_t> WholeNumberFromOne(const std::string& text);

@@ -1,35 +1,61 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/photo/NotStored.h"
 
-// The capture window's caption. While photos are not being stored it says
-// why, where a player looks without anything taking the game's place in
-// front: the title bar and the taskbar button.
+// The capture window's caption. While something keeps photos from reaching
+// the game it says what, where a player looks without anything taking the
+// game's place in front: the title bar and the taskbar button.
 inline constexpr char kMainCaption[] = "VDR Camera";
-inline constexpr char kNotStoredPrefix[] = "VDR Camera - photos not stored: ";
+inline constexpr char kSignPrefix[] = "VDR Camera - ";
 
-inline std::string NotStoredCaption(NotStored reason) {
+// What the caption tells besides the camera's name.
+struct CameraSigns {
+    std::optional<NotStored> notStored;  // the latest photo was not stored
+    bool gameFolderTooLong = false;      // so no request can be seen
+    std::optional<std::string> untold;   // the photo whose reply was given up
+};
+
+inline std::string NotStoredReason(NotStored reason) {
     switch (reason) {
         case NotStored::NoPicture:
-            return kNotStoredPrefix + std::string("the screen could not be copied");
+            return "the screen could not be copied";
         case NotStored::NoFolder:
-            return kNotStoredPrefix + std::string("ScreenShot Dir is missing");
+            return "ScreenShot Dir is missing";
         case NotStored::NotAFolder:
-            return kNotStoredPrefix + std::string("ScreenShot Dir is a file");
+            return "ScreenShot Dir is a file";
+        case NotStored::TooLong:
+            return "ScreenShot Dir is too long";
         case NotStored::DiskFull:
-            return kNotStoredPrefix + std::string("ScreenShot Dir's drive is full");
+            return "ScreenShot Dir's drive is full";
         case NotStored::NotWritten:
             break;
     }
-    return kNotStoredPrefix + std::string("ScreenShot Dir cannot be written");
+    return "ScreenShot Dir cannot be written";
 }
 
-// Whether a window caption is the capture window's, in either state.
+// The caption for the signs, the gravest first: photos lost, then requests
+// unseen, then a reply the game did not get.
+inline std::string CaptionFor(const CameraSigns& signs) {
+    if (signs.notStored) {
+        return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
+    }
+    if (signs.gameFolderTooLong) {
+        return kSignPrefix + std::string("requests not seen: Veldrun Folder is too long");
+    }
+    if (signs.untold) {
+        return kSignPrefix + std::string("the game was not told of photo ") + *signs.untold +
+               ": currentPhoto.db could not be written";
+    }
+    return kMainCaption;
+}
+
+// Whether a window caption is the capture window's, with or without a sign.
 inline bool IsMainCaption(std::string_view caption) {
-    return caption == kMainCaption || caption.starts_with(kNotStoredPrefix);
+    return caption == kMainCaption || caption.starts_with(kSignPrefix);
 }
 
 // A start that cannot make sure it would be the only camera.

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 // What the options windows say, word for word.
 inline constexpr char kPathHint[] = "No end \\ in paths";
 inline constexpr char kWidthMissing[] = "Width Must be filled in";
 inline constexpr char kHeightMissing[] = "Height Must be filled in";
+inline constexpr char kWidthNotWhole[] = "Width Must be a whole number";
+inline constexpr char kHeightNotWhole[] = "Height Must be a whole number";
+inline constexpr char kSizeTooLarge[] = "Size Must be at most 7680 x 4320";
 inline constexpr char kGameFolderWrong[] = "*Veldrun Folder Is Incorrect";
 inline constexpr char kShotFolderNotMade[] = "*ScreenShot Dir Could Not Be Created";
+inline constexpr char kShotFolderNotWritable[] = "*ScreenShot Dir Cannot Be Written";
 inline constexpr char kMarker[] = "*";
 inline constexpr char kFolderCreated[] = " - Folder created";
+
+// A folder too long to leave room for the files below it, and how long it may be.
+inline std::string GameFolderTooLong(size_t longest) {
+    return "*Veldrun Folder: At Most " + std::to_string(longest) + " Characters";
+}
+inline std::string ShotFolderTooLong(size_t longest) {
+    return "*ScreenShot Dir: At Most " + std::to_string(longest) + " Characters";
+}
 
 inline constexpr char kHelpGameFolder[] =
     "The Veldrun Folder is where you have installed VDR, this should contain the tidemark folder";

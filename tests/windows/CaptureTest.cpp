@@ -22,6 +22,7 @@
 #include "capture/ScreenGrab.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/init.h"
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/CaptureTexts.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
@@ -76,25 +77,57 @@ TEST_F(CaptureTest, AFolderWhoseParentIsMissingGetsNoPhotosAndTheCaptionSaysSo) 
     frmScreenshot.Show();
     EXPECT_FALSE(FileExists(shots / "no"));
     Photo();
-    EXPECT_EQ(frmScreenshot.Caption(), NotStoredCaption(NotStored::NoFolder));
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.notStored = NotStored::NoFolder}));
     EXPECT_FALSE(FileExists(ReplyPath(game.Path())));
     EXPECT_EQ(PhotoNumber.Text(), "0");
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(CaptureTest, APhotoWhoseNamesFitThePathLimitIsStored) {
-    // A folder as long as Windows lets one be: 248 characters.
+TEST_F(CaptureTest, PhotosAreStoredUpToTheLongestFolderThatLeavesRoomForTheirNames) {
+    const size_t longest = LongestShotFolder(kCurrentPhotos);
     std::string folder = shots.Path();
-    while (folder.size() < 248) {
-        folder += "\\" + std::string(std::min<size_t>(40, 248 - folder.size() - 1), 'd');
+    while (folder.size() < longest) {
+        folder += "\\" + std::string(std::min<size_t>(40, longest - folder.size() - 1), 'd');
         CreateDirectoryA(folder.c_str(), nullptr);
     }
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
     frmScreenshot.Show();
     SaveAsJpeg = 1;
     Photo();
-    EXPECT_EQ(ListFolder(folder), "0.jpg _bmp_0.bmp");
+    ASSERT_TRUE(PumpUntil([&] { return ListFolder(folder) == "0.jpg _bmp_0.bmp"; }));
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    // Longer, as a hand-edited registry may have it: Windows would fail at some name.
+    ShotFolder = folder + "\\e";
+    CreateDirectoryA(ShotFolder.Text().c_str(), nullptr);
+    Photo();
+    EXPECT_EQ(ListFolder(ShotFolder.Text()), "");
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.notStored = NotStored::TooLong}));
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+}
+
+TEST_F(CaptureTest, TheCaptionTellsOfAReplyGivenUpAndOfAGameFolderTooLongUntilMended) {
+    // The game holds its reply, shared with nobody, longer than the camera tries to write it.
+    HANDLE held = CreateFileA(ReplyPath(game.Path()).c_str(), GENERIC_READ, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    frmScreenshot.Show();
+    Photo();
+    const auto patience = ReplyFile::kPatience + std::chrono::seconds(2);
+    EXPECT_TRUE(PumpUntil([&] { return frmScreenshot.Caption() == CaptionFor({.untold = "0"}); },
+                          patience / std::chrono::milliseconds(1)));
+    CloseHandle(held);
+    Photo();
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    EXPECT_EQ(frmScreenshot.Caption(), kMainCaption);
+    // A game folder whose files' paths would be too long is not even looked in.
+    const std::string tooLong = game / std::string(kLongestGameFolder - game.Path().size(), 'g');
+    for (const char* folder : {"", "\\tidemark", "\\tidemark\\mdb"}) {
+        CreateDirectoryA((tooLong + folder).c_str(), nullptr);
+    }
+    WriteTestFile(RequestPath(tooLong), "");
+    GameFolder = tooLong;
+    ui::PumpFor(400);
+    EXPECT_TRUE(FileExists(RequestPath(tooLong)));
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolderTooLong = true}));
 }
 
 TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
@@ -242,12 +275,12 @@ public:
         ++attempts;
         Fail(failure_, "the screen could not be read");
     }
-    std::string folder;
+    Variant folder;
     int attempts = 0;
 
 private:
     void OnLoad() override { StartCapturing(); }
-    std::string CurrentGameFolder() const override { return folder; }
+    const Variant& GameFolderSetting() const override { return folder; }
     Failure failure_;
 };
 

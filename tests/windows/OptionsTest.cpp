@@ -6,9 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "../support/Host.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/WindowSuite.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/photo/PhotoFiles.h"
 #include "core/texts/OptionsTexts.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
@@ -116,25 +119,78 @@ TEST_F(OptionsTest, ResizeWithEmptyHeightIsStopped) {
 
 TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
     TestFolder otherGame{"vdrcam-other-game"};
-    const struct {
+    const std::string longest(LongestShotFolder(kCurrentPhotos), 'd');
+    struct Stop {
         const char* name;
         std::string gameFolder;
         std::string shotFolder;
-        const char* message;
-    } stops[] = {
-        {"at the game folder", game / "missing", shots.Path(), kGameFolderWrong},
-        {"at the screenshot folder", otherGame.Path(), shots / "no\\such\\folder",
-         kShotFolderNotMade},
+        std::string message;
+        std::vector<const char*> markers;
+        const char* width = "640";
+        const char* height = "1204";
     };
+    std::vector<Stop> stops = {
+        {"at the game folder",
+         game / "missing",
+         shots.Path(),
+         kGameFolderWrong,
+         {"VeldFolderWrong"}},
+        {"at a game folder too long for the exchange's files",
+         std::string(kLongestGameFolder + 1, 'g'),
+         shots.Path(),
+         GameFolderTooLong(kLongestGameFolder),
+         {"VeldFolderWrong"}},
+        {"at the screenshot folder",
+         otherGame.Path(),
+         shots / "no\\such\\folder",
+         kShotFolderNotMade,
+         {"ScreenDirWrong"}},
+        {"at a screenshot folder too long for the photos' names",
+         otherGame.Path(),
+         longest + "d",
+         ShotFolderTooLong(longest.size()),
+         {"ScreenDirWrong"}},
+        {"at a width that is no whole number",
+         otherGame.Path(),
+         shots.Path(),
+         kWidthNotWhole,
+         {"Label6"},
+         "640.5"},
+        {"at a height below 1",
+         otherGame.Path(),
+         shots.Path(),
+         kHeightNotWhole,
+         {"Label7"},
+         "640",
+         "0"},
+        {"at a size beyond any screen's",
+         otherGame.Path(),
+         shots.Path(),
+         kSizeTooLarge,
+         {"Label6", "Label7"},
+         "12040",
+         "12040"},
+    };
+    if (RunningUnderWine()) {  // Linux's /proc: a folder no file can be made in
+        stops.push_back({"at a screenshot folder that cannot be written",
+                         otherGame.Path(),
+                         "Z:\\proc",
+                         kShotFolderNotWritable,
+                         {"ScreenDirWrong"}});
+    }
     for (const auto& stop : stops) {
         SCOPED_TRACE(stop.name);
         Open({{"ScreenDir", shots.Path()}});
         Type("VeldrunFolderU", stop.gameFolder);
         Type("ScreenDirU", stop.shotFolder);
         Click(Field("resizeU"));
-        Type("WidthU", "640");
+        Type("WidthU", stop.width);
+        Type("HeightU", stop.height);
         Click(Field("cmdApply"));
         EXPECT_EQ(Field("msgError").Text(), stop.message);
+        for (const char* marker : stop.markers) {
+            EXPECT_EQ(Field(marker).Text(), "*") << marker;
+        }
         EXPECT_TRUE(writes.empty());
         EXPECT_TRUE(frmOptions.IsLoaded());
         // Requests are still looked for, and photos stored, as before.

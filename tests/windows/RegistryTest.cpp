@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -67,6 +69,26 @@ TEST_F(RegistryTest, HugeTextsReadBackWhole) {
     const std::string huge(100000, 'w');
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "WidthP", huge);
     EXPECT_EQ(Get("WidthP"), huge);
+}
+
+TEST_F(RegistryTest, AValueThatGrowsWhileItIsReadComesBackWhole) {
+    // Another program rewrites the value longer and longer as it is read.
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "w");
+    std::atomic<bool> reading = true;
+    std::thread writer([&] {
+        for (size_t length = 2; reading; length = length % 4000 + 1) {
+            registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir",
+                              std::string(length, 'w'));
+        }
+    });
+    int whole = 0;
+    for (int read = 0; read < 300; ++read) {
+        const std::string value = Get("ScreenDir", "unread");
+        whole += value.find_first_not_of('w') == std::string::npos;
+    }
+    reading = false;
+    writer.join();
+    EXPECT_EQ(whole, 300);
 }
 
 TEST_F(RegistryTest, SavedValuesReadBackUnchanged) {
