@@ -36,6 +36,13 @@ void EndToEnd::UseShotFolder() {
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", shots.Path());
 }
 
+void EndToEnd::UseBigJpegs() {
+    for (const auto& [name, text] :
+         {std::pair{"Resize", "1"}, {"WidthP", "6000"}, {"HeightP", "4000"}}) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    }
+}
+
 HWND EndToEnd::StartMain(driver::Program& program) {
     HWND main = driver::WaitForWindow(program.Id(), "VDR Camera");
     EXPECT_NE(main, nullptr);

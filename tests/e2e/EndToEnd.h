@@ -29,6 +29,9 @@ protected:
     std::string Request() const { return Mdb() + "\\takePhoto.db"; }
     std::string Reply() const { return ReadTestFile(Mdb() + "\\currentPhoto.db"); }
     void UseShotFolder();
+    // Every photo also a JPEG of 6000 x 4000, which takes longer than a pass
+    // of the game's script.
+    void UseBigJpegs();
 
     HWND StartMain(driver::Program& program);
     // Presses "Options" in the main window and waits for the options window.

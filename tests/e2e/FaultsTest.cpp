@@ -19,11 +19,7 @@ using namespace driver;
 
 TEST_F(EndToEnd, AGameThatKeepsItsFilesOpenGetsEveryPhotoAndTheLatestReply) {
     UseShotFolder();
-    // Every photo also a JPEG of 6000 x 4000, which takes longer than a pass of the game's script.
-    for (const auto& [name, text] :
-         {std::pair{"Resize", "1"}, {"WidthP", "6000"}, {"HeightP", "4000"}}) {
-        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
-    }
+    UseBigJpegs();
     driver::Program camera(Built("vdrcam.exe"));
     StartMain(camera);
     // Each request is held undeletable until the next pass makes it anew, and
@@ -42,11 +38,7 @@ TEST_F(EndToEnd, AGameThatKeepsItsFilesOpenGetsEveryPhotoAndTheLatestReply) {
 
 TEST_F(EndToEnd, ClosedInTheMiddleOfAPhotoTheCameraStoresItAnswersAndEnds) {
     UseShotFolder();
-    // A JPEG of 6000 x 4000, still being made when the window has gone.
-    for (const auto& [name, text] :
-         {std::pair{"Resize", "1"}, {"WidthP", "6000"}, {"HeightP", "4000"}}) {
-        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
-    }
+    UseBigJpegs();  // the JPEG still being made when the window has gone
     driver::Program camera(Built("vdrcam.exe"));
     HWND main = StartMain(camera);
     // Queued together: the close is delivered while the photo is being taken.

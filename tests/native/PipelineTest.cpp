@@ -284,6 +284,12 @@ FreeImageApi::Bitmap VDR_FREEIMAGE_CALL HeldLoad(int format, const char* path, i
     return FreeImage().Load(format, path, flags);
 }
 
+// A FreeImage whose save writes half a file and then fails, as a full disk would.
+int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
+    WriteTestFile(path, "\xFF\xD8 half");
+    return 0;
+}
+
 }  // namespace
 
 TEST_F(PipelineTest, JpegsAreMadeAfterTheReplyInTurnAsAskedAndNoneIsLostAtTheEnd) {
@@ -308,16 +314,6 @@ TEST_F(PipelineTest, JpegsAreMadeAfterTheReplyInTurnAsAskedAndNoneIsLostAtTheEnd
     EXPECT_EQ(Inspect(Jpg(1))->width, 16u);
     EXPECT_EQ(FilesInShots(), 4u);  // nothing half-made beside them
 }
-
-namespace {
-
-// A FreeImage whose save writes half a file and then fails, as a full disk would.
-int VDR_FREEIMAGE_CALL FailingSave(int, void*, const char* path, int) {
-    WriteTestFile(path, "\xFF\xD8 half");
-    return 0;
-}
-
-}  // namespace
 
 TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     freeImage.Save = FailingSave;

@@ -70,33 +70,26 @@ TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) 
     CreateDirectoryA((game / "tidemark\\mdb").c_str(), nullptr);
     const std::string request = RequestPath(game.Path());
     const std::string next = game / "tidemark\\mdb\\next.db";
+    // Written at the same moment, and held (read-only) so that it cannot be deleted.
+    const auto make = [](const std::string& path) {
+        WriteTestFile(path, "take 1");
+        const FILETIME moment{0x5A5A0000, 0x01DB0000};
+        HANDLE file =
+            CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetFileTime(file, nullptr, nullptr, &moment);
+        CloseHandle(file);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    };
     RequestWatch watch;
     int photos = 0;
     const auto poll = [&] { return watch.Poll(game.Path(), [&] { ++photos; }); };
-    const auto hold = [](const std::string& path, bool held) {
-        SetFileAttributesA(path.c_str(), held ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-    };
-    WriteTestFile(request, "take 1");
-    hold(request, true);  // it cannot be deleted
+    make(request);
     EXPECT_TRUE(poll());
     EXPECT_FALSE(poll());
-    // Another request, prepared with the same last write, moved in over it.
-    WriteTestFile(next, "take 1");
-    FILETIME written{};
-    {
-        HANDLE held = CreateFileA(request.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        HANDLE prepared =
-            CreateFileA(next.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_TRUE(GetFileTime(held, nullptr, nullptr, &written));
-        ASSERT_TRUE(SetFileTime(prepared, nullptr, nullptr, &written));
-        CloseHandle(held);
-        CloseHandle(prepared);
-    }
-    hold(request, false);
+    make(next);  // another request, moved in over the held one
+    SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(MoveFileExA(next.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING));
-    hold(request, true);
     EXPECT_TRUE(poll());
     EXPECT_EQ(photos, 2);
-    hold(request, false);
+    SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
