@@ -66,11 +66,10 @@ void CaptureWindow::Exclusively(Capture capture) {
 
 void CaptureWindow::ShowSigns() {
     const std::string caption = CaptionFor(signs_);
-    if (!IsLoaded() || caption == shownCaption_) {
+    if (!IsLoaded() || caption == Caption()) {
         return;
     }
     SetCaption(caption);
-    shownCaption_ = caption;
     if (caption != kMainCaption) {
         FlashInTaskbar();
     }

@@ -70,7 +70,6 @@ private:
     RequestWatch requests_;
     bool started_ = false;
     bool busy_ = false;
-    std::string shownCaption_ = kMainCaption;
 
     ui::Control& ManualTake;
     ui::Control& Options;
