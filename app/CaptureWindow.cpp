@@ -50,6 +50,7 @@ void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings)
 
 void CaptureWindow::frmScreenshot_Form_Unload() {
     started_ = false;
+    wake_.Follow("");
     ui::UnloadAllForms();
 }
 
@@ -75,17 +76,38 @@ void CaptureWindow::ShowSigns() {
     }
 }
 
+void CaptureWindow::StartCapturing() {
+    started_ = true;
+    wake_.Follow(GameFolderSetting().Text());
+}
+
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
+    if (busy_) {
+        requests_.Tend();  // the request being photographed, while its writer may still be at it
+        return;
+    }
     Exclusively([this] {
         BetweenRequests();
-        // A folder too long for the exchange's paths is a wrong one: it is
-        // not even looked in, and is never copied whole to do so.
-        const Variant& folder = GameFolderSetting();
-        signs_.gameFolderTooLong = folder.TextLength() > kLongestGameFolder;
-        if (!signs_.gameFolderTooLong) {
-            requests_.Poll(folder.Text(), [this] { TakePhoto(); });
-        }
+        ServeRequest();
     });
+}
+
+void CaptureWindow::frmScreenshot_RequestWake() {
+    Exclusively([this] { ServeRequest(); });
+}
+
+void CaptureWindow::ServeRequest() {
+    // A folder too long for the exchange's paths is a wrong one: it is not
+    // even looked in, and is never copied whole to do so.
+    const Variant& folder = GameFolderSetting();
+    signs_.gameFolderTooLong = folder.TextLength() > kLongestGameFolder;
+    if (signs_.gameFolderTooLong) {
+        wake_.Follow("");
+        return;
+    }
+    const std::string gameFolder = folder.Text();
+    wake_.Follow(gameFolder);
+    requests_.Poll(gameFolder, [this] { TakePhoto(); });
 }
 
 void CaptureWindow::frmScreenshot_ManualTake_Click() {

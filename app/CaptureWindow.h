@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/RequestWake.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/settings/Variant.h"
 #include "core/texts/CaptureTexts.h"
@@ -17,8 +18,9 @@ struct ButtonColumn {
     int tabIndex[3] = {};
 };
 
-// What both editions' main windows share: the 100 ms poll for the game's
-// request, the three buttons and the shut-down that closes the other windows.
+// What both editions' main windows share: the game's request served as soon
+// as it is made (woken by a change in its folder, the 100 ms poll behind
+// it), the three buttons and the shut-down that closes the other windows.
 class CaptureWindow : public ui::Form {
 public:
     // Takes one photo; each edition has its own.
@@ -48,7 +50,7 @@ protected:
     virtual void BetweenRequests() {}
 
     // Polling and captures start only once start-up has finished.
-    void StartCapturing() { started_ = true; }
+    void StartCapturing();
 
     // What the caption tells; shown after every poll and capture.
     CameraSigns signs_;
@@ -65,9 +67,15 @@ private:
     // of something without taking the foreground.
     void ShowSigns();
 
+    // Serves the game's request, if there is one, unless the game folder
+    // is too long to be looked in.
+    void ServeRequest();
+    void frmScreenshot_RequestWake();
+
     ui::Form& options_;
     ui::Form& help_;
-    RequestWatch requests_;
+    RequestWake wake_{[this] { frmScreenshot_RequestWake(); }};
+    RequestWatch requests_{[this](const std::string& folder) { return wake_.Changes(folder); }};
     bool started_ = false;
     bool busy_ = false;
 

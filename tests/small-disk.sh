@@ -22,8 +22,9 @@ up)
     ;;
 down)
     rm -f "$drive"
+    # Lazily: a program may still hold a folder on it, as on a pulled drive.
     if mountpoint -q "$folder"; then
-        umount "$folder"
+        umount -l "$folder"
     fi
     ;;
 esac

@@ -37,12 +37,13 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
         served_.reset();
         return false;
     }
-    const std::optional<FileIdentity> identity = IdentifyFile(request);
-    if (served_ && served_->path == request && identity == served_->identity) {
+    const FileLook look = LookAtFile(request);
+    if (served_ && served_->path == request && Follow(look)) {
         DeleteServed();
         return false;
     }
-    served_ = Served{request, identity};
+    const auto names = nameChanges_ ? nameChanges_(ReplyFolder(gameFolder)) : std::nullopt;
+    served_ = Served{request, look, names};
     try {
         takePhoto();
     } catch (...) {
@@ -53,13 +54,56 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
     return true;
 }
 
+void RequestWatch::Tend() {
+    if (served_ && !Follow(LookAtFile(served_->path))) {
+        served_.reset();
+    }
+}
+
+bool RequestWatch::Follow(const FileLook& look) {
+    Served& served = *served_;
+    const auto& was = served.look.identity;
+    const auto& is = look.identity;
+    if (!is || !was) {
+        return is == was && FileExists(served.path);
+    }
+    const auto names =
+        nameChanges_ ? nameChanges_(served.path.substr(0, served.path.rfind('\\'))) : std::nullopt;
+    if (is->volume != was->volume || is->index != was->index) {
+        return false;
+    }
+    // Written since: by its writer, unless the name was taken away meanwhile
+    // and the file made anew (it may have the old one's index), which only
+    // a watch tells, and a moment late.
+    if (is->lastWrite != was->lastWrite) {
+        if (!names || names != served.names) {
+            return false;
+        }
+        const auto now = clock_();
+        if (!served.writtenAt) {
+            served.writtenAt = now;
+        }
+        if (now - *served.writtenAt < kWatchLag) {
+            return true;
+        }
+    }
+    served.look = look;
+    served.names = names;
+    served.writtenAt.reset();
+    return true;
+}
+
 void RequestWatch::DeleteServed() {
-    const Served& served = *served_;
-    const bool deleted =
-        served.identity ? RemoveFileIf(served.path, *served.identity) : RemoveFile(served.path);
-    // Kept while the request served still stands (read-only, held by the
-    // game); anything else under its name is the next request.
-    if (deleted || !FileExists(served.path) || IdentifyFile(served.path) != served.identity) {
+    // The capture may have let a look through, and so have found it gone.
+    const FileLook look = served_ ? LookAtFile(served_->path) : FileLook{};
+    if (!served_ || !Follow(look)) {
+        served_.reset();
+        return;
+    }
+    if (look.held || served_->writtenAt) {
+        return;  // its writer is still at it, or may have been
+    }
+    if (look.identity ? RemoveFileIf(served_->path, *look.identity) : RemoveFile(served_->path)) {
         served_.reset();
     }
 }

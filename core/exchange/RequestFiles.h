@@ -6,10 +6,12 @@
 #include <string>
 
 #include "core/files/FileSystem.h"
+#include "core/files/NameWatch.h"
 
 // The two files shared with the game, in "tidemark\mdb" below the game's
 // folder. The tails start with a backslash, so the game folder is held
 // without one.
+inline constexpr char kRequestName[] = "takePhoto.db";
 inline constexpr char kRequestTail[] = "\\tidemark\\mdb\\takePhoto.db";
 inline constexpr char kReplyTail[] = "\\tidemark\\mdb\\currentPhoto.db";
 
@@ -61,27 +63,46 @@ private:
     std::optional<std::string> givenUp_;
 };
 
-// The poll's side of the request file. A request is served once: when it
-// cannot be deleted (read-only, a folder of that name, or still held open by
-// the game), later polls only try the deletion again. A new file under the
-// request's name is a new request, also when the old one was never seen
-// gone, and also when it was made while the photo was being taken.
+// The poll's side of the request file. A request is served once, as soon as
+// it is seen, and deleted once its writer has let go of it: what the writer
+// does to it meanwhile keeps it the same request. Any other file under its
+// name is the next request, also one the game makes while a photo is taken.
 class RequestWatch {
 public:
-    // One poll: when a new request is there, take the photo and then delete
-    // that request, even when the game folder has changed meanwhile; a
-    // request made under its name since is left for the next poll. A
-    // capture that fails still has its request deleted; the failure is
-    // passed on. With no game folder no request is looked for. True when a
-    // photo was taken.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // What a watch of the request's folder has counted there, when one stands.
+    using NameChanges = std::function<std::optional<NameWatch::Count>(const std::string& folder)>;
+    // A watch tells of a change this much later at the most.
+    static constexpr std::chrono::milliseconds kWatchLag{100};
+
+    explicit RequestWatch(NameChanges nameChanges = nullptr,
+                          Clock clock = std::chrono::steady_clock::now)
+        : nameChanges_(std::move(nameChanges)), clock_(std::move(clock)) {}
+
+    // One look: a new request below the game folder gets its photo and is
+    // then deleted; the one already served is deleted once it can be. A
+    // capture that fails still has its request dealt with, and the failure
+    // is passed on. True when a photo was taken.
     bool Poll(const std::string& gameFolder, const std::function<void()>& takePhoto);
 
+    // A look while its photo is still being taken: the request is followed,
+    // not yet deleted, as the game has no reply yet.
+    void Tend();
+
 private:
+    // Whether the look still finds the request served.
+    bool Follow(const FileLook& look);
     void DeleteServed();
 
     struct Served {
         std::string path;
-        std::optional<FileIdentity> identity;
+        FileLook look;  // the latest that told for sure
+        std::optional<NameWatch::Count> names;
+        // When a write to it was first seen that the watch may yet tell was
+        // another file's.
+        std::optional<std::chrono::steady_clock::time_point> writtenAt;
     };
-    std::optional<Served> served_;  // the request already served, while it still stands
+    NameChanges nameChanges_;
+    Clock clock_;
+    std::optional<Served> served_;  // while it still stands
 };

@@ -52,6 +52,14 @@ struct FileIdentity {
 };
 std::optional<FileIdentity> IdentifyFile(const std::string& path);
 
+// A look at a file: which it is, and whether another program holds it open
+// without letting it be deleted, as a writer does until it has finished.
+struct FileLook {
+    std::optional<FileIdentity> identity;  // none when nothing is there to open
+    bool held = false;
+};
+FileLook LookAtFile(const std::string& path);
+
 // Removes the file only while it is that file, in one step: a file made
 // under its name meanwhile stays.
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity);

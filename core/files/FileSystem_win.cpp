@@ -125,6 +125,18 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
     return Usable(path) ? IdentityOf(OpenShared(path, 0)) : std::nullopt;
 }
 
+FileLook LookAtFile(const std::string& path) {
+    if (!Usable(path)) {
+        return {};
+    }
+    // Only the right to delete meets a writer's sharing; the handle goes at once.
+    if (const OpenedFile file = OpenShared(path, DELETE | FILE_READ_ATTRIBUTES)) {
+        return {IdentityOf(file)};
+    }
+    const bool held = GetLastError() == ERROR_SHARING_VIOLATION;
+    return {IdentityOf(OpenShared(path, 0)), held};
+}
+
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
     if (!Usable(path)) {
         return false;

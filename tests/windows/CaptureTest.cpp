@@ -16,6 +16,7 @@
 #include "../support/Interference.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
+#include "../support/SmallDisk.h"
 #include "../support/WindowSuite.h"
 #include "app/CaptureWindow.h"
 #include "capture/FreeImageDll.h"
@@ -43,6 +44,10 @@ protected:
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
     void Photo() { Click(frmScreenshot["ManualTake"]); }
+
+    // Another game, for a camera that moves to it: the camera watches its
+    // folder until the forms are unloaded.
+    TestFolder otherGame{"vdrcam-game"};
 };
 
 }  // namespace
@@ -143,6 +148,53 @@ TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");
     EXPECT_EQ(PhotoNumber.Text(), "2");
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(CaptureTest, ARequestIsServedAtOnceWhereverTheWatchedFolderHasGone) {
+    // The request folder made only after start, then another game folder
+    // applied, then a drive that goes away and comes back.
+    RemoveDirectoryA(Mdb().c_str());
+    frmScreenshot.Show();
+    // The timer ticks only when the test says so: the tick makes the watch,
+    // and only a wake serves the request in time.
+    SetTimer(frmScreenshot.Hwnd(), frmScreenshot["Timer1"].Id(), USER_TIMER_MAXIMUM, nullptr);
+    int photos = 0;
+    const auto servedAtOnce = [&](const std::string& gameFolder) {
+        frmScreenshot.frmScreenshot_Timer1_Timer();
+        WriteTestFile(RequestPath(gameFolder), "take 1");
+        const bool served = PumpUntil([&] { return !FileExists(RequestPath(gameFolder)); });
+        EXPECT_EQ(ReadTestFile(ReplyPath(gameFolder)),
+                  "currentPhoto=" + std::to_string(photos++) + "\r\n");
+        return served;
+    };
+    frmScreenshot.frmScreenshot_Timer1_Timer();
+    CreateDirectoryA(Mdb().c_str(), nullptr);
+    EXPECT_TRUE(servedAtOnce(game.Path()));
+
+    InstallGame(otherGame);
+    Click(frmScreenshot["Options"]);
+    frmOptions["VeldrunFolderU"].SetText(otherGame.Path());
+    Click(frmOptions["cmdApply"]);
+    EXPECT_TRUE(servedAtOnce(otherGame.Path()));
+
+    if (!small_disk::Available()) {
+        GTEST_SKIP() << "no small disk to take away (mounting one needs root)";
+    }
+    const std::string onDisk = std::string(small_disk::kRoot) + "\\Game";
+    const auto install = [&] {
+        for (const char* folder : {"", "\\tidemark", "\\tidemark\\mdb"}) {
+            CreateDirectoryA((onDisk + folder).c_str(), nullptr);
+        }
+    };
+    install();
+    GameFolder = onDisk;
+    EXPECT_TRUE(servedAtOnce(onDisk));
+    // Away, and back as a new disk: a watch on the old one is silent for good.
+    ASSERT_TRUE(small_disk::GoAway());
+    frmScreenshot.frmScreenshot_Timer1_Timer();
+    ASSERT_TRUE(small_disk::ComeBack());
+    install();
+    EXPECT_TRUE(servedAtOnce(onDisk));
 }
 
 TEST_F(CaptureTest, WithoutARequestTicksTouchNoFile) {
@@ -364,7 +416,6 @@ TEST_F(CaptureTest, SettingsAppliedDuringACaptureCountFromTheNextOne) {
     CreateDirectoryA(other.c_str(), nullptr);
     WriteTestFile(other + "\\_bmp_0.bmp", "an earlier photo");
     frmScreenshot.Show();
-    TestFolder otherGame{"vdrcam-game"};
     InstallGame(otherGame);
     const std::string waiting = RequestPath(otherGame.Path());
     WriteTestFile(waiting, "");

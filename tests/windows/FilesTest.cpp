@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+
 #include "../support/TestFolder.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
+#include "core/files/NameWatch.h"
 #include "core/files/init.h"
 
 TEST(FileExists, AnswersForFilesAndFoldersNeverFails) {
@@ -92,4 +96,100 @@ TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) 
     EXPECT_TRUE(poll());
     EXPECT_EQ(photos, 2);
     SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
+    // Steps: the writer makes the request (holding it open, sharing nothing
+    // or reading), writes, lets go, deletes it; "tick" is a look 100 ms
+    // later, "tend" one while the photo is still being taken, "slow" 1.5 s
+    // of a photo under a message box.
+    const struct {
+        const char* name;
+        const char* before;  // the first look follows
+        const char* during;  // while the first photo is taken
+        const char* after;
+        int photos;
+    } writers[] = {
+        {"made and written at once", "make write close", "", "tick", 1},
+        {"seen while its writer still holds it", "make", "", "write close tick tick", 1},
+        {"held two seconds, sharing nothing", "make", "",
+         "tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick "
+         "tick tick tick write tick close tick tick",
+         1},
+        {"held two seconds, sharing reading", "make-read", "",
+         "tick tick tick tick tick tick tick tick tick tick write tick close tick tick", 1},
+        {"written while the photo is taken", "make", "write close", "tick tick", 1},
+        {"held through a photo under a box", "make", "tend tend tend write close tend tend", "tick",
+         1},
+        {"made again by the game during a slow photo", "make write close",
+         "slow delete make write close", "tick tick", 2},
+        {"seen held, then made again during a slow photo", "make",
+         "write close slow delete make write close", "tick tick", 2},
+        {"held until the game's next pass makes it anew", "make write", "",
+         "tick tick close delete make write tick tick close tick", 2},
+    };
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.name);
+        TestFolder game;
+        const std::string mdb = game / "tidemark\\mdb";
+        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
+        CreateDirectoryA(mdb.c_str(), nullptr);
+        const std::string request = RequestPath(game.Path());
+        NameWatch names(mdb, kRequestName);
+        ASSERT_TRUE(names.Standing());
+        auto now = std::chrono::steady_clock::now();
+        RequestWatch watch(
+            [&](const std::string& folder) {
+                return folder == mdb ? names.Changes() : std::nullopt;
+            },
+            [&] { return now; });
+        HANDLE held = INVALID_HANDLE_VALUE;
+        // The system tells of a name's change a moment later; a look comes later still.
+        const auto toldOf = [&](const std::function<void()> change) {
+            names.Changes();
+            change();
+            WaitForSingleObject(names.Event(), 2000);
+        };
+        int photos = 0;
+        const auto run = [&](const char* steps) {
+            std::istringstream words(steps);
+            for (std::string step; words >> step;) {
+                if (step == "make" || step == "make-read") {
+                    toldOf([&] {
+                        held = CreateFileA(request.c_str(), GENERIC_WRITE,
+                                           step == "make" ? 0 : FILE_SHARE_READ, nullptr,
+                                           CREATE_ALWAYS, 0, nullptr);
+                    });
+                    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+                } else if (step == "write") {
+                    Sleep(30);  // a later write time than the making's, as the file system sees it
+                    DWORD written = 0;
+                    WriteFile(held, "take 1", 6, &written, nullptr);
+                } else if (step == "close") {
+                    CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
+                } else if (step == "delete") {
+                    toldOf([&] { DeleteFileA(request.c_str()); });
+                } else if (step == "slow") {
+                    now += std::chrono::milliseconds(1500);
+                } else if (step == "tend") {
+                    now += std::chrono::milliseconds(100);
+                    watch.Tend();
+                } else if (step == "tick") {
+                    now += std::chrono::milliseconds(100);
+                    watch.Poll(game.Path(), [&] { ++photos; });
+                }
+            }
+        };
+        run(writer.before);
+        watch.Poll(game.Path(), [&] {
+            ++photos;
+            run(writer.during);
+        });
+        run(writer.after);
+        EXPECT_EQ(photos, writer.photos);
+        EXPECT_FALSE(FileExists(request));  // deleted once its writer let go
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+        }
+    }
 }

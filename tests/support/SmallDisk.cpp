@@ -1,0 +1,55 @@
+#include "SmallDisk.h"
+
+#include <windows.h>
+
+#include "Driver.h"
+#include "Host.h"
+
+namespace small_disk {
+namespace {
+
+// Wine starts Linux programs too: the fixture's own script does it. Wine
+// neither waits for them nor passes on their exit codes: the callers wait
+// for the outcome.
+void RunScript(const char* action) {
+#if defined(VDR_SMALL_DISK_SCRIPT) && defined(VDR_SMALL_DISK) && defined(VDR_WINEPREFIX)
+    if (!RunningUnderWine()) {
+        return;
+    }
+    std::string command = std::string("/usr/bin/env WINEPREFIX=" VDR_WINEPREFIX
+                                      " /bin/sh " VDR_SMALL_DISK_SCRIPT " ") +
+                          action + " " + VDR_SMALL_DISK;
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA("Z:\\usr\\bin\\env", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+#else
+    (void)action;
+#endif
+}
+
+}  // namespace
+
+bool Available() {
+    ULARGE_INTEGER size{};
+    return GetDiskFreeSpaceExA("S:\\", nullptr, &size, nullptr) && size.QuadPart <= (16u << 20);
+}
+
+bool GoAway() {
+    if (!Available()) {
+        return false;
+    }
+    RunScript("down");
+    return driver::WaitFor([] { return !Available(); });
+}
+
+bool ComeBack() {
+    RunScript("up");
+    return driver::WaitFor(Available);
+}
+
+}  // namespace small_disk
