@@ -16,7 +16,11 @@ CameraSession::CameraSession(const Settings& settings) {
     for (const auto& [name, text] : settings) {
         registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
     }
-    camera_ = std::make_unique<driver::Program>(driver::BinFolder() + "\\vdrcam.exe");
+    char folder[MAX_PATH] = {};
+    const std::string bin = GetEnvironmentVariableA("VDR_BENCH_CAMERA", folder, sizeof folder)
+                                ? folder
+                                : driver::BinFolder();
+    camera_ = std::make_unique<driver::Program>(bin + "\\vdrcam.exe");
     main_ = driver::WaitForWindow(camera_->Id(), "VDR Camera");
     manualTake_ = main_ ? driver::Child(main_, "Take ScreenShot Now") : nullptr;
     if (!manualTake_) {

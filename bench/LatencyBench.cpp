@@ -1,9 +1,11 @@
-// Request-to-reply latency through the real poll of vdrcam.exe, next to the
-// time of one capture on its own (by the "Take ScreenShot Now" button) and
-// to a bare screen copy plus BMP write made here, on the same screen, in the
-// same run: the least any camera could do for a photo. With "jpeg", every
-// photo is also a full-size JPEG, with "WIDTHxHEIGHT" a rescaled one, and
-// the time until the JPEG is there is given too.
+// Request-to-reply latency of vdrcam.exe, next to the time of one capture
+// on its own (by the "Take ScreenShot Now" button) and to a bare screen
+// copy plus BMP write made here, on the same screen, in the same run: the
+// least any camera could do for a photo. Their difference is the wait
+// between a request's making and the camera's noticing it. With "jpeg",
+// every photo is also a full-size JPEG, with "WIDTHxHEIGHT" a rescaled one,
+// and the time until the JPEG is there is given too. VDR_BENCH_CAMERA names
+// another folder's vdrcam.exe, an earlier one's, say.
 //   latency_bench [REQUESTS] [BUTTON_PRESSES] [jpeg | WIDTHxHEIGHT]
 #include <windows.h>
 
@@ -18,7 +20,8 @@
 
 namespace {
 
-// The screen into a 32-bit DIB, then written as a .bmp file with two writes.
+// The screen into a 32-bit DIB made once and copied into again, as a photo
+// does, then written as a .bmp file.
 double BareCopyAndWrite(const std::string& path) {
     Stopwatch watch;
     const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
@@ -31,10 +34,10 @@ double BareCopyAndWrite(const std::string& path) {
     header.biBitCount = 32;
     header.biCompression = BI_RGB;
     header.biSizeImage = static_cast<DWORD>(width) * height * 4;
-    void* bits = nullptr;
+    static void* bits = nullptr;
     HDC screen = GetDC(nullptr);
-    HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
-                                       DIB_RGB_COLORS, &bits, nullptr, 0);
+    static HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                              DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ original = SelectObject(memory, picture);
     BitBlt(memory, 0, 0, width, height, screen, GetSystemMetrics(SM_XVIRTUALSCREEN),
@@ -52,7 +55,6 @@ double BareCopyAndWrite(const std::string& path) {
     CloseHandle(out);
     SelectObject(memory, original);
     DeleteDC(memory);
-    DeleteObject(picture);
     ReleaseDC(nullptr, screen);
     return watch.Milliseconds();
 }
@@ -119,18 +121,14 @@ int main(int argc, char** argv) {
     const double reference = Median(bare);
     const double capture = Median(captures);
     const double median = Median(latencies);
-    const double ratio = (median - 50) / reference;
-    const double p95 = Percentile(latencies, 95);
-    const double p95Goal = 100 + capture + 20;
     std::printf("screen %dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     std::printf("bare screen copy + BMP write, median of %d:   %.1f ms\n", manual, reference);
     std::printf("capture alone (button), median of %d:          %.1f ms\n", manual, capture);
     std::printf("request to reply, median of %zu:               %.1f ms\n", latencies.size(),
                 median);
-    std::printf("(median - 50 ms mean poll wait) / bare:        %.2f (goal <= 1.2: %s)\n", ratio,
-                ratio <= 1.2 ? "met" : "missed");
-    std::printf("request to reply, 95th percentile:             %.1f ms (goal <= %.1f: %s)\n", p95,
-                p95Goal, p95 <= p95Goal ? "met" : "missed");
+    std::printf("request to reply, 95th percentile:             %.1f ms\n",
+                Percentile(latencies, 95));
+    std::printf("the wait (request to reply - capture alone):   %.1f ms\n", median - capture);
     std::printf("request to reply, fastest:                     %.1f ms\n",
                 Percentile(latencies, 0));
     std::printf("request to reply, slowest:                     %.1f ms\n",

@@ -1,7 +1,9 @@
 #!/bin/sh
-# The benchmark: per-capture figures, request-to-reply latency through the
-# real poll, the idle cost of polling, then the soak test. Everything is
-# printed and written to bench/results.txt with the machine it ran on.
+# The benchmark: per-capture figures, request-to-reply latency, the idle
+# cost of waiting for requests, then the soak test. Everything is printed
+# and written to bench/results.txt with the machine it ran on. With
+# BENCH_BEFORE=COMMIT, that commit's vdrcam.exe is built apart and its
+# request-to-reply latency measured by the same benchmark in the same run.
 set -eu
 cd "$(dirname "$0")/.."
 results=bench/results.txt
@@ -46,10 +48,27 @@ for size in 1280x720 1920x1080 3840x2160; do
 done
 say ""
 
+if [ -n "${BENCH_BEFORE:-}" ]; then
+    before=build/before
+    rm -rf "$before"
+    git worktree prune
+    git worktree add --detach "$before" "$BENCH_BEFORE" >/dev/null
+    for preset in $( [ "$builds" = 64 ] && echo windows || echo "windows windows32"); do
+        (cd "$before" && cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null &&
+            cmake --build --preset "$preset" --target vdrcam >/dev/null)
+    done
+fi
 for bits in $builds; do
-    say "== Request to reply through the real 100 ms poll ($bits-bit build, 1920x1080 screen) =="
-    VDR_SCREEN=1920x1080x24 wine_run "$bits" "latency_bench.exe 120 30"
-    say ""
+    for size in 1920x1080 3840x2160; do
+        say "== Request to reply, BMP only ($bits-bit build, $size screen) =="
+        VDR_SCREEN=${size}x24 wine_run "$bits" "latency_bench.exe 120 30"
+        if [ -n "${BENCH_BEFORE:-}" ]; then
+            say "-- the same for commit $(git rev-parse --short "$BENCH_BEFORE"):"
+            VDR_BENCH_CAMERA="Z:$(cd "$before/$(bin "$bits")" && pwd | tr / '\\')" \
+                VDR_SCREEN=${size}x24 wine_run "$bits" "latency_bench.exe 120 30"
+        fi
+        say ""
+    done
 done
 
 for bits in $builds; do
