@@ -5,8 +5,16 @@
 
 void RequestWake::Follow(const std::string& gameFolder) {
     const std::string folder = gameFolder.empty() ? std::string() : ReplyFolder(gameFolder);
+    const bool watching = watch_ && watch_->Folder() == folder && watch_->Standing();
+    // A standing watch's folder is looked for once a second: a drive gone
+    // away silences a watch without a word.
+    const ULONGLONG now = GetTickCount64();
+    if (watching && now - checkedAt_ < kCheckMs) {
+        return;
+    }
+    checkedAt_ = now;
     const bool there = FolderExists(folder);
-    if (watch_ && watch_->Folder() == folder && watch_->Standing() && there) {
+    if (watching && there) {
         return;
     }
     Stop();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,10 +28,13 @@ public:
     std::optional<NameWatch::Count> Changes(const std::string& folder);
 
 private:
+    static constexpr ULONGLONG kCheckMs = 1000;
+
     void Woken();
     void Stop();
 
     std::function<void()> woken_;
     std::optional<NameWatch> watch_;
     std::optional<ui::Wake> wake_;
+    ULONGLONG checkedAt_ = 0;
 };
