@@ -52,7 +52,31 @@ void CaptureWindow::frmScreenshot_Form_Unload() {
     started_ = false;
     wake_.Follow("");
     ui::UnloadAllForms();
+    FinishJpegs();
 }
+
+void CaptureWindow::FinishJpegs() {
+    started_ = false;
+    if (!JpegsDue()) {
+        return;
+    }
+    for (ui::Control* button : {&ManualTake, &Options, &cmdRun}) {
+        button->SetEnabled(false);
+    }
+    for (size_t due = JpegsDue(); due > 0; due = JpegsDue()) {
+        SetCaption(FinishingCaption(due));
+        SetShutdownReason(FinishingJpegs(due));
+        ui::PumpFor(100);
+    }
+}
+
+void CaptureWindow::OnQueryEndSession() {
+    if (const size_t due = JpegsDue()) {
+        SetShutdownReason(FinishingJpegs(due));
+    }
+}
+
+void CaptureWindow::OnEndSession() { FinishJpegs(); }
 
 template <typename Capture>
 void CaptureWindow::Exclusively(Capture capture) {

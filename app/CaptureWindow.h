@@ -20,7 +20,8 @@ struct ButtonColumn {
 
 // What both editions' main windows share: the game's request served as soon
 // as it is made (woken by a change in its folder, the 100 ms poll behind
-// it), the three buttons and the shut-down that closes the other windows.
+// it), the three buttons, and the shut-down that closes the other windows
+// and finishes the JPEGs still due, saying so, also when the session ends.
 class CaptureWindow : public ui::Form {
 public:
     // Takes one photo; each edition has its own.
@@ -52,11 +53,21 @@ protected:
     // Polling and captures start only once start-up has finished.
     void StartCapturing();
 
+    // The JPEGs asked for and not yet made, which closing and the end of
+    // the session wait for; the first edition makes none.
+    virtual size_t JpegsDue() { return 0; }
+
     // What the caption tells; shown after every poll and capture.
     CameraSigns signs_;
 
 private:
     void OnUnload() override { frmScreenshot_Form_Unload(); }
+    void OnQueryEndSession() override;
+    void OnEndSession() override;
+
+    // Serves nothing more and waits for the JPEGs still due, the caption
+    // counting them down.
+    void FinishJpegs();
 
     // Runs a capture unless one is already running: a tick or click that
     // arrives through a capture's message pumps or message box is ignored.

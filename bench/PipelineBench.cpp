@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
             for (int i = 0; i < runs; ++i) {
                 gStages = {};
                 Stopwatch watch;
-                ExportJpeg(timed, {bmp, jpg, jpg + ".tmp", size});
+                ExportJpeg(timed, {0, bmp, jpg, jpg + ".tmp", size});
                 total.push_back(watch.Milliseconds());
                 load.push_back(gStages.load);
                 rescale.push_back(gStages.rescale);

@@ -1,4 +1,5 @@
 #include "capture/FreeImageDll.h"
+#include "core/files/init.h"
 #include "core/photo/FreeImageApi.h"
 
 std::optional<std::string> ModuleFolder(HMODULE module) {
@@ -53,6 +54,7 @@ const FreeImageApi& FreeImage() {
             return loaded;
         }
         const std::string path = *folder + "\\FreeImage.dll";
+        loaded.missing = !FileExists(path);
         // A broken or foreign file there is the same as none: no system error box.
         DWORD previousMode = 0;
         SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
@@ -69,7 +71,7 @@ const FreeImageApi& FreeImage() {
         Resolve(module, "FreeImage_Unload", 4, loaded.Unload);
         if (!loaded.Available()) {
             FreeLibrary(module);
-            return FreeImageApi{};
+            return FreeImageApi{};  // a file of that name, but no FreeImage
         }
         return loaded;  // stays loaded for the rest of the run
     }();

@@ -2,6 +2,8 @@
 
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
+#include "core/photo/PhotoFiles.h"
+#include "core/photo/StorePhoto.h"
 #include "settings/LoadSettings.h"
 #include "settings/SettingsVariables.h"
 
@@ -17,6 +19,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     LoadOptionsHidden([] { LoadSettings(); });
     PhotoNumber = 0;
     MakeFolder(ShotFolder.Text());
+    RemoveLeftScratchFiles(kCurrentPhotos, ShotFolder.Text());
     StartCapturing();
 }
 
@@ -30,6 +33,11 @@ void FrmScreenshot::TakePhoto() {
 void FrmScreenshot::BetweenRequests() {
     reply_.Retry();
     signs_.untold = reply_.GivenUp();
+    // A JPEG not made is told of until one is made, or none is asked for.
+    if (!JpegWanted(ResizeShots, SaveAsJpeg)) {
+        jpegs_.ForgetNotMade();
+    }
+    signs_.jpegNotMade = jpegs_.NotMade();
 }
 
 const Variant& FrmScreenshot::GameFolderSetting() const { return GameFolder; }

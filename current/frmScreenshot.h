@@ -20,6 +20,7 @@ private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
     const Variant& GameFolderSetting() const override;
     void BetweenRequests() override;
+    size_t JpegsDue() override { return jpegs_.Due(); }
 
     ReplyFile reply_;
     JpegQueue jpegs_;

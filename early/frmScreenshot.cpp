@@ -44,6 +44,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     SetUpCaptureSurface();
     Num = 0;
     MakeFolder(ShotFolder.Text());
+    RemoveLeftScratchFiles(kEarlyPhotos, ShotFolder.Text());
     StartCapturing();
 }
 

@@ -233,6 +233,25 @@ void Form::FlashInTaskbar() {
     }
 }
 
+void Form::SetShutdownReason(const std::string& reason) {
+    // Looked up, so that the program still starts on Windows before Vista.
+    using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+    using Destroy = BOOL(WINAPI*)(HWND);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    const auto create = reinterpret_cast<Create>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "ShutdownBlockReasonCreate")));
+    const auto destroy = reinterpret_cast<Destroy>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "ShutdownBlockReasonDestroy")));
+    if (!hwnd_ || !create || !destroy) {
+        return;
+    }
+    if (reason.empty()) {
+        destroy(hwnd_);
+    } else {
+        create(hwnd_, std::wstring(reason.begin(), reason.end()).c_str());
+    }
+}
+
 Control& Form::operator[](std::string_view name) {
     for (auto& control : controls_) {
         if (name == control->Name()) {
@@ -379,6 +398,15 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             Unload();
+            return 0;
+        case WM_QUERYENDSESSION:
+            OnQueryEndSession();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) {
+                OnEndSession();
+            }
+            SetShutdownReason("");
             return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);

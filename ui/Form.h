@@ -49,6 +49,9 @@ public:
     // Flashes the taskbar button until the window is brought to the front,
     // without taking the foreground from anything.
     void FlashInTaskbar();
+    // What Windows (Vista and later) shows while the window holds up the end
+    // of the session; empty for nothing.
+    void SetShutdownReason(const std::string& reason);
 
     // The control of that name, for those who see the form from outside;
     // std::out_of_range for a name the form lacks.
@@ -60,6 +63,11 @@ protected:
     // then keep its own windows out of sight too.
     bool ShownInBackground() const { return inBackground_; }
     virtual void OnUnload() {}
+    // The session is ending (logging off, shutting down): the window may
+    // finish its work before it returns; the program ends afterwards.
+    virtual void OnEndSession() {}
+    // Asked first; the work still due can be named to Windows then.
+    virtual void OnQueryEndSession() {}
 
     // Adds a control from its row; the handler, when there is one, runs at
     // its event (click, or tick for a timer).

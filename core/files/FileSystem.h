@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The few file operations the program needs, with Windows paths (backslash
 // separators, ANSI code page). Each reports success and never throws.
@@ -23,7 +24,14 @@ bool FolderExists(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 
-// Whether a new file can be made in the folder: one is made and removed.
+// Removes an empty folder.
+bool RemoveFolder(const std::string& path);
+
+// The names of the files (not folders) in a folder.
+std::vector<std::string> FileNames(const std::string& folder);
+
+// Whether a new file can be made in the folder: one is made and removed,
+// its name no longer than "\32767.bmp", so wherever a photo fits, it fits.
 bool CanMakeFilesIn(const std::string& folder);
 
 // Creates or empties the file and writes the pieces one after the other.
@@ -63,6 +71,9 @@ FileLook LookAtFile(const std::string& path);
 // Removes the file only while it is that file, in one step: a file made
 // under its name meanwhile stays.
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity);
+
+// A file's length, when the system says.
+std::optional<uint64_t> FileSize(const std::string& path);
 
 // Free bytes on the folder's drive, when the system says.
 std::optional<uint64_t> FreeSpace(const std::string& folder);

@@ -23,9 +23,22 @@ bool RemoveFile(const std::string& path) {
     return !path.empty() && std::filesystem::remove(NativePath(path), error) && !error;
 }
 
+bool RemoveFolder(const std::string& path) { return RemoveFile(path); }
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), error)) {
+        if (!entry.is_directory(error)) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
 bool CanMakeFilesIn(const std::string& folder) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string path = folder + "\\vdrcam-" + std::to_string(attempt) + ".tmp";
+        const std::string path = folder + "\\~" + std::to_string(attempt) + ".tmp";
         // "x": only a new file, never one that is there.
         if (std::FILE* made = std::fopen(NativePath(path).c_str(), "wx")) {
             std::fclose(made);
@@ -79,6 +92,15 @@ FileLook LookAtFile(const std::string& path) { return {IdentifyFile(path)}; }
 
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
     return IdentifyFile(path) == identity && RemoveFile(path);
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(NativePath(path), error);
+    if (path.empty() || error) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 std::optional<uint64_t> FreeSpace(const std::string& folder) {

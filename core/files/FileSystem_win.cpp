@@ -35,16 +35,36 @@ bool FolderExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
 
+bool RemoveFolder(const std::string& path) {
+    return Usable(path) && RemoveDirectoryA(path.c_str()) != 0;
+}
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search =
+        Usable(folder) ? FindFirstFileA((folder + "\\*").c_str(), &found) : INVALID_HANDLE_VALUE;
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 bool CanMakeFilesIn(const std::string& folder) {
     if (!Usable(folder)) {
         return false;
     }
-    // A new, empty file of a name nobody uses, gone again when it is closed;
-    // the name is no longer than a photo's, so a folder that fits them fits it.
+    // A new, empty file of a name nobody uses, gone again when it is closed.
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
-        char name[24];
-        std::snprintf(name, sizeof name, "\\_vdr%08lx.tmp",
-                      static_cast<unsigned long>(GetTickCount() + attempt));
+        char name[16];
+        std::snprintf(name, sizeof name, "\\~%04lx.tmp",
+                      static_cast<unsigned long>((GetTickCount() + attempt) & 0xFFFF));
         const std::string path = folder + name;
         const OpenedFile made = Opened(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
                                                    CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
@@ -147,6 +167,14 @@ bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
     FILE_DISPOSITION_INFO dispose{TRUE};
     return IdentityOf(file, true) == identity &&
            SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof dispose);
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!Usable(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
 }
 
 std::optional<uint64_t> FreeSpace(const std::string& folder) {

@@ -26,6 +26,8 @@ struct FreeImageApi {
     unsigned(VDR_FREEIMAGE_CALL* GetBPP)(Bitmap bitmap) = nullptr;
     void(VDR_FREEIMAGE_CALL* Unload)(Bitmap bitmap) = nullptr;
 
+    bool missing = false;  // no library file at all, rather than an unusable one
+
     bool Available() const {
         return Load && Save && Rescale && ConvertTo24Bits && GetBPP && Unload;
     }

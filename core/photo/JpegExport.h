@@ -22,14 +22,32 @@ bool IsPossibleSize(JpegSize size);
 // One JPEG to make from a stored bitmap file: at the given size or at its
 // own, written under the scratch name and moved into place when whole.
 struct JpegJob {
+    int32_t number = 0;  // the photo's
     std::string bitmapPath;
     std::string jpegPath;
     std::string scratchPath;
     std::optional<JpegSize> rescale;
 };
 
+// What became of a JPEG asked for.
+enum class JpegOutcome {
+    Made,
+    NoLibrary,        // no FreeImage.dll
+    UnusableLibrary,  // one that is no FreeImage of this build's kind
+    ImpossibleSize,   // the rescale size is no number or cannot be made
+    NoBitmap,         // its bitmap file could not be read back
+    DiskFull,
+    NotWritten,  // or its name was taken meanwhile
+};
+
+// A photo's JPEG that was not made, and why.
+struct JpegNotMade {
+    int32_t number = 0;
+    JpegOutcome outcome = JpegOutcome::NotWritten;
+    bool operator==(const JpegNotMade&) const = default;
+};
+
 // Reads the bitmap file back and saves it as a JPEG of superb quality, only
-// where no file of that name exists. Any failure (no library, no bitmap
-// file, a size that cannot be made, the name taken) leaves no JPEG file of
-// its own behind and returns false.
-bool ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job);
+// where no file of that name exists. A JPEG not made leaves no file of its
+// own behind.
+JpegOutcome ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job);

@@ -30,6 +30,21 @@ void JpegQueue::Finish() {
     changed_.wait(lock, [this] { return jobs_.empty(); });
 }
 
+size_t JpegQueue::Due() {
+    std::lock_guard lock(mutex_);
+    return jobs_.size();
+}
+
+std::optional<JpegNotMade> JpegQueue::NotMade() {
+    std::lock_guard lock(mutex_);
+    return notMade_;
+}
+
+void JpegQueue::ForgetNotMade() {
+    std::lock_guard lock(mutex_);
+    notMade_.reset();
+}
+
 void JpegQueue::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -39,12 +54,15 @@ void JpegQueue::Run() {
         }
         const JpegJob job = jobs_.front();
         lock.unlock();
+        JpegOutcome outcome = JpegOutcome::NotWritten;
         try {
-            ExportJpeg(freeImage_(), job);
+            outcome = ExportJpeg(freeImage_(), job);
         } catch (...) {
             // Out of memory, say: that JPEG is not made, and the next ones still are.
         }
         lock.lock();
+        notMade_ = outcome == JpegOutcome::Made ? std::nullopt
+                                                : std::optional(JpegNotMade{job.number, outcome});
         jobs_.pop_front();
         changed_.notify_all();
     }

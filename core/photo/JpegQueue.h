@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "core/photo/FreeImageApi.h"
@@ -26,6 +27,14 @@ public:
     // Waits until every JPEG asked for so far is made, or has failed.
     void Finish();
 
+    // The JPEGs asked for and not yet made or failed.
+    size_t Due();
+
+    // The latest JPEG not made, until one is made or this is forgotten (as
+    // when no more JPEGs are asked for).
+    std::optional<JpegNotMade> NotMade();
+    void ForgetNotMade();
+
 private:
     void Run();
 
@@ -33,6 +42,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<JpegJob> jobs_;  // the one being made stays first until it is done
+    std::optional<JpegNotMade> notMade_;
     bool closing_ = false;
     std::thread worker_;
 };

@@ -12,6 +12,25 @@ bool Taken(const PhotoNaming& naming, const std::string& folder, int32_t number)
 
 }  // namespace
 
+bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_view suffix) {
+    if (name.size() < prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
+        return false;
+    }
+    const std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return !digits.empty() && digits.size() <= 10 &&
+           digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder) {
+    for (const std::string& name : FileNames(folder)) {
+        if (naming.isScratch(name)) {
+            RemoveFile(folder + "\\" + name);
+        }
+    }
+}
+
 size_t LongestShotFolder(const PhotoNaming& naming) {
     return kLongestPath - naming.bitmap("", naming.lastNumber).size();
 }

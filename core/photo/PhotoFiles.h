@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/files/FileSystem.h"
 #include "core/photo/DibImage.h"
@@ -14,6 +15,9 @@ struct PhotoNaming {
     // Another file of a photo that holds its number too, when there is one.
     std::string (*companion)(const std::string& folder, int32_t number);
     int32_t lastNumber;
+    // Whether a file's name is one the photos are written under before
+    // they are moved into place.
+    bool (*isScratch)(std::string_view name);
 };
 
 inline std::string BitmapPath(const std::string& folder, int32_t number) {
@@ -35,12 +39,26 @@ inline std::string EarlyPhotoPath(const std::string& folder, int32_t number) {
     return folder + "\\" + std::to_string(number) + ".bmp";
 }
 
-// The current edition: "_bmp_N.bmp", and "N.jpg" beside it. Either holds N,
-// so a player who keeps only the JPEGs never has one replaced.
-inline constexpr PhotoNaming kCurrentPhotos{BitmapPath, JpegPath, INT32_MAX};
+// Whether the name is the prefix, a number and the suffix.
+bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_view suffix);
 
-// The first edition: "N.bmp" only, up to the last number its 16-bit counter holds.
-inline constexpr PhotoNaming kEarlyPhotos{EarlyPhotoPath, nullptr, 32767};
+// The current edition: "_bmp_N.bmp", and "N.jpg" beside it. Either holds N,
+// so a player who keeps only the JPEGs never has one replaced. Written as
+// "_bmp_N.tmp" and "_jpg_N.tmp" first.
+inline constexpr PhotoNaming kCurrentPhotos{
+    BitmapPath, JpegPath, INT32_MAX, [](std::string_view name) {
+        return IsNumberedName(name, "_bmp_", ".tmp") || IsNumberedName(name, "_jpg_", ".tmp");
+    }};
+
+// The first edition: "N.bmp" only, up to the last number its 16-bit
+// counter holds; written as "N.tmp" first.
+inline constexpr PhotoNaming kEarlyPhotos{
+    EarlyPhotoPath, nullptr, 32767,
+    [](std::string_view name) { return IsNumberedName(name, "", ".tmp"); }};
+
+// Removes what a run that ended while saving left behind in the folder:
+// files of the edition's scratch names. One still open for writing stays.
+void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder);
 
 // The longest screenshot folder that leaves room below it for the longest
 // name of a photo's files, the scratch names as long as the bitmap's.

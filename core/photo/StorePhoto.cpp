@@ -54,18 +54,18 @@ StoreOutcome StorePhoto(const std::string& folder, int32_t number,
     return {stored.number};
 }
 
+bool JpegWanted(const Variant& resizeShots, const Variant& saveAsJpeg) {
+    return resizeShots.Equals(1) || (saveAsJpeg.Equals(1) && resizeShots.Equals(0));
+}
+
 std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t number) {
+    if (!JpegWanted(settings.resizeShots, settings.saveAsJpeg)) {
+        return std::nullopt;
+    }
     const std::string& folder = settings.shotFolder;
-    JpegJob job{BitmapPath(folder, number), JpegPath(folder, number),
-                JpegScratchPath(folder, number), std::nullopt};
-    if (settings.resizeShots.Equals(1)) {
-        job.rescale = RescaleSize(settings);
-        return job;
-    }
-    if (settings.saveAsJpeg.Equals(1) && settings.resizeShots.Equals(0)) {
-        return job;
-    }
-    return std::nullopt;
+    return JpegJob{number, BitmapPath(folder, number), JpegPath(folder, number),
+                   JpegScratchPath(folder, number),
+                   settings.resizeShots.Equals(1) ? RescaleSize(settings) : std::nullopt};
 }
 
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,

@@ -25,6 +25,10 @@ struct StoreOutcome {
 StoreOutcome StorePhoto(const std::string& folder, int32_t number,
                         const std::optional<DibImage>& picture);
 
+// Whether the switches ask for JPEGs: rescaled ones when the resize switch
+// is 1, full-size ones when the JPEG switch is 1 and the resize switch 0.
+bool JpegWanted(const Variant& resizeShots, const Variant& saveAsJpeg);
+
 // The JPEG that the switches ask for of the photo stored under the number:
 // rescaled, at full size, or none.
 std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t number);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/photo/JpegExport.h"
 #include "core/photo/NotStored.h"
 
 // The capture window's caption. While something keeps photos from reaching
@@ -17,6 +18,7 @@ struct CameraSigns {
     std::optional<NotStored> notStored;  // the latest photo was not stored
     bool gameFolderTooLong = false;      // so no request can be seen
     std::optional<std::string> untold;   // the photo whose reply was given up
+    std::optional<JpegNotMade> jpegNotMade;
 };
 
 inline std::string NotStoredReason(NotStored reason) {
@@ -37,8 +39,27 @@ inline std::string NotStoredReason(NotStored reason) {
     return "ScreenShot Dir cannot be written";
 }
 
+inline std::string JpegNotMadeReason(JpegOutcome outcome) {
+    switch (outcome) {
+        case JpegOutcome::NoLibrary:
+            return "FreeImage.dll is missing";
+        case JpegOutcome::UnusableLibrary:
+            return "FreeImage.dll cannot be used";
+        case JpegOutcome::ImpossibleSize:
+            return "the rescale size cannot be made";
+        case JpegOutcome::NoBitmap:
+            return "its bitmap file could not be read";
+        case JpegOutcome::DiskFull:
+            return "ScreenShot Dir's drive is full";
+        case JpegOutcome::Made:
+        case JpegOutcome::NotWritten:
+            break;
+    }
+    return "it could not be written";
+}
+
 // The caption for the signs, the gravest first: photos lost, then requests
-// unseen, then a reply the game did not get.
+// unseen, then a reply the game did not get, then a JPEG not made.
 inline std::string CaptionFor(const CameraSigns& signs) {
     if (signs.notStored) {
         return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
@@ -50,7 +71,21 @@ inline std::string CaptionFor(const CameraSigns& signs) {
         return kSignPrefix + std::string("the game was not told of photo ") + *signs.untold +
                ": currentPhoto.db could not be written";
     }
+    if (signs.jpegNotMade) {
+        return kSignPrefix + std::to_string(signs.jpegNotMade->number) +
+               ".jpg not made: " + JpegNotMadeReason(signs.jpegNotMade->outcome);
+    }
     return kMainCaption;
+}
+
+// While the JPEGs asked for are still being made after the window closed,
+// or the session ends.
+inline std::string JpegCount(size_t count) {
+    return std::to_string(count) + (count == 1 ? " JPEG" : " JPEGs");
+}
+inline std::string FinishingJpegs(size_t count) { return "Finishing " + JpegCount(count); }
+inline std::string FinishingCaption(size_t count) {
+    return std::string(kSignPrefix) + "finishing " + JpegCount(count);
 }
 
 // Whether a window caption is the capture window's, with or without a sign.

@@ -6,6 +6,7 @@
 #include "../support/Interference.h"
 #include "../support/RegistryValues.h"
 #include "EndToEnd.h"
+#include "core/files/FileSystem.h"
 #include "core/settings/SettingsTable.h"
 #include "core/texts/CaptureTexts.h"
 #include "programs/OneCamera.h"
@@ -50,6 +51,43 @@ TEST_F(EndToEnd, ClosedInTheMiddleOfAPhotoTheCameraStoresItAnswersAndEnds) {
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
 }
 
+TEST_F(EndToEnd, TheJpegsStillDueAreFinishedWhenTheWindowClosesOrTheSessionEnds) {
+    UseShotFolder();
+    UseBigJpegs();
+    for (const bool sessionEnds : {false, true}) {
+        SCOPED_TRACE(sessionEnds ? "logging off" : "closing");
+        DeleteFileA((Mdb() + "\\currentPhoto.db").c_str());
+        driver::Program camera(Built("vdrcam.exe"));
+        HWND main = StartMain(camera);
+        for (int photo = 0; photo < 4; ++photo) {
+            Click(Child(main, "Take ScreenShot Now"));
+            const std::string reply = "currentPhoto=" + std::to_string(photo) + "\r\n";
+            ASSERT_TRUE(WaitFor([&] { return Reply() == reply; }));
+        }
+        if (sessionEnds) {
+            // As Windows asks: the answer comes once the JPEGs are made, and then the
+            // program is ended.
+            DWORD_PTR answer = 0;
+            EXPECT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                            SMTO_NORMAL, 5000, &answer));
+            EXPECT_EQ(answer, TRUE);
+            EXPECT_TRUE(SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                            SMTO_NORMAL, 60000, &answer));
+        } else {
+            PostMessageA(main, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(WaitFor([&] { return Text(main).starts_with("VDR Camera - finishing "); }));
+            EXPECT_FALSE(Enabled(Child(main, "Take ScreenShot Now")));
+            EXPECT_TRUE(camera.WaitForExit(60000));
+        }
+        EXPECT_EQ(ListFolder(shots.Path()),
+                  "0.jpg 1.jpg 2.jpg 3.jpg _bmp_0.bmp _bmp_1.bmp _bmp_2.bmp _bmp_3.bmp");
+        for (const std::string name : {"0.jpg", "1.jpg", "2.jpg", "3.jpg", "_bmp_0.bmp",
+                                       "_bmp_1.bmp", "_bmp_2.bmp", "_bmp_3.bmp"}) {
+            DeleteFileA((shots / name).c_str());
+        }
+    }
+}
+
 TEST_F(EndToEnd, AFullDiskGetsNoReplyAndTheCaptionSaysSoUntilAPhotoIsStored) {
     ULARGE_INTEGER size{};
     if (!GetDiskFreeSpaceExA("S:\\", nullptr, &size, nullptr) || size.QuadPart > (16u << 20)) {
@@ -74,9 +112,32 @@ TEST_F(EndToEnd, AFullDiskGetsNoReplyAndTheCaptionSaysSoUntilAPhotoIsStored) {
     EXPECT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=1\r\n"; }));
     EXPECT_EQ(Text(main), kMainCaption);
     EXPECT_EQ(ListFolder(folder), "_bmp_1.bmp");
+    // Room for the bitmap, not for its JPEG: the photo is stored and answered, and the
+    // caption names the JPEG not made.
+    for (const auto& [name, text] :
+         {std::pair{"Resize", "1"}, {"WidthP", "2000"}, {"HeightP", "2000"}}) {
+        registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    }
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(camera.WaitForExit(5000));
+    const uint64_t bitmap = FileSize(folder + "\\_bmp_1.bmp").value_or(0);
     DeleteFileA((folder + "\\_bmp_1.bmp").c_str());
+    ULARGE_INTEGER free{};
+    GetDiskFreeSpaceExA("S:\\", &free, nullptr, nullptr);
+    WriteTestFile(folder + "\\filler", std::string(free.QuadPart - bitmap - 16384, 'f'));
+    driver::Program again(Built("vdrcam.exe"));
+    main = StartMain(again);
+    photo();
+    EXPECT_TRUE(WaitFor([&] { return Reply() == "currentPhoto=0\r\n"; }));
+    EXPECT_TRUE(WaitFor([&] {
+        return Text(main) == "VDR Camera - 0.jpg not made: ScreenShot Dir's drive is full";
+    }));
+    EXPECT_EQ(ListFolder(folder), "_bmp_0.bmp filler");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(again.WaitForExit(5000));
+    for (const char* name : {"\\_bmp_0.bmp", "\\filler"}) {
+        DeleteFileA((folder + name).c_str());
+    }
     RemoveDirectoryA(folder.c_str());
 }
 

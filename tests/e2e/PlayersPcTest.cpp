@@ -85,7 +85,7 @@ TEST_F(EndToEnd, TheShippedFreeImageKeepsItsFormatNumbersAndVersion) {
     EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(18, 3));
 }
 
-TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
+TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStoredAndTheCaptionSaysWhy) {
     UseShotFolder();
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
     // No program loads a DLL of the other bitness; the machine field is what it goes by.
@@ -95,14 +95,22 @@ TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
     const uint16_t machine =
         sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_I386 : IMAGE_FILE_MACHINE_AMD64;
     std::memcpy(otherBitness.data() + peHeader + 4, &machine, sizeof machine);
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
     const struct {
         const char* name;
         std::string dll;  // empty: no FreeImage.dll at all
+        const char* caption;
     } cases[] = {
-        {"missing", ""},
-        {"no DLL at all", "This is not a library.\r\n"},
-        {"a copy of the other bitness", otherBitness},
-        {"saves that fail", ReadTestFile(BinFolder() + "\\..\\failing-freeimage\\FreeImage.dll")},
+        {"missing", "", "VDR Camera - 1.jpg not made: FreeImage.dll is missing"},
+        {"no DLL at all", "This is not a library.\r\n",
+         "VDR Camera - 1.jpg not made: FreeImage.dll cannot be used"},
+        {"a copy of the other bitness", otherBitness,
+         "VDR Camera - 1.jpg not made: FreeImage.dll cannot be used"},
+        {"another library renamed", ReadTestFile(std::string(system) + "\\version.dll"),
+         "VDR Camera - 1.jpg not made: FreeImage.dll cannot be used"},
+        {"saves that fail", ReadTestFile(BinFolder() + "\\..\\failing-freeimage\\FreeImage.dll"),
+         "VDR Camera - 1.jpg not made: it could not be written"},
     };
     for (const auto& example : cases) {
         SCOPED_TRACE(example.name);
@@ -122,6 +130,7 @@ TEST_F(EndToEnd, WithoutAUsableFreeImageOnlyTheBitmapIsStored) {
             const std::string reply = "currentPhoto=" + std::to_string(photo) + "\r\n";
             ASSERT_TRUE(WaitFor([&] { return Reply() == reply; }));
         }
+        EXPECT_TRUE(WaitFor([&] { return Text(main) == example.caption; })) << Text(main);
         EXPECT_FALSE(AnyMessageBox(camera.Id()));
         EXPECT_TRUE(camera.Running());
         PostMessageA(main, WM_CLOSE, 0, 0);

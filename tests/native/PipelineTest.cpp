@@ -181,6 +181,8 @@ TEST_F(PipelineTest, SizesThatAreNoNumberOrImpossibleGiveTheBitmapOnly) {
         settings.shotWidth = width;
         settings.shotHeight = height;
         Capture();
+        EXPECT_EQ(jpegs.NotMade(),
+                  (JpegNotMade{*photoNumber.ToLong() - 1, JpegOutcome::ImpossibleSize}));
     }
     const size_t photos = std::size(sizes);
     EXPECT_EQ(FilesInShots(), photos);
@@ -263,16 +265,22 @@ TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
     EXPECT_EQ(photoNumber.Text(), "32769");
 }
 
-TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkipped) {
+TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkippedAndSaidWhy) {
     settings.saveAsJpeg = 1;
-    freeImage = FreeImageApi{};
+    freeImage = FreeImageApi{.missing = true};
     Capture(16, 16);
+    EXPECT_EQ(jpegs.NotMade(), (JpegNotMade{0, JpegOutcome::NoLibrary}));
     settings.resizeShots = 1;
+    freeImage = FreeImageApi{};  // a file of that name that is no FreeImage
     Capture(16, 16);
+    EXPECT_EQ(jpegs.NotMade(), (JpegNotMade{1, JpegOutcome::UnusableLibrary}));
     EXPECT_TRUE(FileExists(Bmp(0)));
     EXPECT_TRUE(FileExists(Bmp(1)));
     EXPECT_EQ(FilesInShots(), 2u);
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    freeImage = FreeImage();
+    Capture(16, 16);
+    EXPECT_EQ(jpegs.NotMade(), std::nullopt);  // told of until a JPEG is made
 }
 
 namespace {
@@ -321,6 +329,7 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
     Capture(16, 16);
     EXPECT_EQ(FilesInShots(), 1u);  // the bitmap, nothing half-written
     EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_EQ(jpegs.NotMade(), (JpegNotMade{0, JpegOutcome::NotWritten}));
 }
 
 TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
@@ -332,7 +341,7 @@ TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile)
     ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), Bmp(0)), Placed::Done);
     WriteTestFile(Jpg(0), "the player's JPEG");
     const JpegJob job = *JpegAskedFor({.shotFolder = shots.Path(), .saveAsJpeg = 1}, 0);
-    EXPECT_FALSE(ExportJpeg(FreeImage(), job));
+    EXPECT_EQ(ExportJpeg(FreeImage(), job), JpegOutcome::NotWritten);
     EXPECT_EQ(ReadTestFile(Jpg(0)), "the player's JPEG");
     EXPECT_FALSE(FileExists(job.scratchPath));
     const std::string nowhere = shots.Path() + "\\missing\\0.bmp";

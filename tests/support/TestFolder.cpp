@@ -57,6 +57,16 @@ std::string ReadTestFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+std::string MakeFolderOfLength(const std::string& below, size_t length) {
+    std::string folder = below;
+    while (folder.size() < length) {
+        folder += "\\" + std::string(std::min<size_t>(40, length - folder.size() - 1), 'd');
+        std::error_code error;
+        std::filesystem::create_directory(NativePath(folder), error);
+    }
+    return folder;
+}
+
 std::string ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;

@@ -24,5 +24,7 @@ private:
 
 void WriteTestFile(const std::string& path, const std::string& bytes);
 std::string ReadTestFile(const std::string& path);
+// Makes folders below the given one until the path is exactly that long.
+std::string MakeFolderOfLength(const std::string& below, size_t length);
 // Names of the files in a folder, sorted.
 std::string ListFolder(const std::string& folder);

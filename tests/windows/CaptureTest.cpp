@@ -53,6 +53,9 @@ protected:
 }  // namespace
 
 TEST_F(CaptureTest, StartUpLoadsTheSettingsHidesTheOptionsAndMakesTheFolder) {
+    // A camera ended while saving left a scratch file there.
+    CreateDirectoryA(Shots().c_str(), nullptr);
+    WriteTestFile(Shots() + "\\_jpg_0.tmp", "half a JPEG");
     frmScreenshot.Show();
     EXPECT_EQ(frmScreenshot.Caption(), "VDR Camera");
     EXPECT_TRUE(frmOptions.IsLoaded());
@@ -61,7 +64,7 @@ TEST_F(CaptureTest, StartUpLoadsTheSettingsHidesTheOptionsAndMakesTheFolder) {
     EXPECT_EQ(PhotoNumber.GetType(), Variant::Type::Integer);
     EXPECT_EQ(PhotoNumber.Text(), "0");
     EXPECT_EQ(GameFolder.Text(), game.Path());
-    EXPECT_TRUE(FileExists(Shots()));
+    EXPECT_EQ(ListFolder(Shots()), "");
     EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder"), game.Path());
     EXPECT_TRUE(boxes.Texts().empty());
 }
@@ -89,12 +92,8 @@ TEST_F(CaptureTest, AFolderWhoseParentIsMissingGetsNoPhotosAndTheCaptionSaysSo) 
 }
 
 TEST_F(CaptureTest, PhotosAreStoredUpToTheLongestFolderThatLeavesRoomForTheirNames) {
-    const size_t longest = LongestShotFolder(kCurrentPhotos);
-    std::string folder = shots.Path();
-    while (folder.size() < longest) {
-        folder += "\\" + std::string(std::min<size_t>(40, longest - folder.size() - 1), 'd');
-        CreateDirectoryA(folder.c_str(), nullptr);
-    }
+    // "\_bmp_2147483647.bmp" is 20 characters, and no path of 260 or more opens.
+    const std::string folder = MakeFolderOfLength(shots.Path(), 239);
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", folder);
     frmScreenshot.Show();
     SaveAsJpeg = 1;
@@ -133,6 +132,25 @@ TEST_F(CaptureTest, TheCaptionTellsOfAReplyGivenUpAndOfAGameFolderTooLongUntilMe
     ui::PumpFor(400);
     EXPECT_TRUE(FileExists(RequestPath(tooLong)));
     EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolderTooLong = true}));
+}
+
+TEST_F(CaptureTest, TheCaptionNamesAJpegNotMadeUntilOneIsMadeOrNoneAskedFor) {
+    frmScreenshot.Show();
+    ResizeShots = 1;
+    const auto captionFor = [&](const char* width, const char* height, const char* caption) {
+        ShotWidth = width;
+        ShotHeight = height;
+        Photo();
+        EXPECT_TRUE(PumpUntil([&] { return frmScreenshot.Caption() == caption; }))
+            << frmScreenshot.Caption();
+    };
+    captionFor("abc", "600", "VDR Camera - 0.jpg not made: the rescale size cannot be made");
+    captionFor("12040", "12040", "VDR Camera - 1.jpg not made: the rescale size cannot be made");
+    captionFor("64", "48", "VDR Camera");
+    captionFor("abc", "600", "VDR Camera - 3.jpg not made: the rescale size cannot be made");
+    ResizeShots = 0;  // JPEGs switched off: told between requests
+    EXPECT_TRUE(PumpUntil([&] { return frmScreenshot.Caption() == "VDR Camera"; }));
+    EXPECT_EQ(ListFolder(Shots()), "2.jpg _bmp_0.bmp _bmp_1.bmp _bmp_2.bmp _bmp_3.bmp");
 }
 
 TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
@@ -191,6 +209,7 @@ TEST_F(CaptureTest, ARequestIsServedAtOnceWhereverTheWatchedFolderHasGone) {
     EXPECT_TRUE(servedAtOnce(onDisk));
     // Away, and back as a new disk: a watch on the old one is silent for good.
     ASSERT_TRUE(small_disk::GoAway());
+    ui::PumpFor(1100);  // a standing watch's folder is looked for once a second
     frmScreenshot.frmScreenshot_Timer1_Timer();
     ASSERT_TRUE(small_disk::ComeBack());
     install();

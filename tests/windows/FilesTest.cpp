@@ -10,6 +10,7 @@
 #include "core/files/FileSystem.h"
 #include "core/files/NameWatch.h"
 #include "core/files/init.h"
+#include "core/photo/PhotoFiles.h"
 
 TEST(FileExists, AnswersForFilesAndFoldersNeverFails) {
     TestFolder folder;
@@ -66,6 +67,33 @@ TEST(FileSystem, WritesWhileAReaderHoldsTheFileOpen) {
     EXPECT_TRUE(WriteWholeFile(path, {"currentPhoto=1\r\n"}));
     CloseHandle(reader);
     EXPECT_EQ(ReadTestFile(path), "currentPhoto=1\r\n");
+}
+
+TEST(FileSystem, ScratchFilesLeftByAnEarlierRunGoButNotOneStillBeingWritten) {
+    const struct {
+        const PhotoNaming& naming;
+        const char* left;     // what an earlier run, or the player, left
+        const char* writing;  // a scratch file still being written
+        const char* kept;
+    } editions[] = {
+        {kCurrentPhotos, "_bmp_3.tmp _jpg_0.tmp _jpg_12.tmp 7.tmp _bmp_x.tmp notes.tmp 5.bmp",
+         "_jpg_5.tmp", "5.bmp 7.tmp _bmp_x.tmp _jpg_5.tmp notes.tmp"},
+        {kEarlyPhotos, "12.tmp _jpg_0.tmp 3a.tmp", "5.tmp", "3a.tmp 5.tmp _jpg_0.tmp"},
+    };
+    for (const auto& edition : editions) {
+        TestFolder folder;
+        std::istringstream names(edition.left);
+        for (std::string name; names >> name;) {
+            WriteTestFile(folder / name, "x");
+        }
+        // Written as FreeImage and the bitmap writer write, sharing no deletion.
+        HANDLE writing =
+            CreateFileA((folder / edition.writing).c_str(), GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW, 0, nullptr);
+        RemoveLeftScratchFiles(edition.naming, folder.Path());
+        CloseHandle(writing);
+        EXPECT_EQ(ListFolder(folder.Path()), edition.kept);
+    }
 }
 
 TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) {
