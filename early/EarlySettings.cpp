@@ -9,6 +9,9 @@ Variant GameFolder;
 Variant ShotFolder;
 
 void LoadFolders() {
+    if (ShotFolder.GetType() != Variant::Type::Empty) {
+        return;  // loaded in this run already: Apply never leaves it empty
+    }
     GameFolder = InstalledGameFolder();
     ShotFolder = SettingDefault(Setting::ScreenDir);
 }

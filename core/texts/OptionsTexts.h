@@ -13,6 +13,10 @@ inline constexpr char kSizeTooLarge[] = "Size Must be at most 7680 x 4320";
 inline constexpr char kGameFolderWrong[] = "*Veldrun Folder Is Incorrect";
 inline constexpr char kShotFolderNotMade[] = "*ScreenShot Dir Could Not Be Created";
 inline constexpr char kShotFolderNotWritable[] = "*ScreenShot Dir Cannot Be Written";
+inline constexpr char kGameFolderNotFull[] = "*Veldrun Folder Must Be A Full Path";
+inline constexpr char kShotFolderNotFull[] = "*ScreenShot Dir Must Be A Full Path";
+inline constexpr char kGameFolderDotOrSpace[] = "*Veldrun Folder: Name Ends In . Or Space";
+inline constexpr char kShotFolderDotOrSpace[] = "*ScreenShot Dir: Name Ends In . Or Space";
 inline constexpr char kMarker[] = "*";
 inline constexpr char kFolderCreated[] = " - Folder created";
 

@@ -27,6 +27,9 @@ class EarlyTest : public ProgramSuite<EarlyForms> {
 protected:
     void SetUp() override {
         WindowSuite::SetUp();
+        // Each test is a new run, which has loaded no folders yet.
+        early::GameFolder = Variant();
+        early::ShotFolder = Variant();
         // The first edition's start-up makes C:\ScreenShots, whatever was applied before.
         if (!MayUseTheDefaultShotFolder()) {
             GTEST_SKIP() << "would make C:\\ScreenShots on this Windows";
@@ -144,7 +147,7 @@ TEST_F(EarlyTest, ApplyWithAnEmptyGameFolderIsStopped) {
     EXPECT_EQ(early::GameFolder.Text(), game.Path());
 }
 
-TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
+TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningsShowBothTillCancelled) {
     Start();
     TestFolder otherGame{"vdrcam-other"};
     Click(frmScreenshot["Options"]);
@@ -157,21 +160,22 @@ TEST_F(EarlyTest, ApplyMakesAMissingShotFolderAndTheNextOpeningResetsBoth) {
     EXPECT_EQ(early::GameFolder.Text(), otherGame.Path());
     EXPECT_EQ(early::ShotFolder.Text(), shots / "New");
 
+    // The run keeps what was applied; a Cancel changes nothing.
     Click(frmScreenshot["Options"]);
-    EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), game.Path());
-    EXPECT_EQ(frmOptions["ScreenDirU"].Text(), "C:\\ScreenShots");
-    EXPECT_EQ(early::GameFolder.Text(), game.Path());
-    EXPECT_EQ(early::ShotFolder.Text(), "C:\\ScreenShots");
+    EXPECT_EQ(frmOptions["VeldrunFolderU"].Text(), otherGame.Path());
+    EXPECT_EQ(frmOptions["ScreenDirU"].Text(), shots / "New");
+    Click(frmOptions["cmdCancel"]);
+    EXPECT_EQ(early::GameFolder.Text(), otherGame.Path());
+    EXPECT_EQ(early::ShotFolder.Text(), shots / "New");
 }
 
 TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
     Start();
     TestFolder otherGame{"vdrcam-other"};
-    // This edition's names are shorter, so its folders may be longer.
-    const size_t longest = LongestShotFolder(kEarlyPhotos);
+    // This edition's names are shorter ("\\32767.bmp"), so its folders may be longer.
     const std::pair<std::string, std::string> refused[] = {
         {shots / "no\\such", kShotFolderNotMade},
-        {std::string(longest + 1, 'd'), ShotFolderTooLong(longest)},
+        {std::string(250, 'd'), "*ScreenShot Dir: At Most 249 Characters"},
     };
     for (const auto& [folder, message] : refused) {
         Click(frmScreenshot["Options"]);
@@ -185,6 +189,12 @@ TEST_F(EarlyTest, ApplyWithAShotFolderThatCannotBeMadeKeepsTheWindowOpen) {
         EXPECT_EQ(early::GameFolder.Text(), game.Path());  // an Apply that stops changes nothing
         frmOptions.Unload();
     }
+    const std::string longest = MakeFolderOfLength(shots.Path(), 249);
+    Click(frmScreenshot["Options"]);
+    frmOptions["ScreenDirU"].SetText(longest);
+    Click(frmOptions["cmdApply"]);
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_EQ(early::ShotFolder.Text(), longest);
 }
 
 TEST_F(EarlyTest, ARequestThatCannotBeDeletedBringsOneSizeBox) {

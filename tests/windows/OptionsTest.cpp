@@ -95,7 +95,6 @@ TEST_F(OptionsTest, StoredResizeOpensWithBothBoxesCheckedAndJpegLocked) {
 TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
     TestFolder otherGame{"vdrcam-other-game"};
     const std::string other = otherGame.Path();
-    const size_t longest = LongestShotFolder(kCurrentPhotos);
     // Each stop marks its fields, and only those: a later check is not reached.
     struct Stop {
         const char* name;
@@ -110,13 +109,18 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
          "Label6 Label7"},
         {"at the game folder", game / "missing", shots.Path(), "640", "1", kGameFolderWrong,
          "VeldFolderWrong"},
-        {"at a game folder too long for the exchange's files",
-         std::string(kLongestGameFolder + 1, 'g'), shots.Path(), "640", "1",
-         GameFolderTooLong(kLongestGameFolder), "VeldFolderWrong"},
+        {"at a game folder too long for the exchange's files", std::string(231, 'g'), shots.Path(),
+         "640", "1", "*Veldrun Folder: At Most 230 Characters", "VeldFolderWrong"},
+        {"at a game folder named in part", "tidemark", shots.Path(), "640", "1", kGameFolderNotFull,
+         "VeldFolderWrong"},
         {"at the screenshot folder", other, shots / "no\\such", "640", "1", kShotFolderNotMade,
          "ScreenDirWrong"},
-        {"at a screenshot folder too long for the photos' names", other,
-         std::string(longest + 1, 'd'), "640", "1", ShotFolderTooLong(longest), "ScreenDirWrong"},
+        {"at a screenshot folder too long for the photos' names", other, std::string(240, 'd'),
+         "640", "1", "*ScreenShot Dir: At Most 239 Characters", "ScreenDirWrong"},
+        {"at a screenshot folder named in part", other, "C:shots2", "640", "1", kShotFolderNotFull,
+         "ScreenDirWrong"},
+        {"at a screenshot folder Windows would name otherwise", other, shots / "dots...", "640",
+         "1", kShotFolderDotOrSpace, "ScreenDirWrong"},
     };
     if (RunningUnderWine()) {  // Linux's /proc: a folder no file can be made in
         stops.push_back({"at a screenshot folder that cannot be written", other, "Z:\\proc", "640",
@@ -146,6 +150,20 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         EXPECT_EQ(ShotWidth.Text(), "1204");
         frmOptions.Unload();
     }
+    EXPECT_EQ(ListFolder(shots.Path()), "");  // no folder made and then refused
+}
+
+TEST_F(OptionsTest, TheLongestFoldersThatLeaveRoomForTheirFilesAreTaken) {
+    // "\tidemark\mdb\currentPhoto.db" and "\_bmp_2147483647.bmp" below them.
+    const std::string gameFolder = MakeFolderOfLength(game.Path(), 230);
+    const std::string shotFolder = MakeFolderOfLength(shots.Path(), 239);
+    Open();
+    Type("VeldrunFolderU", gameFolder);
+    Type("ScreenDirU", shotFolder);
+    Click(Field("cmdApply"));
+    EXPECT_FALSE(frmOptions.IsLoaded());
+    EXPECT_EQ(Stored("VeldrunFolder"), gameFolder);
+    EXPECT_EQ(Stored("ScreenDir"), shotFolder);
 }
 
 TEST_F(OptionsTest, EmptyGameFolderIsIncorrect) {
