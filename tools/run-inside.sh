@@ -18,7 +18,12 @@ echo "VDR Camera runs in the Wine prefix $WINEPREFIX (display $DISPLAY)."
 echo "  Ask for a photo:      touch \"$mdb/takePhoto.db\""
 echo "  Photos land in:       $shots_linux"
 echo "  The reply appears in: $mdb/currentPhoto.db"
-echo "Close the VDR Camera window, or press Ctrl+C, to stop."
+if [ -n "${VDR_PRIVATE_SCREEN:-}" ]; then
+    echo "The window is on a private screen that nobody sees: ask for photos with the"
+    echo "command above, and press Ctrl+C to stop."
+else
+    echo "Close the VDR Camera window, or press Ctrl+C, to stop."
+fi
 echo
 
 wine build/windows/bin/vdrcam.exe >/dev/null 2>&1 </dev/null

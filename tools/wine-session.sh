@@ -66,7 +66,8 @@ if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
         sleep 0.1
     done
     DISPLAY=":$(head -n 1 "$fdfile")"
-    export DISPLAY
+    VDR_PRIVATE_SCREEN=yes
+    export DISPLAY VDR_PRIVATE_SCREEN
 fi
 
 # One persistent server for the whole session, started before anything else

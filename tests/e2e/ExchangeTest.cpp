@@ -166,6 +166,10 @@ TEST_F(EndToEnd, ASecondStartShowsTheRunningCameraAndEnds) {
     UseShotFolder();
     driver::Program camera(Built("vdrcam.exe"));
     HWND main = StartMain(camera);
+    // Its other windows open too: the main window is the one found, by its caption.
+    OpenOptions(camera, main);
+    Click(Child(main, "Instructions"));
+    ASSERT_NE(WaitForWindow(camera.Id(), "VDR Camera Help"), nullptr);
     for (const char* second : {"vdrcam.exe", "vdrcam-early.exe"}) {
         SCOPED_TRACE(second);
         PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);

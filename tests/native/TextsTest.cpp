@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/photo/PhotoFiles.h"
+#include "core/texts/CaptureTexts.h"
 #include "core/texts/EarlyTexts.h"
 #include "core/texts/GameScript.h"
 #include "core/texts/HelpTexts.h"
@@ -119,6 +120,45 @@ TEST(Texts, EveryMessageWordForWord) {
         {kEarlyHelpText, std::string(kHelpGameFolder) + "\r" + kHelpShotFolder},
         {kHelpCaption, "VDR Camera Help"},
         {kSysInfoUnavailable, "System Information Is Unavailable At This Time"},
+        {kGameFolderNotFull, "*Veldrun Folder Must Be A Full Path"},
+        {kShotFolderNotFull, "*ScreenShot Dir Must Be A Full Path"},
+        {kGameFolderDotOrSpace, "*Veldrun Folder: Name Ends In . Or Space"},
+        {kShotFolderDotOrSpace, "*ScreenShot Dir: Name Ends In . Or Space"},
+        {GameFolderTooLong(230), "*Veldrun Folder: At Most 230 Characters"},
+        {ShotFolderTooLong(239), "*ScreenShot Dir: At Most 239 Characters"},
+        // The capture window's caption, the gravest sign first.
+        {CaptionFor({}), "VDR Camera"},
+        {CaptionFor({.notStored = NotStored::NoPicture, .gameFolderTooLong = true}),
+         "VDR Camera - photos not stored: the screen could not be copied"},
+        {CaptionFor({.notStored = NotStored::NoFolder}),
+         "VDR Camera - photos not stored: ScreenShot Dir is missing"},
+        {CaptionFor({.notStored = NotStored::NotAFolder}),
+         "VDR Camera - photos not stored: ScreenShot Dir is a file"},
+        {CaptionFor({.notStored = NotStored::TooLong}),
+         "VDR Camera - photos not stored: ScreenShot Dir is too long"},
+        {CaptionFor({.notStored = NotStored::DiskFull}),
+         "VDR Camera - photos not stored: ScreenShot Dir's drive is full"},
+        {CaptionFor({.notStored = NotStored::NotWritten}),
+         "VDR Camera - photos not stored: ScreenShot Dir cannot be written"},
+        {CaptionFor({.gameFolderTooLong = true, .untold = "4"}),
+         "VDR Camera - requests not seen: Veldrun Folder is too long"},
+        {CaptionFor({.untold = "4", .jpegNotMade = JpegNotMade{3, JpegOutcome::NoLibrary}}),
+         "VDR Camera - the game was not told of photo 4: currentPhoto.db could not be written"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::NoLibrary}}),
+         "VDR Camera - 3.jpg not made: FreeImage.dll is missing"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::UnusableLibrary}}),
+         "VDR Camera - 3.jpg not made: FreeImage.dll cannot be used"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::ImpossibleSize}}),
+         "VDR Camera - 3.jpg not made: the rescale size cannot be made"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::NoBitmap}}),
+         "VDR Camera - 3.jpg not made: its bitmap file could not be read"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::DiskFull}}),
+         "VDR Camera - 3.jpg not made: ScreenShot Dir's drive is full"},
+        {CaptionFor({.jpegNotMade = JpegNotMade{3, JpegOutcome::NotWritten}}),
+         "VDR Camera - 3.jpg not made: it could not be written"},
+        {FinishingCaption(3), "VDR Camera - finishing 3 JPEGs"},
+        {FinishingCaption(1), "VDR Camera - finishing 1 JPEG"},
+        {FinishingJpegs(3), "Finishing 3 JPEGs"},
     };
     for (const auto& [text, expected] : texts) {
         EXPECT_EQ(text, expected);

@@ -185,7 +185,17 @@ TEST_F(HelpTest, SysInfoUnavailableWithoutTheToolOrTheKeys) {
     frmHelp.StartSysInfo();  // other type: true with no text
     registry::SetRaw(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, "");
     frmHelp.StartSysInfo();  // no data at all
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, kSysInfoUnavailable));
+    // A hidden or system file of the tool's name is no tool to start.
+    registry::DeleteTree(HKEY_LOCAL_MACHINE, kToolKey);
+    for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        const std::string tool = PlaceProbe(folder / "MSINFO32.EXE");
+        SetFileAttributesA(tool.c_str(), attribute);
+        frmHelp.StartSysInfo();
+        Sleep(300);
+        EXPECT_FALSE(FileExists(tool + ".ran"));
+        SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(6, kSysInfoUnavailable));
 }
 
 TEST_F(HelpTest, SysInfoPathWithSpacesStartsExactlyThatProgram) {
