@@ -4,8 +4,7 @@
 #include "core/files/FileSystem.h"
 #include "core/photo/PhotoFiles.h"
 #include "core/photo/StorePhoto.h"
-#include "settings/LoadSettings.h"
-#include "settings/SettingsVariables.h"
+#include "settings/Settings.h"
 
 FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
     : CaptureWindow({.name = "frmScreenshot",
@@ -16,7 +15,7 @@ FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
                     {.left = 120, .top = 120, .tabIndex = {0, 1, 2}}, options, help) {}
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
-    LoadOptionsHidden([] { LoadSettings(); });
+    LoadOptionsHidden(LoadSettings);
     PhotoNumber = 0;
     MakeFolder(ShotFolder.Text());
     RemoveLeftScratchFiles(kCurrentPhotos, ShotFolder.Text());

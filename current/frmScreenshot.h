@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CaptureWindow.h"
 #include "core/photo/JpegQueue.h"
+#include "mainwindow/CaptureWindow.h"
 
 // The main window: polls for the game's request file every 100 ms and takes
 // photos, on request or by hand.
@@ -26,11 +26,10 @@ private:
     JpegQueue jpegs_;
 
     // Below the client area: holds the latest capture, never seen.
-    ui::Control& picScreen = Add({.kind = ui::Kind::PictureBox,
-                                  .name = "picScreen",
-                                  .left = 600,
-                                  .top = 1440,
-                                  .width = 1935,
-                                  .height = 975,
-                                  .tabIndex = 3});
+    ui::Control& picScreen = Add(ui::PictureBox{.name = "picScreen",
+                                                .left = 600,
+                                                .top = 1440,
+                                                .width = 1935,
+                                                .height = 975,
+                                                .tabIndex = 3});
 };

@@ -13,7 +13,7 @@ void LoadFolders() {
         return;  // loaded in this run already: Apply never leaves it empty
     }
     GameFolder = InstalledGameFolder();
-    ShotFolder = SettingDefault(Setting::ScreenDir);
+    ShotFolder = kDefaultShotFolder;
 }
 
 }  // namespace early

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CaptureWindow.h"
+#include "mainwindow/CaptureWindow.h"
 
 namespace early {
 
@@ -30,13 +30,8 @@ private:
     float screenHeightTwips_ = 0;
 
     // Made invisible, borderless and as large as the screen by the set-up.
-    ui::Control& Picture1 = Add({.kind = ui::Kind::PictureBox,
-                                 .name = "Picture1",
-                                 .left = 480,
-                                 .top = 360,
-                                 .width = 375,
-                                 .height = 615,
-                                 .tabIndex = 1});
+    ui::Control& Picture1 = Add(ui::PictureBox{
+        .name = "Picture1", .left = 480, .top = 360, .width = 375, .height = 615, .tabIndex = 1});
 };
 
 }  // namespace early

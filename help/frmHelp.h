@@ -18,11 +18,9 @@ public:
     // gets out of it.
     void StartSysInfo();
 
-    // Reads a registry value (at most 1024 bytes) as text; false when the key
-    // or value is missing or larger. Strings come back as text with exactly
-    // one trailing zero dropped, 32-bit numbers as decimal text; other types
-    // leave keyValue as it was. The view picks HKEY_LOCAL_MACHINE's 32-bit or
-    // 64-bit side (KEY_WOW64_32KEY, KEY_WOW64_64KEY), or neither.
+    // Reads a registry value of at most 1024 bytes by the shown-text rule
+    // (ui/Registry.h); false when the key or value is missing or larger.
+    // Other types leave keyValue as it was.
     bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
                      std::string& keyValue, REGSAM view = 0);
 
@@ -33,7 +31,6 @@ public:
 private:
     void OnLoad() override { frmHelp_Form_Load(); }
 
-    using Kind = ui::Kind;
     static constexpr uint32_t kBlack = 0x000000;
     static constexpr uint32_t kWhite = 0xFFFFFF;
     static constexpr uint32_t kGrey = 0x808080;
@@ -43,29 +40,27 @@ private:
     // One row per control; geometry in twips: left, top, width, height, or a
     // line's two ends.
     // clang-format off
-    ui::Control& cmdOK = Add({.kind = Kind::Button, .name = "cmdOK", .caption = "OK",
+    ui::Control& cmdOK = Add(ui::Button{.name = "cmdOK", .caption = "OK",
         .left = 4440, .top = 3480, .width = 1260, .height = 345, .tabIndex = 0,
         .isDefault = true, .isCancel = true}, &FrmHelp::frmHelp_cmdOK_Click);
-    ui::Control& cmdSysInfo = Add({.kind = Kind::Button, .name = "cmdSysInfo", .caption = "&System Info...",
+    ui::Control& cmdSysInfo = Add(ui::Button{.name = "cmdSysInfo", .caption = "&System Info...",
         .left = 3120, .top = 3480, .width = 1245, .height = 345, .tabIndex = 1},
         &FrmHelp::frmHelp_cmdSysInfo_Click);
-    ui::Control& lblDescription = Add({.kind = Kind::Label, .name = "lblDescription",
+    ui::Control& lblDescription = Add(ui::Label{.name = "lblDescription",
         .left = 120, .top = 240, .width = 5445, .height = 1890, .tabIndex = 2, .foreColour = kBlack});
-    ui::Control& frmScript = Add({.kind = Kind::TextBox, .name = "frmScript", .caption = kGameScript,
+    ui::Control& frmScript = Add(ui::TextBox{.name = "frmScript", .text = kGameScript,
         .left = 120, .top = 2280, .width = 5415, .height = 975, .tabIndex = 3,
         .multiLine = true, .verticalScroll = true});
     // Far below the client area; the source of every double quote in the label.
-    ui::Control& quote = Add({.kind = Kind::TextBox, .name = "quote", .caption = "\"",
+    ui::Control& quote = Add(ui::TextBox{.name = "quote", .text = "\"",
         .left = 4560, .top = 245745, .width = 255, .height = 285, .tabIndex = 4});
-    ui::Control& Line2 = Add({.kind = Kind::Line, .name = "Line2",
-        .left = 120, .top = 2160, .x2 = 5640, .y2 = 2160});
+    ui::Control& Line2 = Add(ui::Line{.name = "Line2", .x1 = 120, .y1 = 2160, .x2 = 5640, .y2 = 2160});
     ui::Control* Line1[3] = {
-        &Add({.kind = Kind::Line, .name = "Line1(0)", .left = 105, .top = 2460, .x2 = 5654, .y2 = 2460,
-              .foreColour = kWhite, .lineWidth = 2}),
-        &Add({.kind = Kind::Line, .name = "Line1(1)", .left = 120, .top = 3360, .x2 = 5684, .y2 = 3360,
-              .foreColour = kGrey}),
-        &Add({.kind = Kind::Line, .name = "Line1(2)", .left = 0, .top = 0, .x2 = 5564, .y2 = 0,
-              .foreColour = kGrey}),
+        &Add(ui::Line{.name = "Line1(0)", .x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460,
+                      .foreColour = kWhite, .width = 2}),
+        &Add(ui::Line{.name = "Line1(1)", .x1 = 120, .y1 = 3360, .x2 = 5684, .y2 = 3360,
+                      .foreColour = kGrey}),
+        &Add(ui::Line{.name = "Line1(2)", .x1 = 0, .y1 = 0, .x2 = 5564, .y2 = 0, .foreColour = kGrey}),
     };
     // clang-format on
 };

@@ -1,16 +1,8 @@
 #include "settings/Registery.h"
 
+#include "core/settings/SettingsTable.h"
 #include "ui/Handles.h"
 #include "ui/Registry.h"
-
-namespace {
-
-SettingWriteObserver& Observer() {
-    static SettingWriteObserver observer;
-    return observer;
-}
-
-}  // namespace
 
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                             const std::string& defaultText) {
@@ -20,9 +12,6 @@ std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::st
 
 void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                       const std::string& text) {
-    if (Observer()) {
-        Observer()(valueName, text);
-    }
     ui::UniqueKey key;
     RegCreateKeyA(root, keyPath.c_str(), key.Out());
     RegSetValueExA(key.Get(), valueName.c_str(), 0, REG_SZ,
@@ -54,5 +43,3 @@ bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath) {
     return RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Out()) ==
            ERROR_FILE_NOT_FOUND;
 }
-
-void ObserveSettingWrites(SettingWriteObserver observer) { Observer() = std::move(observer); }

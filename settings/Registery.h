@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
-
-#include "core/settings/SettingsTable.h"
 
 // The value's text when it exists as REG_SZ, otherwise the default.
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
@@ -30,8 +27,3 @@ std::string InstalledGameFolder();
 // Deletes a key that has no subkeys; true when the key is gone afterwards
 // (also when it was not there).
 bool DeleteKeyAndCheck(HKEY root, const std::string& keyPath);
-
-// Lets a test see every SaveSettingValue, in order; empty to stop.
-using SettingWriteObserver =
-    std::function<void(const std::string& valueName, const std::string& text)>;
-void ObserveSettingWrites(SettingWriteObserver observer);

@@ -69,7 +69,7 @@ void Control::Create(HWND parent, int dpi, HFONT font, HWND tooltip) {
             break;
         case Kind::PictureBox:
             className = kPictureClass;
-            exStyle = row_.border ? WS_EX_CLIENTEDGE : 0;
+            exStyle = WS_EX_CLIENTEDGE;
             break;
         case Kind::Timer:
             SetTimer(parent, static_cast<UINT_PTR>(id_), static_cast<UINT>(row_.interval), nullptr);

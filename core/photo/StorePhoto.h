@@ -19,9 +19,7 @@ struct StoreOutcome {
     NotStored reason = NotStored::NoPicture;
 };
 
-// Stores the picture as the bitmap file of the first free number from
-// `number` on. A photo that has appeared under the number meanwhile is
-// never replaced: this one takes the next free number.
+// Stores the picture as a bitmap file from `number` on (StoreUnderFreeNumber).
 StoreOutcome StorePhoto(const std::string& folder, int32_t number,
                         const std::optional<DibImage>& picture);
 
@@ -33,12 +31,8 @@ bool JpegWanted(const Variant& resizeShots, const Variant& saveAsJpeg);
 // rescaled, at full size, or none.
 std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t number);
 
-// One capture, in order: choose the number (the first one free of photos in
-// the screenshot folder), take the picture, store its bitmap file, and only
-// for a stored photo reply to the game, ask the queue for the JPEG the
-// switches want, and advance the number past it. A photo that was not stored
-// uses up no number and leaves the reply as it was. A failed JPEG is
-// skipped silently: the photo counts as stored once its bitmap file is.
+// One capture. A photo counts as stored once its bitmap file is: only then
+// is the game told, its JPEG asked for and its number used up.
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
                           ReplyFile& reply, JpegQueue& jpegs);

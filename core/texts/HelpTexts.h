@@ -2,7 +2,7 @@
 
 #include <string>
 
-enum class Edition { Current, First };
+#include "core/Edition.h"
 
 // The help label's instructions: three sentences and the request command,
 // each paragraph after a lone carriage return. Every double quote of the

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "current/frmOptions.h"
 #include "current/frmScreenshot.h"
 #include "help/frmHelp.h"
-#include "settings/frmOptions.h"
 
 // The forms of vdrcam, one of each for the whole run.
 struct VdrcamForms {

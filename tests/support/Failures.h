@@ -23,7 +23,7 @@ public:
 private:
     void OnLoad() override { Fail(failure_, reason_); }
 
-    ui::Control& txtName = Add({.kind = ui::Kind::TextBox, .name = "txtName"});
+    ui::Control& txtName = Add(ui::TextBox{.name = "txtName"});
 
     Failure failure_;
     std::string reason_;

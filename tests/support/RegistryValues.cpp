@@ -60,15 +60,16 @@ bool KeyExists(HKEY root, const std::string& key) {
     return RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) == ERROR_SUCCESS;
 }
 
-DWORD ValueCount(HKEY root, const std::string& key) {
+KeyInfo Info(HKEY root, const std::string& key) {
     ui::UniqueKey opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) != ERROR_SUCCESS) {
-        return 0;
+    KeyInfo info;
+    FILETIME written{};
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Out()) == ERROR_SUCCESS &&
+        RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &info.values, nullptr, nullptr, nullptr, &written) == ERROR_SUCCESS) {
+        info.lastWrite = uint64_t{written.dwHighDateTime} << 32 | written.dwLowDateTime;
     }
-    DWORD values = 0;
-    RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
-                     nullptr, nullptr, nullptr, nullptr);
-    return values;
+    return info;
 }
 
 }  // namespace registry

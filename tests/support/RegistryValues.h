@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,11 @@ void SetDword(HKEY root, const std::string& key, const std::string& name, DWORD 
 // The value's text when it exists as REG_SZ (without its terminating zero).
 std::optional<std::string> Text(HKEY root, const std::string& key, const std::string& name);
 bool KeyExists(HKEY root, const std::string& key);
-DWORD ValueCount(HKEY root, const std::string& key);
+// How many values a key holds, and when it or one of them was last written.
+struct KeyInfo {
+    DWORD values = 0;
+    uint64_t lastWrite = 0;
+};
+KeyInfo Info(HKEY root, const std::string& key);
 
 }  // namespace registry

@@ -18,16 +18,16 @@
 #include "../support/RegistrySandbox.h"
 #include "../support/SmallDisk.h"
 #include "../support/WindowSuite.h"
-#include "app/CaptureWindow.h"
 #include "capture/FreeImageDll.h"
 #include "capture/ScreenGrab.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/files/init.h"
 #include "core/photo/PhotoFiles.h"
 #include "core/texts/CaptureTexts.h"
+#include "mainwindow/CaptureWindow.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Registery.h"
-#include "settings/SettingsVariables.h"
+#include "settings/Settings.h"
 #include "ui/MessagePump.h"
 
 namespace {

@@ -258,5 +258,5 @@ TEST_F(EarlyTest, AWholeSessionLeavesTheRegistryAlone) {
     EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, "Software\\VDRCamera"));
     EXPECT_FALSE(registry::KeyExists(HKEY_CURRENT_USER, "Software"));
     EXPECT_EQ(registry::Text(HKEY_LOCAL_MACHINE, kGameKey, "MAIN"), game.Path());
-    EXPECT_EQ(registry::ValueCount(HKEY_LOCAL_MACHINE, kGameKey), 1u);
+    EXPECT_EQ(registry::Info(HKEY_LOCAL_MACHINE, kGameKey).values, 1u);
 }

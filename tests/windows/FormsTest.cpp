@@ -15,8 +15,6 @@
 
 namespace {
 
-using ui::Kind;
-
 class TestForm : public ui::Form {
 public:
     explicit TestForm(ui::Frame frame = ui::Frame::FixedDialog, bool taskbar = true)
@@ -42,20 +40,20 @@ private:
     void Tick() { ++ticks; }
 
     // clang-format off
-    ui::Control& cmdGo = Add({.kind = Kind::Button, .name = "cmdGo", .caption = "&Go",
+    ui::Control& cmdGo = Add(ui::Button{.name = "cmdGo", .caption = "&Go",
         .left = 150, .top = 300, .width = 1500, .height = 375, .tabIndex = 2, .isDefault = true},
         &TestForm::Go);
-    ui::Control& txtName = Add({.kind = Kind::TextBox, .name = "txtName", .caption = "first",
+    ui::Control& txtName = Add(ui::TextBox{.name = "txtName", .text = "first",
         .left = 150, .top = 0, .width = 1500, .height = 285, .tabIndex = 0});
-    ui::Control& chkOn = Add({.kind = Kind::CheckBox, .name = "chkOn", .caption = "On?",
+    ui::Control& chkOn = Add(ui::CheckBox{.name = "chkOn", .caption = "On?",
         .left = 150, .top = 750, .width = 1500, .height = 255, .tabIndex = 1}, &TestForm::Check);
-    ui::Control& cmdStop = Add({.kind = Kind::Button, .name = "cmdStop", .caption = "Stop",
+    ui::Control& cmdStop = Add(ui::Button{.name = "cmdStop", .caption = "Stop",
         .left = 1800, .top = 300, .width = 900, .height = 375, .tabIndex = 3, .isCancel = true},
         &TestForm::Stop);
-    ui::Control& lblNote = Add({.kind = Kind::Label, .name = "lblNote", .caption = "one\rtwo",
+    ui::Control& lblNote = Add(ui::Label{.name = "lblNote", .caption = "one\rtwo",
         .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4, .foreColour = 0x0000FF});
-    ui::Control& tmrTick = Add({.kind = Kind::Timer, .name = "tmrTick", .interval = 20}, &TestForm::Tick);
-    ui::Control& Line1 = Add({.kind = Kind::Line, .name = "Line1", .left = 0, .top = 1470, .x2 = 3000,
+    ui::Control& tmrTick = Add(ui::Timer{.name = "tmrTick", .interval = 20}, &TestForm::Tick);
+    ui::Control& Line1 = Add(ui::Line{.name = "Line1", .x1 = 0, .y1 = 1470, .x2 = 3000,
         .y2 = 1470});
     // clang-format on
 };

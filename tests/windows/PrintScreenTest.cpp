@@ -16,7 +16,7 @@
 #include "core/exchange/RequestFiles.h"
 #include "core/settings/SettingsTable.h"
 #include "programs/vdrcam/Forms.h"
-#include "settings/SettingsVariables.h"
+#include "settings/Settings.h"
 #include "ui/MessagePump.h"
 
 namespace {

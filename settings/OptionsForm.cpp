@@ -1,16 +1,40 @@
-#include "settings/FolderFields.h"
+#include "settings/OptionsForm.h"
 
 #include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"
 #include "core/files/FolderNames.h"
 #include "core/files/init.h"
+#include "core/photo/PhotoFiles.h"
+#include "core/texts/EarlyTexts.h"
 #include "core/texts/OptionsTexts.h"
 #include "ui/MessageBox.h"
 
-bool FolderFieldsForm::FoldersReady(ui::Control& message, std::string& gameFolder,
-                                    std::string& shotFolder) {
-    const auto refuse = [&message](ui::Control& marker, const std::string& text) {
-        message.SetText(text);
+OptionsForm::Layout OptionsForm::LayoutOf(Edition edition) {
+    if (edition == Edition::First) {
+        return {3150, 1875, 9, LongestShotFolder(kEarlyPhotos), 1440, "", kEarlyHelpText};
+    }
+    return {3165,
+            3045,
+            18,
+            LongestShotFolder(kCurrentPhotos),
+            2640,
+            kPathHint,
+            std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" + kHelpUninstall};
+}
+
+OptionsForm::OptionsForm(Edition edition)
+    : ui::Form({.name = "frmOptions",
+                .caption = "VDR Camera Options",
+                .clientWidth = LayoutOf(edition).clientWidth,
+                .clientHeight = LayoutOf(edition).clientHeight,
+                .frame = ui::Frame::FixedDialog}),
+      edition_(LayoutOf(edition)) {}
+
+void OptionsForm::frmOptions_cmdHelp_Click() { ui::MsgBox(edition_.helpText); }
+
+bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder) {
+    const auto refuse = [this](ui::Control& marker, const std::string& text) {
+        msgError.SetText(text);
         marker.SetText(kMarker);
         return false;
     };
@@ -33,8 +57,8 @@ bool FolderFieldsForm::FoldersReady(ui::Control& message, std::string& gameFolde
         return refuse(VeldFolderWrong, kGameFolderWrong);
     }
     shotFolder = ScreenDirU.Text();
-    if (shotFolder.size() > longestShotFolder_) {
-        return refuse(ScreenDirWrong, ShotFolderTooLong(longestShotFolder_));
+    if (shotFolder.size() > edition_.longestShotFolder) {
+        return refuse(ScreenDirWrong, ShotFolderTooLong(edition_.longestShotFolder));
     }
     if (!shotFolder.empty() && !IsFullPath(shotFolder)) {
         return refuse(ScreenDirWrong, kShotFolderNotFull);

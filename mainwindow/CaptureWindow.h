@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "app/RequestWake.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/settings/Variant.h"
 #include "core/texts/CaptureTexts.h"
+#include "mainwindow/RequestWake.h"
 #include "ui/Form.h"
 
 // Where an edition's window has the three buttons both editions have: a
@@ -37,11 +37,9 @@ protected:
     CaptureWindow(ui::FormDesign design, const ButtonColumn& buttons, ui::Form& options,
                   ui::Form& help);
 
-    // Start-up's first steps: the options window shown, messages let through
-    // once, the window hidden again; its load step loads the settings. In the
-    // background it is only loaded, never shown. When
-    // it cannot be loaded, that is reported and loadSettings fills them in
-    // without it, so that the camera still starts.
+    // Has the options window load the settings, leaving it hidden. A window
+    // that cannot load is reported, and loadSettings runs without it, so the
+    // camera still starts.
     void LoadOptionsHidden(const std::function<void()>& loadSettings);
 
     // The game folder setting as it is now; requests are looked for below it.
@@ -93,6 +91,6 @@ private:
     ui::Control& ManualTake;
     ui::Control& Options;
     ui::Control& cmdRun;
-    ui::Control& Timer1 = Add({.kind = ui::Kind::Timer, .name = "Timer1", .interval = 100},
+    ui::Control& Timer1 = Add(ui::Timer{.name = "Timer1", .interval = 100},
                               &CaptureWindow::frmScreenshot_Timer1_Timer);
 };

@@ -1,4 +1,4 @@
-#include "app/CaptureWindow.h"
+#include "mainwindow/CaptureWindow.h"
 
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
@@ -6,10 +6,9 @@
 
 namespace {
 
-ui::ControlRow ColumnButton(const ButtonColumn& column, int row, const char* name,
-                            const char* caption, const char* tooltip = nullptr) {
-    return {.kind = ui::Kind::Button,
-            .name = name,
+ui::Button ColumnButton(const ButtonColumn& column, int row, const char* name, const char* caption,
+                        const char* tooltip = nullptr) {
+    return {.name = name,
             .caption = caption,
             .left = column.left,
             .top = column.top + 360 * row,

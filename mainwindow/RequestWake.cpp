@@ -1,4 +1,4 @@
-#include "app/RequestWake.h"
+#include "mainwindow/RequestWake.h"
 
 #include "core/exchange/RequestFiles.h"
 #include "core/files/FileSystem.h"

@@ -1,31 +1,30 @@
-#include "settings/frmOptions.h"
+#include "current/frmOptions.h"
 
-#include "core/files/init.h"
 #include "core/photo/JpegExport.h"
 #include "core/photo/PhotoFiles.h"
+#include "core/settings/SettingsTable.h"
 #include "core/texts/OptionsTexts.h"
-#include "settings/LoadSettings.h"
 #include "settings/Registery.h"
-#include "settings/SettingsVariables.h"
-#include "settings/StoredSettings.h"
-#include "ui/Form.h"
+#include "settings/Settings.h"
 #include "ui/MessageBox.h"
 
-FrmOptions::FrmOptions()
-    : FolderFieldsForm({.name = "frmOptions",
-                        .caption = "VDR Camera Options",
-                        .clientWidth = 3165,
-                        .clientHeight = 3045,
-                        .frame = ui::Frame::FixedDialog},
-                       18, LongestShotFolder(kCurrentPhotos)) {}
+FrmOptions::FrmOptions() : OptionsForm(Edition::Current) {}
 
 void FrmOptions::frmOptions_Form_Load() {
-    const OptionsFields fields = LoadSettings();
-    VeldrunFolderU.SetText(fields.veldrunFolder);
-    ScreenDirU.SetText(fields.screenDir);
-    WidthU.SetText(fields.width);
-    HeightU.SetText(fields.height);
-    resizeU.SetValue(fields.resize);
+    LoadSettings();
+    // A flag's box is checked exactly when its setting is numerically 1
+    // (" 1", "01"); any other leaves it unchecked.
+    for (const StoredSetting& setting : kStoredSettings) {
+        if (!setting.field) {
+            continue;
+        }
+        ui::Control& field = (*this)[setting.field];
+        if (setting.kind == SettingKind::Flag) {
+            field.SetValue(setting.variable->Equals(1) ? 1 : 0);
+        } else {
+            field.SetText(setting.variable->Text());
+        }
+    }
 }
 
 void FrmOptions::frmOptions_resizeU_Click() {
@@ -76,7 +75,7 @@ void FrmOptions::frmOptions_cmdApply_Click() {
     }
     std::string gameFolder;
     std::string shotFolder;
-    if (!FoldersReady(msgError, gameFolder, shotFolder)) {
+    if (!FoldersReady(gameFolder, shotFolder)) {
         return;
     }
 
@@ -91,19 +90,16 @@ void FrmOptions::frmOptions_cmdApply_Click() {
     GameFolder = gameFolder;
     ShotFolder = shotFolder;
 
-    StoreSetting(Setting::ScreenDir, ShotFolder.Text());
-    StoreSetting(Setting::VeldrunFolder, GameFolder.Text());
-    StoreSetting(Setting::Change, SettingDefault(Setting::Change));
-    StoreSetting(Setting::Resize, std::to_string(resizeU.Value()));
-    StoreSetting(Setting::WidthP, WidthU.Text());
-    StoreSetting(Setting::HeightP, HeightU.Text());
+    // Each as its field shows it, the size too when photos are not rescaled.
+    for (const StoredSetting& setting : kStoredSettings) {
+        const ui::Control* field = setting.field ? &(*this)[setting.field] : nullptr;
+        const std::string text = !field ? setting.defaultText
+                                 : setting.kind == SettingKind::Flag
+                                     ? std::to_string(field->Value())
+                                     : field->Text();
+        SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, setting.name, text);
+    }
     Unload();
-}
-
-void FrmOptions::frmOptions_cmdCancel_Click() { Unload(); }
-
-void FrmOptions::frmOptions_cmdHelp_Click() {
-    ui::MsgBox(std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" + kHelpUninstall);
 }
 
 void FrmOptions::frmOptions_cmdRemoveReg_Click() {
