@@ -2,12 +2,12 @@
 PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
             g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
             wine wine64 xvfb libgl1-mesa-dri zip \
-            dpkg-dev nasm xz-utils
+            dpkg-dev nasm xz-utils clang libclang-rt-14-dev
 
 # Only the benchmark and the soak test need these.
 MEASURE_PACKAGES := valgrind procps
 
-.PHONY: all deps wine32 build build32 native test run demo bench soak package clean
+.PHONY: all deps wine32 build build32 native sanitize test fuzz run demo bench soak package clean
 
 all: build
 
@@ -31,12 +31,22 @@ native: deps
 	cmake --preset native
 	cmake --build --preset native
 
+# The native tests under ASan and UBSan, and the fuzz targets, with clang.
+sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+
 # Both builds' tests run under Wine; the 32-bit one's in a 32-bit prefix,
 # where this machine can run 32-bit Wine.
-test: build build32 native
+test: build build32 native sanitize
 	ctest --preset native
+	ctest --preset sanitize
 	tools/test-build.sh windows
 	tools/test-build.sh windows32
+
+# Every fuzz target for FUZZ_SECONDS seconds (60 unless given).
+fuzz: sanitize
+	tools/fuzz.sh
 
 run: build
 	tools/run.sh

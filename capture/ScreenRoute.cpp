@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/settings/RegistryText.h"
 #include "ui/Registry.h"
 
 bool PrintScreenDeliversAPicture() {
@@ -15,7 +16,7 @@ bool PrintScreenDeliversAPicture() {
 bool PrintScreenOpensSnipping() {
     const auto value = ui::ReadRegistryValue(HKEY_CURRENT_USER, "Control Panel\\Keyboard",
                                              "PrintScreenKeyForSnippingEnabled");
-    return value && value->Dword() == 1u;
+    return value && Dword(value->type, value->data) == 1u;
 }
 
 bool PrintScreenHeldByAnotherProgram() {

@@ -1,5 +1,6 @@
 #include "help/frmHelp.h"
 
+#include "core/settings/RegistryText.h"
 #include "help/SysInfo.h"
 #include "ui/MessageBox.h"
 #include "ui/Registry.h"
@@ -30,7 +31,7 @@ bool FrmHelp::GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::s
         keyValue.clear();
         return false;
     }
-    if (const auto text = value->ShownText()) {
+    if (const auto text = ShownText(value->type, value->data)) {
         keyValue = *text;
     }
     return true;

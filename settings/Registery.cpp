@@ -1,5 +1,6 @@
 #include "settings/Registery.h"
 
+#include "core/settings/RegistryText.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/Handles.h"
 #include "ui/Registry.h"
@@ -7,7 +8,7 @@
 std::string GetSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
                             const std::string& defaultText) {
     const auto value = ui::ReadRegistryValue(root, keyPath, valueName);
-    return value ? value->TextUpToZero().value_or(defaultText) : defaultText;
+    return value ? TextUpToZero(value->type, value->data).value_or(defaultText) : defaultText;
 }
 
 void SaveSettingValue(HKEY root, const std::string& keyPath, const std::string& valueName,
@@ -23,7 +24,7 @@ std::string GetMachineValue(HKEY root, const std::string& keyPath, const std::st
                             REGSAM view) {
     // A number or binary data is no text, whatever its bytes spell.
     const auto value = ui::ReadRegistryValue(root, keyPath, valueName, view);
-    return value ? value->ExpandedText().value_or("") : "";
+    return value ? ExpandedText(value->type, value->data, ui::ExpandEnvironment).value_or("") : "";
 }
 
 std::string InstalledGameFolder() {

@@ -1,58 +1,16 @@
 #include "ui/Registry.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "ui/Handles.h"
 
 namespace ui {
 
-namespace {
-
-std::string UpToZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
-
-}  // namespace
-
-std::optional<std::string> RegistryValue::TextUpToZero() const {
-    return type == REG_SZ ? std::optional(UpToZero(data)) : std::nullopt;
-}
-
-std::optional<std::string> RegistryValue::ExpandedText() const {
-    if (type != REG_EXPAND_SZ) {
-        return TextUpToZero();
-    }
-    const std::string text = UpToZero(data);
+std::string ExpandEnvironment(const std::string& text) {
     const DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
     std::string expanded(size, '\0');
     const DWORD written = size ? ExpandEnvironmentStringsA(text.c_str(), expanded.data(), size) : 0;
-    return written == 0 || written > size ? text : UpToZero(expanded);
-}
-
-std::optional<std::string> RegistryValue::ShownText() const {
-    std::string kept = data;
-    if (!kept.empty() && kept.back() == '\0') {
-        kept.pop_back();
-    }
-    if (type == REG_SZ) {
-        return kept;
-    }
-    if (type != REG_DWORD) {
-        return std::nullopt;
-    }
-    uint32_t number = 0;
-    for (size_t i = std::min<size_t>(kept.size(), 4); i-- > 0;) {
-        number = (number << 8) | static_cast<uint8_t>(kept[i]);
-    }
-    return std::to_string(number);
-}
-
-std::optional<uint32_t> RegistryValue::Dword() const {
-    uint32_t number = 0;
-    if (type != REG_DWORD || data.size() != sizeof number) {
-        return std::nullopt;
-    }
-    std::memcpy(&number, data.data(), sizeof number);
-    return number;
+    return written == 0 || written > size ? text : expanded;
 }
 
 std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& key,

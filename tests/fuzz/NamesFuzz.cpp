@@ -1,0 +1,45 @@
+// The names a player types as folders, and the names found in the
+// screenshot folder, as the camera judges them.
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "core/files/FolderNames.h"
+#include "core/photo/PhotoFiles.h"
+
+namespace {
+
+void Check(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string name(reinterpret_cast<const char*>(data), size);
+
+    // A full path starts with a drive or a server and share, and has no
+    // forward slash.
+    if (IsFullPath(name)) {
+        Check(name.find('/') == std::string::npos);
+        Check((name.size() >= 3 && std::isalpha(static_cast<unsigned char>(name[0])) &&
+               name.substr(1, 2) == ":\\") ||
+              name.starts_with("\\\\"));
+    }
+    // Windows renames only names that end in a dot or a space.
+    if (name.find_first_of(". ") == std::string::npos) {
+        Check(!EndsANameInDotOrSpace(name));
+    }
+
+    // A scratch name is a number between the edition's prefix and ".tmp".
+    for (const PhotoNaming* naming : {&kCurrentPhotos, &kEarlyPhotos}) {
+        if (naming->isScratch(name)) {
+            Check(name.ends_with(".tmp") && name.size() > 4 &&
+                  std::isdigit(static_cast<unsigned char>(name[name.size() - 5])));
+        }
+    }
+    return 0;
+}
