@@ -7,7 +7,8 @@ PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
 # Only the benchmark and the soak test need these.
 MEASURE_PACKAGES := valgrind procps
 
-.PHONY: all deps wine32 build build32 native sanitize test fuzz run demo bench soak package clean
+.PHONY: all deps wine32 build build32 native sanitize test fuzz run demo bench soak package \
+        reproducible clean
 
 all: build
 
@@ -64,6 +65,10 @@ soak: build native
 
 package: deps
 	tools/package.sh
+
+# Two package builds from the committed HEAD in two places, compared.
+reproducible: deps
+	tools/reproducible.sh
 
 clean:
 	rm -rf build dist

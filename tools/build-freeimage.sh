@@ -15,7 +15,7 @@ out=${1:-build/freeimage}
 arch=${2:-x86_64}
 dist=$out/dist
 # Bump when the way the DLL is made changes, so that a cached copy is rebuilt.
-recipe=1
+recipe=2
 case $arch in
 x86_64) processor=AMD64 ;;
 # The 32-bit functions are stdcall, which ld would export as Name@N: they
@@ -84,6 +84,12 @@ private_apt update >"$work/apt.log" 2>&1 || {
     cat "$work/apt.log" >&2
     exit 1
 }
+# The same DLL from the same sources wherever and whenever it is built: no
+# build folder in it (paths in strings), no link time stamp, and no clock
+# (libjpeg-turbo's build date, which CMake takes from SOURCE_DATE_EPOCH:
+# fixed here, so that a DLL built for the tests is the one a package gets).
+same="-ffile-prefix-map=$work=."
+export SOURCE_DATE_EPOCH=0
 fi_src=$work/freeimage
 jpeg_src=$work/libjpeg-turbo
 
@@ -95,7 +101,7 @@ set(CMAKE_SYSTEM_PROCESSOR $processor)
 set(CMAKE_C_COMPILER $cc)
 set(CMAKE_CXX_COMPILER $cxx)
 set(CMAKE_RC_COMPILER $windres)
-set(CMAKE_C_FLAGS "${fpu:-}")
+set(CMAKE_C_FLAGS "${fpu:-} $same")
 EOF
 # The install prefix defaults to a Windows path on this target; give it a real one.
 cmake -S "$jpeg_src" -B "$work/jpeg-build" -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
@@ -211,7 +217,7 @@ mkdir -p "$objects"
     printf '%s: %s\n\t$(CXX) $(FLAGS) -c $< -o $@\n' "$objects/Placeholders.o" "$placeholders"
 } >"$work/objects.mk"
 make -s -j "$jobs" -f "$work/objects.mk" CXX="$cxx" \
-    FLAGS="-O2 ${fpu:-} -DNDEBUG -DFREEIMAGE_EXPORTS -DWINVER=0x0601 -D_WIN32_WINNT=0x0601 -fexceptions -w \
+    FLAGS="-O2 ${fpu:-} $same -DNDEBUG -DFREEIMAGE_EXPORTS -DWINVER=0x0601 -D_WIN32_WINNT=0x0601 -fexceptions -w \
  -I$fi_src/Source -I$fi_src/Source/Metadata -I$fi_src/Source/FreeImageToolkit \
  -I$jpeg_src -I$work/jpeg-build" >"$work/compile.log" 2>&1 || {
     tail -40 "$work/compile.log" >&2
@@ -222,7 +228,7 @@ make -s -j "$jobs" -f "$work/objects.mk" CXX="$cxx" \
 $windres -I"$fi_src" -i "$fi_src/FreeImage.rc" -o "$work/version.o"
 
 # Only system DLLs at run time: the C++ and threads libraries go inside.
-$cxx -shared -static -s ${exports:-} -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
+$cxx -shared -static -s -Wl,--no-insert-timestamp ${exports:-} -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
     "$work/jpeg-build/libjpeg.a" -Wl,--out-implib,"$work/libFreeImage.dll.a" \
     >>"$work/compile.log" 2>&1 || {
     tail -40 "$work/compile.log" >&2

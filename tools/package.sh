@@ -2,11 +2,15 @@
 # Builds the two programs from a clean export of the committed tree, for
 # 64-bit and for 32-bit Windows, and zips each build with its own
 # FreeImage.dll, the licence texts and the players' README:
-# dist/vdrcam-<version>-win64.zip and dist/vdrcam-<version>-win32.zip.
-# The versions come from CMakeLists.txt.
+# dist/vdrcam-<version>-win64.zip and dist/vdrcam-<version>-win32.zip,
+# and their sums in dist/SHA256SUMS. The versions come from CMakeLists.txt.
+# The same commit gives the same zips, byte for byte, wherever and whenever
+# it is built: the time they carry is the commit's.
 set -eu
 cd "$(dirname "$0")/.."
 work=build/package
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 
 if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
     echo "Note: the working tree has changes that are not committed; the package is built from HEAD."
@@ -39,10 +43,12 @@ package() {
         -e "s/@BITS@/$bits/g" -e 's/$/\r/' \
         "$work/src/tools/package/README-players.txt" >"$work/$name/README.txt"
     rm -f "dist/$name.zip"
-    (cd "$work" && zip -q -X -r "../../dist/$name.zip" "$name")
+    tools/zip-dir.py "dist/$name.zip" "$work/$name"
     echo "dist/$name.zip:"
     unzip -l "dist/$name.zip"
 }
 
 package 64 mingw-w64.cmake build/freeimage x86_64-w64-mingw32-strip
 package 32 mingw-w64-i686.cmake build/freeimage-win32 i686-w64-mingw32-strip
+(cd dist && sha256sum "vdrcam-$version-win32.zip" "vdrcam-$version-win64.zip" >SHA256SUMS)
+cat dist/SHA256SUMS
