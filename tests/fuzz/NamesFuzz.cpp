@@ -2,21 +2,11 @@
 // screenshot folder, as the camera judges them.
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "Check.h"
 #include "core/files/FolderNames.h"
 #include "core/photo/PhotoFiles.h"
-
-namespace {
-
-void Check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string name(reinterpret_cast<const char*>(data), size);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "Check.h"
 #include "core/photo/StorePhoto.h"
 #include "core/settings/Variant.h"
 
@@ -26,12 +27,6 @@ std::optional<long long> PlainWhole(const std::string& text) {
         return std::nullopt;
     }
     return std::strtoll(body.c_str(), nullptr, 10);
-}
-
-void Check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
 }
 
 }  // namespace

@@ -1,21 +1,11 @@
 // The registry's text rules, as they meet values of any type and bytes that
 // any program or hand may have stored. The first byte picks the type.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "Check.h"
 #include "core/settings/RegistryText.h"
-
-namespace {
-
-void Check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (size == 0) {

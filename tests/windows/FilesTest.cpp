@@ -130,7 +130,7 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
     // Steps: the writer makes the request (holding it open, sharing nothing
     // or reading), writes, lets go, deletes it; "tick" is a look 100 ms
     // later, "tend" one while the photo is still being taken, "slow" 1.5 s
-    // of a photo under a message box.
+    // of a photo under a message box; "*N" repeats a step N times.
     const struct {
         const char* name;
         const char* before;  // the first look follows
@@ -140,12 +140,8 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
     } writers[] = {
         {"made and written at once", "make write close", "", "tick", 1},
         {"seen while its writer still holds it", "make", "", "write close tick tick", 1},
-        {"held two seconds, sharing nothing", "make", "",
-         "tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick tick "
-         "tick tick tick write tick close tick tick",
-         1},
-        {"held two seconds, sharing reading", "make-read", "",
-         "tick tick tick tick tick tick tick tick tick tick write tick close tick tick", 1},
+        {"held two seconds, sharing nothing", "make", "", "tick*20 write tick close tick*2", 1},
+        {"held a second, sharing reading", "make-read", "", "tick*10 write tick close tick*2", 1},
         {"written while the photo is taken", "make", "write close", "tick tick", 1},
         {"held through a photo under a box", "make", "tend tend tend write close tend tend", "tick",
          1},
@@ -179,32 +175,39 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
             WaitForSingleObject(names.Event(), 2000);
         };
         int photos = 0;
+        const auto step = [&](const std::string& step) {
+            if (step == "make" || step == "make-read") {
+                toldOf([&] {
+                    held = CreateFileA(request.c_str(), GENERIC_WRITE,
+                                       step == "make" ? 0 : FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                       0, nullptr);
+                });
+                ASSERT_NE(held, INVALID_HANDLE_VALUE);
+            } else if (step == "write") {
+                Sleep(30);  // a write time later than the making's
+                DWORD written = 0;
+                WriteFile(held, "take 1", 6, &written, nullptr);
+            } else if (step == "close") {
+                CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
+            } else if (step == "delete") {
+                toldOf([&] { DeleteFileA(request.c_str()); });
+            } else if (step == "slow") {
+                now += std::chrono::milliseconds(1500);
+            } else if (step == "tend") {
+                now += std::chrono::milliseconds(100);
+                watch.Tend();
+            } else if (step == "tick") {
+                now += std::chrono::milliseconds(100);
+                watch.Poll(game.Path(), [&] { ++photos; });
+            }
+        };
         const auto run = [&](const char* steps) {
             std::istringstream words(steps);
-            for (std::string step; words >> step;) {
-                if (step == "make" || step == "make-read") {
-                    toldOf([&] {
-                        held = CreateFileA(request.c_str(), GENERIC_WRITE,
-                                           step == "make" ? 0 : FILE_SHARE_READ, nullptr,
-                                           CREATE_ALWAYS, 0, nullptr);
-                    });
-                    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-                } else if (step == "write") {
-                    Sleep(30);  // a later write time than the making's, as the file system sees it
-                    DWORD written = 0;
-                    WriteFile(held, "take 1", 6, &written, nullptr);
-                } else if (step == "close") {
-                    CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
-                } else if (step == "delete") {
-                    toldOf([&] { DeleteFileA(request.c_str()); });
-                } else if (step == "slow") {
-                    now += std::chrono::milliseconds(1500);
-                } else if (step == "tend") {
-                    now += std::chrono::milliseconds(100);
-                    watch.Tend();
-                } else if (step == "tick") {
-                    now += std::chrono::milliseconds(100);
-                    watch.Poll(game.Path(), [&] { ++photos; });
+            for (std::string word; words >> word;) {
+                const size_t star = word.find('*');
+                const int times = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
+                for (int n = 0; n < times; ++n) {
+                    step(word.substr(0, star));
                 }
             }
         };
