@@ -58,7 +58,6 @@ struct FileIdentity {
     int64_t lastWrite = 0;
     bool operator==(const FileIdentity&) const = default;
 };
-std::optional<FileIdentity> IdentifyFile(const std::string& path);
 
 // A look at a file: which it is, and whether another program holds it open
 // without letting it be deleted, as a writer does until it has finished.

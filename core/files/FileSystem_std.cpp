@@ -76,6 +76,9 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     return Placed::Done;
 }
 
+
+namespace {
+
 std::optional<FileIdentity> IdentifyFile(const std::string& path) {
     struct stat info {};
     if (path.empty() || stat(NativePath(path).c_str(), &info) != 0) {
@@ -86,6 +89,8 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
     return FileIdentity{static_cast<uint32_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
                         static_cast<int64_t>(written.count())};
 }
+
+}  // namespace
 
 // The host's files have no sharing rules: nobody holds one against a delete.
 FileLook LookAtFile(const std::string& path) { return {IdentifyFile(path)}; }

@@ -141,10 +141,6 @@ std::optional<FileIdentity> IdentityOf(const OpenedFile& file, bool filesOnly = 
 
 }  // namespace
 
-std::optional<FileIdentity> IdentifyFile(const std::string& path) {
-    return Usable(path) ? IdentityOf(OpenShared(path, 0)) : std::nullopt;
-}
-
 FileLook LookAtFile(const std::string& path) {
     if (!Usable(path)) {
         return {};
