@@ -6,12 +6,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 started=$(date +%s)
+commit=$(git rev-parse HEAD)
 places=$(mktemp -d)
-trap 'rm -rf "$places"' EXIT
 build() {
     place=$1
     shift
     git clone -q "$PWD" "$place"
+    git -C "$place" checkout -q "$commit"
     (cd "$place" && env "$@" sh -c 'make package' >"$place.log" 2>&1) || {
         tail -30 "$place.log" >&2
         exit 1
@@ -35,6 +36,11 @@ for zip in first/dist/*.zip; do
         rm -rf a b
     fi
 done
-echo "Two builds in two places took $(($(date +%s) - started)) s."
-[ $status -eq 0 ] && echo "The same commit gave the same zips, byte for byte."
+echo "Two builds of $commit in two places took $(($(date +%s) - started)) s."
+if [ $status -eq 0 ]; then
+    echo "The same commit gave the same zips, byte for byte."
+    rm -rf "$places"
+else
+    echo "Both builds are kept in $places."
+fi
 exit $status
