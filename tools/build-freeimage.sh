@@ -10,12 +10,14 @@
 # libraries. A finished build is reused; remove OUTPUT_DIR to build afresh.
 set -eu
 cd "$(dirname "$0")/.."
+# File lists in one order whatever the player's language: the link's order.
+export LC_ALL=C
 
 out=${1:-build/freeimage}
 arch=${2:-x86_64}
 dist=$out/dist
 # Bump when the way the DLL is made changes, so that a cached copy is rebuilt.
-recipe=2
+recipe=3
 case $arch in
 x86_64) processor=AMD64 ;;
 # The 32-bit functions are stdcall, which ld would export as Name@N: they
@@ -85,7 +87,8 @@ private_apt update >"$work/apt.log" 2>&1 || {
     exit 1
 }
 # The same DLL from the same sources wherever and whenever it is built: no
-# build folder in it (paths in strings), no link time stamp, and no clock
+# build folder in it (paths in strings; ld would also derive the DLL's
+# preferred address from its path), no link time stamp, and no clock
 # (libjpeg-turbo's build date, which CMake takes from SOURCE_DATE_EPOCH:
 # fixed here, so that a DLL built for the tests is the one a package gets).
 same="-ffile-prefix-map=$work=."
@@ -228,7 +231,8 @@ make -s -j "$jobs" -f "$work/objects.mk" CXX="$cxx" \
 $windres -I"$fi_src" -i "$fi_src/FreeImage.rc" -o "$work/version.o"
 
 # Only system DLLs at run time: the C++ and threads libraries go inside.
-$cxx -shared -static -s -Wl,--no-insert-timestamp ${exports:-} -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
+$cxx -shared -static -s -Wl,--no-insert-timestamp -Wl,--disable-auto-image-base ${exports:-} \
+    -o "$dist/FreeImage.dll" "$objects"/*.o "$work/version.o" \
     "$work/jpeg-build/libjpeg.a" -Wl,--out-implib,"$work/libFreeImage.dll.a" \
     >>"$work/compile.log" 2>&1 || {
     tail -40 "$work/compile.log" >&2
