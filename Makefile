@@ -44,6 +44,7 @@ test: build build32 native sanitize
 	ctest --preset sanitize
 	tools/test-build.sh windows
 	tools/test-build.sh windows32
+	tools/reproducible.sh
 
 # Every fuzz target for FUZZ_SECONDS seconds (60 unless given).
 fuzz: sanitize
