@@ -99,11 +99,6 @@ void CaptureWindow::ShowSigns() {
     }
 }
 
-void CaptureWindow::StartCapturing() {
-    started_ = true;
-    wake_.Follow(GameFolderSetting().Text());
-}
-
 void CaptureWindow::frmScreenshot_Timer1_Timer() {
     if (busy_) {
         requests_.Tend();  // the request being photographed, while its writer may still be at it

@@ -49,7 +49,7 @@ protected:
     virtual void BetweenRequests() {}
 
     // Polling and captures start only once start-up has finished.
-    void StartCapturing();
+    void StartCapturing() { started_ = true; }
 
     // The JPEGs asked for and not yet made, which closing and the end of
     // the session wait for; the first edition makes none.
