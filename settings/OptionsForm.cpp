@@ -22,15 +22,17 @@ OptionsForm::Layout OptionsForm::LayoutOf(Edition edition) {
             std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" + kHelpUninstall};
 }
 
-OptionsForm::OptionsForm(Edition edition)
+OptionsForm::OptionsForm(Edition edition) : OptionsForm(LayoutOf(edition)) {}
+
+OptionsForm::OptionsForm(Layout layout)
     : ui::Form({.name = "frmOptions",
                 .caption = "VDR Camera Options",
-                .clientWidth = LayoutOf(edition).clientWidth,
-                .clientHeight = LayoutOf(edition).clientHeight,
+                .clientWidth = layout.clientWidth,
+                .clientHeight = layout.clientHeight,
                 .frame = ui::Frame::FixedDialog}),
-      edition_(LayoutOf(edition)) {}
+      layout_(std::move(layout)) {}
 
-void OptionsForm::frmOptions_cmdHelp_Click() { ui::MsgBox(edition_.helpText); }
+void OptionsForm::frmOptions_cmdHelp_Click() { ui::MsgBox(layout_.helpText); }
 
 bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder) {
     const auto refuse = [this](ui::Control& marker, const std::string& text) {
@@ -39,10 +41,10 @@ bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder)
         return false;
     };
     // Windows opens no longer paths for this program: such a folder would
-    // fail at a later, longer file name.
-    // A folder named in part would be found, or made, wherever the camera
-    // happened to be started; one Windows would name otherwise is made
-    // under a name its files are not looked for under.
+    // fail at a later, longer file name. A folder named in part would be
+    // found, or made, wherever the camera happened to be started; one
+    // Windows would name otherwise is made under a name its files are not
+    // looked for under.
     gameFolder = VeldrunFolderU.Text();
     if (gameFolder.size() > kLongestGameFolder) {
         return refuse(VeldFolderWrong, GameFolderTooLong(kLongestGameFolder));
@@ -57,8 +59,8 @@ bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder)
         return refuse(VeldFolderWrong, kGameFolderWrong);
     }
     shotFolder = ScreenDirU.Text();
-    if (shotFolder.size() > edition_.longestShotFolder) {
-        return refuse(ScreenDirWrong, ShotFolderTooLong(edition_.longestShotFolder));
+    if (shotFolder.size() > layout_.longestShotFolder) {
+        return refuse(ScreenDirWrong, ShotFolderTooLong(layout_.longestShotFolder));
     }
     if (!shotFolder.empty() && !IsFullPath(shotFolder)) {
         return refuse(ScreenDirWrong, kShotFolderNotFull);

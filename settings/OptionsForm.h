@@ -42,8 +42,9 @@ private:
         std::string helpText;  // what "?" explains
     };
     static Layout LayoutOf(Edition edition);
+    explicit OptionsForm(Layout layout);
 
-    const Layout edition_;
+    const Layout layout_;
 
 protected:
     // One row per control; geometry in twips: left, top, width, height.
@@ -60,18 +61,18 @@ protected:
         .left = 240, .top = 840, .width = 2775, .height = 285, .tabIndex = 3});
     ui::Control& ScreenDirWrong = Add(ui::Label{.name = "ScreenDirWrong",
         .left = 3000, .top = 840, .width = 135, .height = 255,
-        .tabIndex = edition_.shotMarkerTabIndex, .foreColour = kDarkRed});
-    ui::Control& msgError = Add(ui::Label{.name = "msgError", .caption = edition_.hint,
-        .left = 0, .top = edition_.applyTop - 240, .width = 3135, .height = 255, .tabIndex = 7,
+        .tabIndex = layout_.shotMarkerTabIndex, .foreColour = kDarkRed});
+    ui::Control& msgError = Add(ui::Label{.name = "msgError", .caption = layout_.hint,
+        .left = 0, .top = layout_.applyTop - 240, .width = 3135, .height = 255, .tabIndex = 7,
         .foreColour = kRed});
     ui::Control& cmdApply = Add(ui::Button{.name = "cmdApply", .caption = "Apply",
-        .left = 2160, .top = edition_.applyTop, .width = 975, .height = 375, .tabIndex = 1},
+        .left = 2160, .top = layout_.applyTop, .width = 975, .height = 375, .tabIndex = 1},
         &OptionsForm::frmOptions_cmdApply_Click);
     ui::Control& cmdCancel = Add(ui::Button{.name = "cmdCancel", .caption = "Cancel",
-        .left = 1200, .top = edition_.applyTop, .width = 975, .height = 375, .tabIndex = 5},
+        .left = 1200, .top = layout_.applyTop, .width = 975, .height = 375, .tabIndex = 5},
         &OptionsForm::frmOptions_cmdCancel_Click);
     ui::Control& cmdHelp = Add(ui::Button{.name = "cmdHelp", .caption = "?",
-        .left = 0, .top = edition_.applyTop + 120, .width = 255, .height = 255, .tabIndex = 6},
+        .left = 0, .top = layout_.applyTop + 120, .width = 255, .height = 255, .tabIndex = 6},
         &OptionsForm::frmOptions_cmdHelp_Click);
     // clang-format on
 };

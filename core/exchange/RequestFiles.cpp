@@ -42,8 +42,8 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
         DeleteServed();
         return false;
     }
-    const auto names = nameChanges_ ? nameChanges_(ReplyFolder(gameFolder)) : std::nullopt;
-    served_ = Served{request, look, names};
+    const std::string folder = ReplyFolder(gameFolder);
+    served_ = Served{request, folder, look, nameChanges_ ? nameChanges_(folder) : std::nullopt};
     try {
         takePhoto();
     } catch (...) {
@@ -67,8 +67,7 @@ bool RequestWatch::Follow(const FileLook& look) {
     if (!is || !was) {
         return is == was && FileExists(served.path);
     }
-    const auto names =
-        nameChanges_ ? nameChanges_(served.path.substr(0, served.path.rfind('\\'))) : std::nullopt;
+    const auto names = nameChanges_ ? nameChanges_(served.folder) : std::nullopt;
     if (is->volume != was->volume || is->index != was->index) {
         return false;
     }

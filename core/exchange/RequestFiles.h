@@ -96,7 +96,8 @@ private:
 
     struct Served {
         std::string path;
-        FileLook look;  // the latest that told for sure
+        std::string folder;  // where a watch counts its name's changes
+        FileLook look;       // the latest that told for sure
         std::optional<NameWatch::Count> names;
         // When a write to it was first seen that the watch may yet tell was
         // another file's.
