@@ -11,11 +11,5 @@ done
 [ -z "$missing" ] && exit 0
 
 echo "Installing:$missing"
-if [ "$(id -u)" -eq 0 ]; then
-    sudo=
-else
-    sudo=sudo
-fi
-$sudo apt-get update
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y $missing
+"$(dirname "$0")/apt-install.sh" $missing

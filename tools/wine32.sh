@@ -46,8 +46,7 @@ install)
     sudo=
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y wine32:i386
+    "$(dirname "$0")/apt-install.sh" wine32:i386
     runs || cannot "wine32:i386 was installed but does not start"
     ;;
 *)
