@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/exchange/SystemWorld.h"
 #include "core/photo/StorePhoto.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     picture.bitsPerPixel = 32;
     picture.pixels.assign(static_cast<size_t>(DibImage::Stride(160, 32)) * 120, 0x5A);
 
-    ReplyFile reply;
+    SystemWorld world;
+    ReplyFile reply{world};
     JpegQueue jpegs;
     for (int i = 0; i < captures; ++i) {
         // Alternate full-size and rescaled JPEGs.

@@ -6,13 +6,14 @@
 #include "core/photo/StorePhoto.h"
 #include "settings/Settings.h"
 
-FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
+FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock)
     : CaptureWindow({.name = "frmScreenshot",
                      .caption = kMainCaption,
                      .clientWidth = 2730,
                      .clientHeight = 1140,
                      .frame = ui::Frame::FixedSingle},
-                    {.left = 120, .top = 120, .tabIndex = {0, 1, 2}}, options, help) {}
+                    {.left = 120, .top = 120, .tabIndex = {0, 1, 2}}, options, help,
+                    std::move(clock)) {}
 
 void FrmScreenshot::frmScreenshot_Form_Load() {
     LoadOptionsHidden(LoadSettings);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exchange/RequestFiles.h"
 #include "core/photo/JpegQueue.h"
 #include "mainwindow/CaptureWindow.h"
 
@@ -7,7 +8,7 @@
 // photos, on request or by hand.
 class FrmScreenshot : public CaptureWindow {
 public:
-    FrmScreenshot(ui::Form& options, ui::Form& help);
+    FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock = std::chrono::steady_clock::now);
 
     // One photo: numbered bitmap file, the JPEG the settings ask for, and the
     // reply file for the game. While photos cannot be stored the caption says
@@ -22,7 +23,7 @@ private:
     void BetweenRequests() override;
     size_t JpegsDue() override { return jpegs_.Due(); }
 
-    ReplyFile reply_;
+    ReplyFile reply_{World()};
     JpegQueue jpegs_;
 
     // Below the client area: holds the latest capture, never seen.

@@ -19,13 +19,14 @@ constexpr unsigned kRedrawAfterBoxMs = 150;
 
 }  // namespace
 
-FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help)
+FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock)
     : CaptureWindow({.name = "frmScreenshot",
                      .caption = kMainCaption,
                      .clientWidth = 2970,
                      .clientHeight = 1035,
                      .frame = ui::Frame::FixedSingle},
-                    {.left = 360, .top = 0, .tabIndex = {0, 2, 3}}, options, help) {}
+                    {.left = 360, .top = 0, .tabIndex = {0, 2, 3}}, options, help,
+                    std::move(clock)) {}
 
 void FrmScreenshot::SetUpCaptureSurface() {
     const float twipsPerPixel = 1440.0f / static_cast<float>(Dpi());

@@ -9,7 +9,7 @@ namespace early {
 // screen's size.
 class FrmScreenshot : public CaptureWindow {
 public:
-    FrmScreenshot(ui::Form& options, ui::Form& help);
+    FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock = std::chrono::steady_clock::now);
 
     void TakePhoto() override;
 

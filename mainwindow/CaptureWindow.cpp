@@ -1,5 +1,7 @@
 #include "mainwindow/CaptureWindow.h"
 
+#include <utility>
+
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
@@ -21,10 +23,11 @@ ui::Button ColumnButton(const ButtonColumn& column, int row, const char* name, c
 }  // namespace
 
 CaptureWindow::CaptureWindow(ui::FormDesign design, const ButtonColumn& buttons, ui::Form& options,
-                             ui::Form& help)
+                             ui::Form& help, Clock clock)
     : ui::Form(std::move(design)),
       options_(options),
       help_(help),
+      world_(std::move(clock)),
       ManualTake(
           Add(ColumnButton(buttons, 0, "ManualTake", "Take ScreenShot Now", "For Testing Purposes"),
               &CaptureWindow::frmScreenshot_ManualTake_Click)),
@@ -82,9 +85,14 @@ void CaptureWindow::Exclusively(Capture capture) {
     if (!started_ || busy_) {
         return;
     }
-    ui::ScopedFlag busy(busy_);
-    // Reported while still busy, so no further capture starts under the box.
-    ui::RunReportingFailures("TakePhoto", capture);
+    {
+        ui::ScopedFlag busy(busy_);
+        // Reported while still busy, so no further capture starts under the box.
+        ui::RunReportingFailures("TakePhoto", capture);
+        while (started_ && (std::exchange(lookDue_, false) || requests_.TakeNextWaiting())) {
+            ui::RunReportingFailures("TakePhoto", [this] { ServeRequest(); });
+        }
+    }
     ShowSigns();
 }
 
@@ -111,6 +119,10 @@ void CaptureWindow::frmScreenshot_Timer1_Timer() {
 }
 
 void CaptureWindow::frmScreenshot_RequestWake() {
+    if (busy_) {
+        lookDue_ = true;
+        return;
+    }
     Exclusively([this] { ServeRequest(); });
 }
 

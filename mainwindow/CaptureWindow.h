@@ -4,6 +4,9 @@
 #include <string>
 
 #include "core/exchange/RequestFiles.h"
+#include "core/exchange/RequestWatch.h"
+#include "core/exchange/SystemWorld.h"
+#include "core/exchange/WatchKeeper.h"
 #include "core/settings/Variant.h"
 #include "core/texts/CaptureTexts.h"
 #include "mainwindow/RequestWake.h"
@@ -19,9 +22,11 @@ struct ButtonColumn {
 };
 
 // What both editions' main windows share: the game's request served as soon
-// as it is made (woken by a change in its folder, the 100 ms poll behind
+// as it is made (woken by the watch of its name, the 100 ms poll behind
 // it), the three buttons, and the shut-down that closes the other windows
 // and finishes the JPEGs still due, saying so, also when the session ends.
+// One clock, given, times the exchange: the watch's checks, the request's
+// settling and the reply's patience.
 class CaptureWindow : public ui::Form {
 public:
     // Takes one photo; each edition has its own.
@@ -35,7 +40,10 @@ public:
 
 protected:
     CaptureWindow(ui::FormDesign design, const ButtonColumn& buttons, ui::Form& options,
-                  ui::Form& help);
+                  ui::Form& help, Clock clock);
+
+    // The files and the clock of the exchange with the game.
+    ExchangeWorld& World() { return world_; }
 
     // Has the options window load the settings, leaving it hidden. A window
     // that cannot load is reported, and loadSettings runs without it, so the
@@ -69,6 +77,7 @@ private:
 
     // Runs a capture unless one is already running: a tick or click that
     // arrives through a capture's message pumps or message box is ignored.
+    // A request the game made meanwhile is served once it is over.
     template <typename Capture>
     void Exclusively(Capture capture);
 
@@ -83,10 +92,13 @@ private:
 
     ui::Form& options_;
     ui::Form& help_;
-    RequestWake wake_{[this] { frmScreenshot_RequestWake(); }};
-    RequestWatch requests_{[this](const std::string& folder) { return wake_.Changes(folder); }};
+    SystemWorld world_;
+    WatchKeeper keeper_{world_};
+    RequestWatch requests_{world_, keeper_};
+    RequestWake wake_{world_, keeper_, [this] { frmScreenshot_RequestWake(); }};
     bool started_ = false;
     bool busy_ = false;
+    bool lookDue_ = false;  // the watch woke the camera during a capture
 
     ui::Control& ManualTake;
     ui::Control& Options;

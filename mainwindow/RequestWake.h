@@ -1,40 +1,30 @@
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "core/files/NameWatch.h"
+#include "core/exchange/SystemWorld.h"
+#include "core/exchange/WatchKeeper.h"
 #include "ui/MessagePump.h"
 
-// Wakes the camera the moment anything changes in the folder where the game
-// puts its request, so that a request is served within milliseconds of its
-// making rather than at the next tick, and tells the requests' watch when
-// the request's name was taken away there. A watch can die quietly (its
-// drive gone and back) or never be had (a drive without notifications):
-// the ticks serve requests all the same, and keep the watch up to date.
+// Wakes the camera the moment the watch of the request's name tells of it,
+// so that a request is served within milliseconds of its making rather
+// than at the next tick. Other files in the folder wake the watch only.
 class RequestWake {
 public:
-    explicit RequestWake(std::function<void()> woken) : woken_(std::move(woken)) {}
+    RequestWake(SystemWorld& world, WatchKeeper& keeper, std::function<void()> woken)
+        : world_(world), keeper_(keeper), woken_(std::move(woken)) {}
 
-    // Watches "tidemark\mdb" below the game folder: made once the folder is
-    // there, made again for another game folder, or once the folder has
-    // gone (deleted, its drive away) and is there again.
+    // Keeps the watch of the request below the game folder, and waits on it.
     void Follow(const std::string& gameFolder);
 
-    // What the watch has counted, when one stands on that folder.
-    std::optional<NameWatch::Count> Changes(const std::string& folder);
-
 private:
-    static constexpr ULONGLONG kCheckMs = 1000;
+    void Signalled();
 
-    void Woken();
-    void Stop();
-
+    SystemWorld& world_;
+    WatchKeeper& keeper_;
     std::function<void()> woken_;
-    std::optional<NameWatch> watch_;
     std::optional<ui::Wake> wake_;
-    ULONGLONG checkedAt_ = 0;
+    uint64_t waitingOn_ = 0;
 };

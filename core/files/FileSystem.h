@@ -9,7 +9,10 @@
 #include <vector>
 
 // The few file operations the program needs, with Windows paths (backslash
-// separators, ANSI code page). Each reports success and never throws.
+// separators, ANSI code page). Each reports success and never throws. None
+// deletes, empties or writes a file through a symbolic link: Wine opens a
+// link's target by the link's name, so a file is touched only when the
+// system names it, finally, as the name given.
 
 // The longest path the programs open. They use the ANSI file functions
 // without Windows' long-path support, which stop at MAX_PATH: 260
@@ -22,6 +25,7 @@ bool MakeFolder(const std::string& path);
 // True for an existing folder; a file of that name is no folder.
 bool FolderExists(const std::string& path);
 
+// Removes the file the name names; a link is left, and so is its target.
 bool RemoveFile(const std::string& path);
 
 // Removes an empty folder.
@@ -34,12 +38,41 @@ std::vector<std::string> FileNames(const std::string& folder);
 // its name no longer than "\32767.bmp", so wherever a photo fits, it fits.
 bool CanMakeFilesIn(const std::string& folder);
 
-// Creates or empties the file and writes the pieces one after the other.
+// Creates or empties the file and writes the pieces one after the other;
+// false, writing nothing, where a link stands under the name.
 bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
 
-// Moves a finished file into place only where nothing of that name exists.
+// How making a file under a name went: NameTaken where anything stands
+// under it, a link to nothing too.
 enum class Placed { Done, NameTaken, Failed };
+
+// Makes a new file and writes the pieces; a file that cannot be written
+// whole is removed again.
+Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_view> pieces);
+
+// Moves a finished file into place only where nothing of that name exists.
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path);
+
+// A new, empty file made under the name and held while it lives, so that
+// nobody can delete, rename or replace it (by a link, say) while another
+// writes it by its name; removed when it goes unless kept.
+class NewFileHold {
+public:
+    explicit NewFileHold(const std::string& path);
+    ~NewFileHold();
+    NewFileHold(const NewFileHold&) = delete;
+    NewFileHold& operator=(const NewFileHold&) = delete;
+
+    Placed Made() const { return made_; }
+    // Lets go of it, keeping it.
+    void Keep();
+
+private:
+    std::string path_;
+    void* handle_ = nullptr;
+    Placed made_ = Placed::Failed;
+    bool kept_ = false;
+};
 
 // The name a file is written under before it is moved into place: its own
 // with the extension "tmp", so it is never longer than the final name (a
@@ -59,11 +92,17 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-// A look at a file: which it is, and whether another program holds it open
-// without letting it be deleted, as a writer does until it has finished.
+// A look at a file by its name: which file is there, whether another
+// program holds it open without letting it be deleted (as a writer does
+// until it has finished), whether the name leads elsewhere (a link, whose
+// target is what opens) and whether it is being deleted (a deleted file
+// keeps its name while a handle on it is open; Windows says so, Wine not).
 struct FileLook {
-    std::optional<FileIdentity> identity;  // none when nothing is there to open
+    bool there = false;                    // anything under the name
+    std::optional<FileIdentity> identity;  // none when it could not be opened
     bool held = false;
+    bool link = false;
+    bool leaving = false;
 };
 FileLook LookAtFile(const std::string& path);
 

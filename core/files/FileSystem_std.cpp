@@ -64,6 +64,43 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
     return static_cast<bool>(file);
 }
 
+Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
+    // "x": only a new file, never one that is there.
+    std::FILE* file = path.empty() ? nullptr : std::fopen(NativePath(path).c_str(), "wbx");
+    if (!file) {
+        return errno == EEXIST ? Placed::NameTaken : Placed::Failed;
+    }
+    bool written = true;
+    for (const std::string_view piece : pieces) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    }
+    written = std::fclose(file) == 0 && written;
+    if (!written) {
+        RemoveFile(path);
+        return Placed::Failed;
+    }
+    return Placed::Done;
+}
+
+NewFileHold::NewFileHold(const std::string& path) : path_(path) {
+    // The host's files have no sharing rules to hold it by: it is only made.
+    std::FILE* file = path.empty() ? nullptr : std::fopen(NativePath(path).c_str(), "wbx");
+    if (!file) {
+        made_ = errno == EEXIST ? Placed::NameTaken : Placed::Failed;
+        return;
+    }
+    std::fclose(file);
+    made_ = Placed::Done;
+}
+
+void NewFileHold::Keep() { kept_ = true; }
+
+NewFileHold::~NewFileHold() {
+    if (made_ == Placed::Done && !kept_) {
+        RemoveFile(path_);
+    }
+}
+
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     // A hard link is never made over an existing name, so the check and the
     // move are one step.
@@ -75,7 +112,6 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     std::filesystem::remove(NativePath(finished), error);
     return Placed::Done;
 }
-
 
 namespace {
 
@@ -93,7 +129,10 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
 }  // namespace
 
 // The host's files have no sharing rules: nobody holds one against a delete.
-FileLook LookAtFile(const std::string& path) { return {IdentifyFile(path)}; }
+FileLook LookAtFile(const std::string& path) {
+    const std::optional<FileIdentity> identity = IdentifyFile(path);
+    return {identity.has_value(), identity};
+}
 
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
     return IdentifyFile(path) == identity && RemoveFile(path);

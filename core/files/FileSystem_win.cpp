@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "core/Unique.h"
 #include "core/files/FileSystem.h"
@@ -19,6 +20,111 @@ using OpenedFile = Unique<HANDLE, CloseFile>;
 
 OpenedFile Opened(HANDLE file) { return OpenedFile(file == INVALID_HANDLE_VALUE ? nullptr : file); }
 
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Opened as the system names it: Windows opens a link itself here, Wine
+// its target; a folder of that name opens too.
+OpenedFile OpenNamed(const std::string& path, DWORD access, DWORD share = kShareAll,
+                     DWORD disposition = OPEN_EXISTING) {
+    return Opened(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+}
+
+// The path by which the system finally knows the open file, or nothing.
+std::optional<std::string> FinalPath(HANDLE file) {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetFinalPathNameByHandleA(file, path.data(), static_cast<DWORD>(path.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) {
+            return std::nullopt;
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length + 1);
+    }
+}
+
+// Whether the open file is the one its name names rather than one a link
+// under the name leads to: not a link itself (as Windows opens it), and
+// known finally as a file of that name in that folder (Wine opens the
+// target, and names the target's own path).
+bool IsNamedFile(HANDLE file, const std::string& path) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        return false;
+    }
+    const size_t slash = path.find_last_of('\\');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    const OpenedFile folder = OpenNamed(path.substr(0, slash), FILE_READ_ATTRIBUTES);
+    const std::optional<std::string> folderPath = folder ? FinalPath(folder.Get()) : std::nullopt;
+    const std::optional<std::string> filePath = FinalPath(file);
+    if (!folderPath || !filePath) {
+        return false;
+    }
+    const std::string named =
+        *folderPath + (folderPath->back() == '\\' ? "" : "\\") + path.substr(slash + 1);
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, filePath->data(),
+                          static_cast<int>(filePath->size()), named.data(),
+                          static_cast<int>(named.size())) == CSTR_EQUAL;
+}
+
+std::optional<FileIdentity> IdentityOf(const OpenedFile& file, bool filesOnly = false) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
+        (filesOnly && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow,
+                        static_cast<int64_t>(uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
+                                             info.ftLastWriteTime.dwLowDateTime)};
+}
+
+bool Dispose(HANDLE file) {
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    return SetFileInformationByHandle(file, FileDispositionInfo, &dispose, sizeof dispose);
+}
+
+// Whether the system refused the last open because the file is being
+// deleted (a handle on it still open), which Windows reports as a plain
+// "access denied".
+bool OpenRefusedAsDeletePending() {
+    using LastStatus = LONG(WINAPI*)();
+    static const auto lastStatus = reinterpret_cast<LastStatus>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetLastNtStatus")));
+    constexpr LONG kDeletePending = static_cast<LONG>(0xC0000056);
+    return GetLastError() == ERROR_ACCESS_DENIED && lastStatus && lastStatus() == kDeletePending;
+}
+
+bool WritePieces(HANDLE file, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        size_t written = 0;
+        while (written < piece.size()) {
+            const DWORD chunk =
+                static_cast<DWORD>(std::min<size_t>(piece.size() - written, 1u << 24));
+            DWORD done = 0;
+            if (!::WriteFile(file, piece.data() + written, chunk, &done, nullptr) || done == 0) {
+                return false;
+            }
+            written += done;
+        }
+    }
+    return true;
+}
+
+Placed NewFileResult() {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Placed::NameTaken
+                                                                       : Placed::Failed;
+}
+
 }  // namespace
 
 bool MakeFolder(const std::string& path) {
@@ -33,7 +139,13 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool RemoveFile(const std::string& path) { return Usable(path) && DeleteFileA(path.c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+    if (!Usable(path)) {
+        return false;
+    }
+    const OpenedFile file = OpenNamed(path, DELETE | FILE_READ_ATTRIBUTES);
+    return IdentityOf(file, true) && IsNamedFile(file.Get(), path) && Dispose(file.Get());
+}
 
 bool RemoveFolder(const std::string& path) {
     return Usable(path) && RemoveDirectoryA(path.c_str()) != 0;
@@ -82,75 +194,114 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
     if (!Usable(path)) {
         return false;
     }
-    // The game may be reading the reply at this moment; sharing keeps that from losing it.
-    OpenedFile file =
-        Opened(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
+    // The game may be reading the reply at this moment; sharing keeps that
+    // from losing it. A link to nothing fails the making, as anything there does.
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    OpenedFile file = OpenNamed(path, GENERIC_WRITE, kShare);
+    if (!file && GetLastError() == ERROR_FILE_NOT_FOUND) {
+        file = OpenNamed(path, GENERIC_WRITE, kShare, CREATE_NEW);
+    }
+    if (!file || !IsNamedFile(file.Get(), path)) {
         return false;
     }
-    for (const std::string_view piece : pieces) {
-        size_t written = 0;
-        while (written < piece.size()) {
-            const DWORD chunk =
-                static_cast<DWORD>(std::min<size_t>(piece.size() - written, 1u << 24));
-            DWORD done = 0;
-            if (!::WriteFile(file.Get(), piece.data() + written, chunk, &done, nullptr) ||
-                done == 0) {
-                return false;
-            }
-            written += done;
-        }
+    return SetEndOfFile(file.Get()) && WritePieces(file.Get(), pieces);
+}
+
+Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
+    if (!Usable(path)) {
+        return Placed::Failed;
     }
-    return true;
+    // Shared with nobody until written: nothing can take its place meanwhile.
+    const OpenedFile file = Opened(CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return NewFileResult();
+    }
+    if (!WritePieces(file.Get(), pieces)) {
+        Dispose(file.Get());
+        return Placed::Failed;
+    }
+    return Placed::Done;
 }
 
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     if (!Usable(finished) || !Usable(path)) {
         return Placed::Failed;
     }
-    if (MoveFileExA(finished.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    // The name is taken first, by a file of the camera's own: anything that
+    // stands there, a link to nothing included (whose target Wine's move
+    // would not see), keeps it. That file is then replaced.
+    std::optional<FileIdentity> reserved;
+    {
+        const OpenedFile reserve = Opened(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!reserve) {
+            return NewFileResult();
+        }
+        reserved = IdentityOf(reserve);
+    }
+    if (MoveFileExA(finished.c_str(), path.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return Placed::Done;
     }
-    const DWORD error = GetLastError();
-    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Placed::NameTaken
-                                                                       : Placed::Failed;
-}
-
-namespace {
-
-// Opened with the given access and every sharing, so that no other
-// program's sharing rules keep us out; a folder of that name opens too.
-OpenedFile OpenShared(const std::string& path, DWORD access) {
-    return Opened(CreateFileA(path.c_str(), access,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-}
-
-std::optional<FileIdentity> IdentityOf(const OpenedFile& file, bool filesOnly = false) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
-        (filesOnly && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
-        return std::nullopt;
+    if (reserved) {
+        RemoveFileIf(path, *reserved);
     }
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow,
-                        static_cast<int64_t>(uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
-                                             info.ftLastWriteTime.dwLowDateTime)};
+    return Placed::Failed;
 }
 
-}  // namespace
+NewFileHold::NewFileHold(const std::string& path) : path_(path) {
+    if (!Usable(path)) {
+        return;
+    }
+    // No right of its own to the file, so that others may still open it to
+    // write; none may delete or rename it while it is held.
+    const HANDLE held =
+        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (held == INVALID_HANDLE_VALUE) {
+        made_ = NewFileResult();
+        return;
+    }
+    handle_ = held;
+    made_ = Placed::Done;
+}
+
+void NewFileHold::Keep() {
+    if (handle_) {
+        CloseHandle(static_cast<HANDLE>(std::exchange(handle_, nullptr)));
+    }
+    kept_ = true;
+}
+
+NewFileHold::~NewFileHold() {
+    if (handle_) {
+        CloseHandle(static_cast<HANDLE>(handle_));
+    }
+    if (made_ == Placed::Done && !kept_) {
+        RemoveFile(path_);
+    }
+}
 
 FileLook LookAtFile(const std::string& path) {
-    if (!Usable(path)) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!Usable(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
         return {};
     }
+    FileLook look;
+    look.there = true;
     // Only the right to delete meets a writer's sharing; the handle goes at once.
-    if (const OpenedFile file = OpenShared(path, DELETE | FILE_READ_ATTRIBUTES)) {
-        return {IdentityOf(file)};
+    OpenedFile file = OpenNamed(path, DELETE | FILE_READ_ATTRIBUTES);
+    if (!file) {
+        look.held = GetLastError() == ERROR_SHARING_VIOLATION;
+        look.leaving = OpenRefusedAsDeletePending();
+        file = OpenNamed(path, FILE_READ_ATTRIBUTES);
     }
-    const bool held = GetLastError() == ERROR_SHARING_VIOLATION;
-    return {IdentityOf(OpenShared(path, 0)), held};
+    if (file) {
+        look.identity = IdentityOf(file);
+        look.link = !IsNamedFile(file.Get(), path);
+    }
+    return look;
 }
 
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
@@ -158,11 +309,11 @@ bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {
         return false;
     }
     // The file is identified and deleted through one handle, so another
-    // file cannot take its name in between. A folder is no file to delete.
-    const OpenedFile file = OpenShared(path, DELETE | FILE_READ_ATTRIBUTES);
-    FILE_DISPOSITION_INFO dispose{TRUE};
-    return IdentityOf(file, true) == identity &&
-           SetFileInformationByHandle(file.Get(), FileDispositionInfo, &dispose, sizeof dispose);
+    // file cannot take its name in between. A folder is no file to delete,
+    // and a link is left alone.
+    const OpenedFile file = OpenNamed(path, DELETE | FILE_READ_ATTRIBUTES);
+    return IdentityOf(file, true) == identity && IsNamedFile(file.Get(), path) &&
+           Dispose(file.Get());
 }
 
 std::optional<uint64_t> FileSize(const std::string& path) {

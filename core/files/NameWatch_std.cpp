@@ -3,13 +3,12 @@
 // The host build has no watch: looks alone tell what happened.
 struct NameWatch::System {};
 
-NameWatch::NameWatch(const std::string& folder, const std::string& name)
-    : folder_(folder), name_(name) {}
+NameWatch::NameWatch(const std::string&, const std::string&, uint64_t number) : count_{number} {}
 
 NameWatch::~NameWatch() = default;
 
 bool NameWatch::Standing() const { return false; }
 
-std::optional<NameWatch::Count> NameWatch::Changes() { return std::nullopt; }
+std::optional<NameCount> NameWatch::Changes() { return std::nullopt; }
 
 void* NameWatch::Event() const { return nullptr; }

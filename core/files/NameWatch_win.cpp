@@ -1,14 +1,26 @@
 #include <windows.h>
 
-#include <atomic>
 #include <cwchar>
 #include <utility>
+#include <vector>
 
 #include "core/files/NameWatch.h"
 
 namespace {
 
-std::atomic<uint64_t> watchesMade{0};
+NameAction ActionOf(DWORD action) {
+    switch (action) {
+        case FILE_ACTION_ADDED:
+            return NameAction::Added;
+        case FILE_ACTION_REMOVED:
+            return NameAction::Removed;
+        case FILE_ACTION_RENAMED_OLD_NAME:
+            return NameAction::RenamedFrom;
+        case FILE_ACTION_RENAMED_NEW_NAME:
+            return NameAction::RenamedTo;
+    }
+    return NameAction::Modified;
+}
 
 }  // namespace
 
@@ -18,7 +30,9 @@ struct NameWatch::System {
     HANDLE folder = INVALID_HANDLE_VALUE;
     HANDLE event = nullptr;
     OVERLAPPED reading{};
-    alignas(DWORD) char changes[8192];
+    // Room for a few hundred changes between two reads: the camera reads
+    // again as soon as it is woken, so only a flood overflows it.
+    std::vector<DWORD> changes = std::vector<DWORD>(16384);
     std::wstring name;
     bool standing = false;
 
@@ -26,34 +40,27 @@ struct NameWatch::System {
         ResetEvent(event);
         reading = OVERLAPPED{};
         reading.hEvent = event;
-        standing = ReadDirectoryChangesW(folder, changes, sizeof changes, FALSE,
+        standing = ReadDirectoryChangesW(folder, changes.data(),
+                                         static_cast<DWORD>(changes.size() * sizeof(DWORD)), FALSE,
                                          FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &reading, nullptr);
         return standing;
     }
 
-    // Whether the changes read name the file as taken away.
-    bool NameTaken(DWORD bytes) const {
-        if (bytes == 0) {
-            return true;  // more than the buffer holds: anything may have happened
-        }
+    // Counts what the changes read tell of the name.
+    void Tally(NameCount& count, DWORD bytes) const {
+        const auto* base = reinterpret_cast<const char*>(changes.data());
         for (DWORD offset = 0; offset < bytes;) {
-            const auto* change = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(changes + offset);
-            const std::wstring_view changed(change->FileName,
-                                            change->FileNameLength / sizeof(WCHAR));
-            const bool taken = change->Action == FILE_ACTION_REMOVED ||
-                               change->Action == FILE_ACTION_RENAMED_OLD_NAME ||
-                               change->Action == FILE_ACTION_RENAMED_NEW_NAME;
-            if (taken && changed.size() == name.size() &&
-                CompareStringOrdinal(changed.data(), static_cast<int>(changed.size()), name.data(),
+            const auto* change = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(base + offset);
+            const int length = static_cast<int>(change->FileNameLength / sizeof(WCHAR));
+            if (CompareStringOrdinal(change->FileName, length, name.data(),
                                      static_cast<int>(name.size()), TRUE) == CSTR_EQUAL) {
-                return true;
+                ::Tally(count, ActionOf(change->Action));
             }
             if (change->NextEntryOffset == 0) {
                 break;
             }
             offset += change->NextEntryOffset;
         }
-        return false;
     }
 
     ~System() {
@@ -71,8 +78,8 @@ struct NameWatch::System {
     }
 };
 
-NameWatch::NameWatch(const std::string& folder, const std::string& name)
-    : folder_(folder), name_(name), count_{++watchesMade}, system_(std::make_unique<System>()) {
+NameWatch::NameWatch(const std::string& folder, const std::string& name, uint64_t number)
+    : count_{number}, system_(std::make_unique<System>()) {
     System& system = *system_;
     system.name.assign(name.begin(), name.end());
     system.folder = CreateFileA(
@@ -88,18 +95,25 @@ NameWatch::~NameWatch() = default;
 
 bool NameWatch::Standing() const { return system_->standing; }
 
-std::optional<NameWatch::Count> NameWatch::Changes() {
+std::optional<NameCount> NameWatch::Changes() {
     System& system = *system_;
     while (system.standing && WaitForSingleObject(system.event, 0) == WAIT_OBJECT_0) {
         DWORD bytes = 0;
-        if (!GetOverlappedResult(system.folder, &system.reading, &bytes, FALSE)) {
+        if (GetOverlappedResult(system.folder, &system.reading, &bytes, FALSE)) {
+            // Windows tells of an overflow as a read of nothing.
+            if (bytes == 0) {
+                TallyOverflow(count_);
+            }
+            system.Tally(count_, bytes);
+        } else if (GetLastError() == ERROR_NOTIFY_ENUM_DIR) {
+            TallyOverflow(count_);  // Wine's way of telling of an overflow
+        } else {
             // The folder deleted (its handle then lets it go) or the drive gone.
             system.standing = false;
             ResetEvent(system.event);
             CloseHandle(std::exchange(system.folder, INVALID_HANDLE_VALUE));
             break;
         }
-        count_.taken += system.NameTaken(bytes) ? 1 : 0;
         system.Read();
     }
     if (!system.standing) {

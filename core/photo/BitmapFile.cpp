@@ -2,9 +2,10 @@
 
 Placed SaveNewBitmapFile(const DibImage& picture, const std::string& path) {
     const std::string partial = PartialName(path);
-    if (!WriteWholeFile(partial, {BmpHeader(picture), picture.Pixels()})) {
-        RemoveFile(partial);
-        return Placed::Failed;
+    // A scratch name already taken (by a link, say) takes the photo's number with it.
+    if (const Placed written = WriteNewFile(partial, {BmpHeader(picture), picture.Pixels()});
+        written != Placed::Done) {
+        return written;
     }
     const Placed placed = MoveIntoFreeName(partial, path);
     if (placed != Placed::Done) {

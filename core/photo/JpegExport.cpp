@@ -48,12 +48,20 @@ JpegOutcome ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job) {
     if (picture && freeImage.GetBPP(picture.Get()) != 24) {
         picture = FreeImageBitmap(freeImage, freeImage.ConvertTo24Bits(picture.Get()));
     }
-    const bool saved = picture &&
-                       freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(),
-                                      job.scratchPath.c_str(), FreeImageApi::kJpegQualitySuperb) &&
-                       MoveIntoFreeName(job.scratchPath, job.jpegPath) == Placed::Done;
+    // FreeImage writes by name: the scratch file is made first and held, so
+    // that what it writes is that file and nothing a link leads to.
+    NewFileHold scratch(job.scratchPath);
+    bool saved = picture && scratch.Made() == Placed::Done &&
+                 freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(), job.scratchPath.c_str(),
+                                FreeImageApi::kJpegQualitySuperb);
+    if (saved) {
+        scratch.Keep();
+        saved = MoveIntoFreeName(job.scratchPath, job.jpegPath) == Placed::Done;
+        if (!saved) {
+            RemoveFile(job.scratchPath);
+        }
+    }
     if (!saved) {
-        RemoveFile(job.scratchPath);
         return WhyNotWritten(job);
     }
     return JpegOutcome::Made;

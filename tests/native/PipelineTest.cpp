@@ -1,5 +1,8 @@
 #include <FreeImage.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <future>
@@ -10,6 +13,7 @@
 #include "../support/TestFolder.h"
 #include "Pictures.h"
 #include "core/exchange/RequestFiles.h"
+#include "core/exchange/SystemWorld.h"
 #include "core/files/FileSystem.h"
 #include "core/files/NativePath.h"
 #include "core/files/init.h"
@@ -19,6 +23,23 @@
 #include "core/photo/StorePhoto.h"
 
 namespace {
+
+// Files of this process grow no larger than the limit while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);  // a write beyond it fails instead
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        const rlimit limited{bytes, previous_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+};
 
 class PipelineTest : public ::testing::Test {
 protected:
@@ -57,7 +78,8 @@ protected:
     TestFolder shots;
     CaptureSettings settings;
     Variant photoNumber = 0;
-    ReplyFile reply;
+    SystemWorld world;
+    ReplyFile reply{world};
     FreeImageApi freeImage = FreeImage();
     JpegQueue jpegs{[this]() -> const FreeImageApi& { return freeImage; }};
 };
@@ -217,9 +239,10 @@ TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
     for (const auto& example : cases) {
         SCOPED_TRACE(example.name);
         settings.shotFolder = example.folder;
+        // Writes fail as on a full disk: no file may grow beyond a few bytes.
+        std::optional<FileSizeLimit> full;
         if (example.reason == NotStored::NotWritten && example.folder == shots.Path()) {
-            // Writes there fail as on a full disk.
-            std::filesystem::create_symlink("/dev/full", NativePath(PartialName(Bmp(1))));
+            full.emplace(64);
         }
         const StoreOutcome outcome = CaptureWith(
             [&] { return example.picture ? std::optional(Picture(16, 16)) : std::nullopt; });

@@ -8,6 +8,8 @@
 
 #include "../support/TestFolder.h"
 #include "core/exchange/RequestFiles.h"
+#include "core/exchange/RequestWatch.h"
+#include "core/exchange/SystemWorld.h"
 #include "core/files/FileSystem.h"
 #include "core/files/NativePath.h"
 #include "core/files/init.h"
@@ -22,21 +24,29 @@ protected:
     bool ServeRequest(const std::string& gameFolder, const std::function<void()>& takePhoto) {
         return watch.Poll(gameFolder, takePhoto);
     }
+    bool WriteReply(const std::string& gameFolder, const std::string& number) {
+        return world.WriteReply(ReplyPath(gameFolder), ReplyLine(number));
+    }
 
     TestFolder game;
-    RequestWatch watch;
+    TimePoint now = std::chrono::steady_clock::now();
+    SystemWorld world{[this] { return now; }};
+    WatchKeeper keeper{world};
+    RequestWatch watch{world, keeper};
+    ReplyFile reply{world};
 };
 
-TEST_F(ExchangeTest, WriteReplyReplacesTheWholeFile) {
-    ASSERT_TRUE(WriteReply(game.Path(), "32768"));
-    ASSERT_TRUE(WriteReply(game.Path(), "2"));  // shorter: nothing of the longer one may stay
+TEST_F(ExchangeTest, TheReplyReplacesTheWholeFile) {
+    reply.Send(game.Path(), "32768");
+    reply.Send(game.Path(), "2");  // shorter: nothing of the longer one may stay
     EXPECT_EQ(ReadTestFile(Reply()), "currentPhoto=2\r\n");
 }
 
-TEST_F(ExchangeTest, WriteReplyFailsQuietlyWithoutTheTidemarkFolder) {
+TEST_F(ExchangeTest, TheReplyFailsQuietlyWithoutTheTidemarkFolder) {
     TestFolder elsewhere;
-    EXPECT_FALSE(WriteReply(elsewhere.Path(), "3"));
+    reply.Send(elsewhere.Path(), "3");
     EXPECT_FALSE(FileExists(ReplyPath(elsewhere.Path())));
+    EXPECT_FALSE(reply.GivenUp());
 }
 
 TEST_F(ExchangeTest, NoRequestMeansNoPhotoAndNoFileTouched) {
@@ -165,8 +175,6 @@ TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) 
 }
 
 TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberWinning) {
-    auto now = std::chrono::steady_clock::now();
-    ReplyFile reply([&] { return now; });
     // A folder of the reply's name: nothing can be written there until it goes.
     const auto blocked = [&] { std::filesystem::create_directory(NativePath(Reply())); };
     blocked();
@@ -200,5 +208,6 @@ TEST_F(ExchangeTest, WithoutAGameFolderNoRequestIsLookedForAndNoReplyWritten) {
     int photos = 0;
     EXPECT_FALSE(ServeRequest("", [&] { ++photos; }));
     EXPECT_EQ(photos, 0);
-    EXPECT_FALSE(WriteReply("", "0"));
+    reply.Send("", "0");
+    EXPECT_FALSE(reply.GivenUp());
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "MessageBoxes.h"
+#include "TestClock.h"
 #include "TestFolder.h"
 
 // The base of the suites that drive the programs' windows in this process:
@@ -24,12 +25,12 @@ protected:
 };
 
 // A window suite with a program's forms, made once for the test program as
-// the program makes them.
+// the program makes them, on the test's clock.
 template <typename Forms>
 class ProgramSuite : public WindowSuite {
 protected:
     static Forms& TheForms() {
-        static Forms forms;
+        static Forms forms{TestClock::Now};
         return forms;
     }
 

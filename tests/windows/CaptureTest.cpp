@@ -340,7 +340,7 @@ class FailingWindow : public CaptureWindow {
 public:
     FailingWindow(ui::Form& options, Failure failure)
         : CaptureWindow({.name = "frmScreenshot", .clientWidth = 1500, .clientHeight = 1500}, {},
-                        options, options),
+                        options, options, TestClock::Now),
           failure_(failure) {}
     void TakePhoto() override {
         ++attempts;

@@ -4,11 +4,14 @@
 
 #include <functional>
 #include <sstream>
+#include <utility>
 
 #include "../support/TestFolder.h"
+#include "../support/WriterPatterns.h"
 #include "core/exchange/RequestFiles.h"
+#include "core/exchange/RequestWatch.h"
+#include "core/exchange/SystemWorld.h"
 #include "core/files/FileSystem.h"
-#include "core/files/NameWatch.h"
 #include "core/files/init.h"
 #include "core/photo/PhotoFiles.h"
 
@@ -112,7 +115,9 @@ TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) 
         CloseHandle(file);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     };
-    RequestWatch watch;
+    SystemWorld world;
+    WatchKeeper keeper(world);
+    RequestWatch watch(world, keeper);
     int photos = 0;
     const auto poll = [&] { return watch.Poll(game.Path(), [&] { ++photos; }); };
     make(request);
@@ -127,60 +132,36 @@ TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) 
 }
 
 TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
-    // Steps: the writer makes the request (holding it open, sharing nothing
-    // or reading), writes, lets go, deletes it; "tick" is a look 100 ms
-    // later, "tend" one while the photo is still being taken, "slow" 1.5 s
-    // of a photo under a message box; "*N" repeats a step N times.
-    const struct {
-        const char* name;
-        const char* before;  // the first look follows
-        const char* during;  // while the first photo is taken
-        const char* after;
-        int photos;
-    } writers[] = {
-        {"made and written at once", "make write close", "", "tick", 1},
-        {"seen while its writer still holds it", "make", "", "write close tick tick", 1},
-        {"held two seconds, sharing nothing", "make", "", "tick*20 write tick close tick*2", 1},
-        {"held a second, sharing reading", "make-read", "", "tick*10 write tick close tick*2", 1},
-        {"written while the photo is taken", "make", "write close", "tick tick", 1},
-        {"held through a photo under a box", "make", "tend tend tend write close tend tend", "tick",
-         1},
-        {"made again by the game during a slow photo", "make write close",
-         "slow delete make write close", "tick tick", 2},
-        {"seen held, then made again during a slow photo", "make",
-         "write close slow delete make write close", "tick tick", 2},
-        {"held until the game's next pass makes it anew", "make write", "",
-         "tick tick close delete make write tick tick close tick", 2},
-    };
-    for (const auto& writer : writers) {
+    for (const WriterPattern& writer : kWriterPatterns) {
         SCOPED_TRACE(writer.name);
         TestFolder game;
         const std::string mdb = game / "tidemark\\mdb";
         CreateDirectoryA((game / "tidemark").c_str(), nullptr);
         CreateDirectoryA(mdb.c_str(), nullptr);
         const std::string request = RequestPath(game.Path());
-        NameWatch names(mdb, kRequestName);
-        ASSERT_TRUE(names.Standing());
         auto now = std::chrono::steady_clock::now();
-        RequestWatch watch(
-            [&](const std::string& folder) {
-                return folder == mdb ? names.Changes() : std::nullopt;
-            },
-            [&] { return now; });
+        SystemWorld world([&] { return now; });
+        WatchKeeper keeper(world);
+        keeper.Follow(game.Path());
+        ASSERT_NE(keeper.Watch(), 0u);
+        RequestWatch watch(world, keeper);
         HANDLE held = INVALID_HANDLE_VALUE;
         // The system tells of a name's change a moment later; a look comes later still.
         const auto toldOf = [&](const std::function<void()> change) {
-            names.Changes();
+            keeper.Woken();
             change();
-            WaitForSingleObject(names.Event(), 2000);
+            WaitForSingleObject(world.Event(keeper.Watch()), 2000);
         };
         int photos = 0;
         const auto step = [&](const std::string& step) {
-            if (step == "make" || step == "make-read") {
+            if (step.starts_with("make")) {
+                const DWORD share = step == "make-all"
+                                        ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
+                                    : step == "make-read" ? FILE_SHARE_READ
+                                                          : 0;
                 toldOf([&] {
-                    held = CreateFileA(request.c_str(), GENERIC_WRITE,
-                                       step == "make" ? 0 : FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                       0, nullptr);
+                    held = CreateFileA(request.c_str(), GENERIC_WRITE, share, nullptr,
+                                       CREATE_ALWAYS, 0, nullptr);
                 });
                 ASSERT_NE(held, INVALID_HANDLE_VALUE);
             } else if (step == "write") {
@@ -191,6 +172,26 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
                 CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
             } else if (step == "delete") {
                 toldOf([&] { DeleteFileA(request.c_str()); });
+            } else if (step == "flood") {
+                // Far more than the watch holds between two reads: it overflows.
+                toldOf([&] {
+                    for (int file = 0; file < 600; ++file) {
+                        const std::string other =
+                            mdb + "\\" + std::string(150, 'o') + std::to_string(file);
+                        CloseHandle(CreateFileA(other.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, 0, nullptr));
+                        DeleteFileA(other.c_str());
+                    }
+                    Sleep(300);  // all of them waiting when the watch reads again
+                });
+                // Told a moment after the first change, which the watch had room for.
+                std::optional<NameCount> count = keeper.Changes(mdb);
+                for (int wait = 0; count && !count->overflows && wait < 20; ++wait) {
+                    WaitForSingleObject(world.Event(keeper.Watch()), 100);
+                    count = keeper.Changes(mdb);
+                }
+                ASSERT_TRUE(count);  // an overflow is told, and the watch stands
+                EXPECT_GT(count->overflows, 0u);
             } else if (step == "slow") {
                 now += std::chrono::milliseconds(1500);
             } else if (step == "tend") {
@@ -201,22 +202,12 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
                 watch.Poll(game.Path(), [&] { ++photos; });
             }
         };
-        const auto run = [&](const char* steps) {
-            std::istringstream words(steps);
-            for (std::string word; words >> word;) {
-                const size_t star = word.find('*');
-                const int times = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
-                for (int n = 0; n < times; ++n) {
-                    step(word.substr(0, star));
-                }
-            }
-        };
-        run(writer.before);
+        ForEachStep(writer.before, step);
         watch.Poll(game.Path(), [&] {
             ++photos;
-            run(writer.during);
+            ForEachStep(writer.during, step);
         });
-        run(writer.after);
+        ForEachStep(writer.after, step);
         EXPECT_EQ(photos, writer.photos);
         EXPECT_FALSE(FileExists(request));  // deleted once its writer let go
         if (held != INVALID_HANDLE_VALUE) {

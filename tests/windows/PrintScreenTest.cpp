@@ -14,6 +14,7 @@
 #include "capture/ScreenRoute.h"
 #include "capture/TakePhoto.h"
 #include "core/exchange/RequestFiles.h"
+#include "core/exchange/SystemWorld.h"
 #include "core/settings/SettingsTable.h"
 #include "programs/vdrcam/Forms.h"
 #include "settings/Settings.h"
@@ -98,7 +99,8 @@ protected:
         return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     }
 
-    ReplyFile reply;
+    SystemWorld world;
+    ReplyFile reply{world};
     JpegQueue jpegs;
 };
 

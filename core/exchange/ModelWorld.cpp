@@ -1,0 +1,356 @@
+#include "core/exchange/ModelWorld.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/exchange/RequestFiles.h"
+
+ModelWorld::ModelWorld(std::string folder, Options options)
+    : folder_(std::move(folder)),
+      request_(folder_ + "\\" + kRequestName),
+      replyPath_(folder_ + "\\currentPhoto.db"),
+      options_(std::move(options)) {}
+
+void ModelWorld::Happen() { now_ += std::chrono::microseconds(1); }
+
+int ModelWorld::NewFile(int press) {
+    File file;
+    file.press = press;
+    if (freed_.empty()) {
+        file.index = nextIndex_++;
+    } else {
+        file.index = freed_.back();
+        freed_.pop_back();
+    }
+    file.lastWrite = now_.time_since_epoch().count();
+    files_.push_back(file);
+    return static_cast<int>(files_.size() - 1);
+}
+
+FileIdentity ModelWorld::IdentityOf(const File& file) const {
+    return {1, file.index, file.lastWrite};
+}
+
+void ModelWorld::LetGoIfUnused(int number) {
+    File& file = files_[static_cast<size_t>(number)];
+    if (file.alive && !file.named && !Handles(file)) {
+        file.alive = false;
+        file.pending = false;
+        freed_.push_back(file.index);
+    }
+}
+
+void ModelWorld::GiveName(int file, NameAction action) {
+    Happen();
+    name_ = file;
+    files_[static_cast<size_t>(file)].named = true;
+    changes_.push_back({file, false, now_, now_, false});
+    Tell(action, true, {changes_.size() - 1});
+}
+
+void ModelWorld::TakeName(NameAction action) {
+    Happen();
+    const int file = std::exchange(name_, 0);
+    files_[static_cast<size_t>(file)].named = false;
+    files_[static_cast<size_t>(file)].pending = false;
+    changes_.push_back({file, true, now_, now_, false});
+    Tell(action, true, {changes_.size() - 1});
+    LetGoIfUnused(file);
+}
+
+void ModelWorld::Tell(NameAction action, bool aboutTheName, std::vector<size_t> changes) {
+    Happen();
+    for (const size_t change : changes) {
+        changes_[change].lost = !options_.watchable;
+        changes_[change].watched = watch_ != 0;
+    }
+    if (!watch_) {
+        return;
+    }
+    // Told in the order of happening, each no sooner than its lag.
+    TimePoint at = now_;
+    if (aboutTheName && options_.lag) {
+        at += options_.lag();
+    }
+    if (!untold_.empty()) {
+        at = std::max(at, untold_.back().at);
+    }
+    for (const size_t change : changes) {
+        changes_[change].toldAt = at;
+    }
+    untold_.push_back({at, action, aboutTheName, false, std::move(changes)});
+    if (untold_.size() > options_.watchHolds) {
+        LoseWhatIsUntold();
+        changes_.push_back({0, false, now_, at, false, true});
+        untold_.push_back({at, NameAction::Modified, false, true, {changes_.size() - 1}});
+    }
+}
+
+void ModelWorld::LoseWhatIsUntold() {
+    for (const Told& told : untold_) {
+        for (const size_t change : told.changes) {
+            changes_[change].lost = true;
+        }
+    }
+    untold_.clear();
+}
+
+bool ModelWorld::WatchSignalled() const {
+    return watch_ && !untold_.empty() && untold_.front().at <= now_;
+}
+
+bool ModelWorld::Make(Share share) {
+    if (writer_) {
+        return false;
+    }
+    if (name_) {
+        File& file = files_[static_cast<size_t>(name_)];
+        // Windows refuses to open a file being deleted; Wine opens it, doomed.
+        if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+            return false;
+        }
+        file.lastWrite = now_.time_since_epoch().count();
+        writer_ = name_;
+    } else {
+        writer_ = NewFile(++presses_);
+        GiveName(writer_, NameAction::Added);
+    }
+    writerShare_ = share;
+    File& held = files_[static_cast<size_t>(writer_)];
+    (share == Share::Everything ? held.sharing : held.holding) += 1;
+    return true;
+}
+
+bool ModelWorld::Write() {
+    if (!writer_) {
+        return false;
+    }
+    files_[static_cast<size_t>(writer_)].lastWrite = now_.time_since_epoch().count();
+    return true;
+}
+
+bool ModelWorld::Close() {
+    if (!writer_) {
+        return false;
+    }
+    File& file = files_[static_cast<size_t>(writer_)];
+    (writerShare_ == Share::Everything ? file.sharing : file.holding) -= 1;
+    const int closed = std::exchange(writer_, 0);
+    if (file.pending && !Handles(file) && name_ == closed) {
+        TakeName(NameAction::Removed);
+    }
+    LetGoIfUnused(closed);
+    return true;
+}
+
+bool ModelWorld::Delete() {
+    if (!name_) {
+        return false;
+    }
+    File& file = files_[static_cast<size_t>(name_)];
+    if (file.holding || file.pending) {
+        return false;
+    }
+    if (file.sharing) {
+        MarkPending(file);
+    } else {
+        TakeName(NameAction::Removed);
+    }
+    return true;
+}
+
+bool ModelWorld::RenameOver() {
+    if (writer_) {
+        return false;
+    }
+    if (name_) {
+        const File& old = files_[static_cast<size_t>(name_)];
+        if (old.holding || (old.pending && options_.system == System::Windows)) {
+            return false;
+        }
+    }
+    const int made = NewFile(++presses_);
+    Tell(NameAction::Added, false);
+    Tell(NameAction::RenamedFrom, false);
+    std::vector<size_t> changes;
+    Happen();
+    if (name_) {
+        const int old = std::exchange(name_, 0);
+        files_[static_cast<size_t>(old)].named = false;
+        files_[static_cast<size_t>(old)].pending = false;
+        changes_.push_back({old, true, now_, now_, false});
+        changes.push_back(changes_.size() - 1);
+        LetGoIfUnused(old);
+    }
+    name_ = made;
+    files_[static_cast<size_t>(made)].named = true;
+    changes_.push_back({made, false, now_, now_, false});
+    changes.push_back(changes_.size() - 1);
+    Tell(NameAction::RenamedTo, true, std::move(changes));
+    return true;
+}
+
+bool ModelWorld::Rewrite() {
+    if (!name_ || writer_) {
+        return false;
+    }
+    File& file = files_[static_cast<size_t>(name_)];
+    if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+        return false;
+    }
+    file.lastWrite = now_.time_since_epoch().count();
+    return true;
+}
+
+bool ModelWorld::RenameAway() {
+    if (!name_) {
+        return false;
+    }
+    const int moved = name_;
+    File& file = files_[static_cast<size_t>(moved)];
+    if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+        return false;
+    }
+    TakeName(NameAction::RenamedFrom);
+    Tell(NameAction::RenamedTo, false);
+    Tell(NameAction::Removed, false);
+    // Deleted under its other name: gone once its last handle closes.
+    if (Handles(files_[static_cast<size_t>(moved)])) {
+        MarkPending(files_[static_cast<size_t>(moved)]);
+    }
+    return true;
+}
+
+bool ModelWorld::Link() {
+    if (name_ || writer_) {
+        return false;
+    }
+    const int target = NewFile(0);
+    const int link = NewFile(++presses_);
+    files_[static_cast<size_t>(link)].link = true;
+    files_[static_cast<size_t>(link)].target = target;
+    files_[static_cast<size_t>(target)].named = true;  // it has its own name elsewhere
+    GiveName(link, NameAction::Added);
+    return true;
+}
+
+void ModelWorld::Flood() {
+    for (size_t file = 0; file <= options_.watchHolds; ++file) {
+        Tell(NameAction::Added, false);
+    }
+}
+
+bool ModelWorld::FolderAwayAndBack() {
+    if (writer_) {
+        return false;
+    }
+    if (name_) {
+        TakeName(NameAction::Removed);
+    }
+    // The watch's read fails with its folder: what it had not told is lost.
+    LoseWhatIsUntold();
+    watch_ = 0;
+    folderGone_.push_back(now_);
+    return true;
+}
+
+void ModelWorld::MarkPending(File& file) {
+    if (!file.pending) {
+        file.pending = true;
+        file.pendingSince = now_;
+    }
+}
+
+FileLook ModelWorld::Look(const std::string& path) {
+    Sighting& sighting = sightings_.emplace_back(Sighting{now_, 0, 0, false});
+    if (path != request_ || !name_) {
+        return {};
+    }
+    const File& file = files_[static_cast<size_t>(name_)];
+    if (file.pending && options_.system == System::Windows) {
+        return {};
+    }
+    FileLook look;
+    look.there = true;
+    look.link = file.link;
+    const File& opened = file.link && options_.system == System::Wine
+                             ? files_[static_cast<size_t>(file.target)]
+                             : file;
+    if (!opened.alive) {
+        return {};  // a link whose target has gone: nothing opens, nor are attributes read
+    }
+    look.identity = IdentityOf(opened);
+    look.held = opened.holding > 0;
+    sighting.file = name_;
+    sighting.lastWrite = opened.lastWrite;
+    sighting.held = look.held;
+    return look;
+}
+
+bool ModelWorld::RemoveIf(const std::string& path, const FileIdentity& identity) {
+    if (options_.beforeRemoving) {
+        options_.beforeRemoving();
+    }
+    if (path != request_ || !name_) {
+        return false;
+    }
+    File& file = files_[static_cast<size_t>(name_)];
+    if (file.pending && options_.system == System::Windows) {
+        return false;
+    }
+    if (file.link || file.holding) {
+        deletions_.push_back({now_, name_, true, sightings_.size()});
+        return false;
+    }
+    if (!(IdentityOf(file) == identity)) {
+        return false;
+    }
+    deletions_.push_back({now_, name_, false, sightings_.size()});
+    if (file.sharing) {
+        MarkPending(file);
+    } else {
+        TakeName(NameAction::Removed);
+    }
+    return true;
+}
+
+bool ModelWorld::WriteReply(const std::string& path, const std::string& line) {
+    if (path != replyPath_ || replyHeld_) {
+        return false;
+    }
+    reply_ = line;
+    return true;
+}
+
+uint64_t ModelWorld::Watch(const std::string& folder, const std::string&) {
+    if (!options_.watchable || folder != folder_) {
+        return 0;
+    }
+    EndWatch(watch_);
+    watch_ = ++watchesMade_;
+    count_ = NameCount{watch_};
+    return watch_;
+}
+
+std::optional<NameCount> ModelWorld::Changes(uint64_t watch) {
+    if (!watch || watch != watch_) {
+        return std::nullopt;
+    }
+    while (!untold_.empty() && untold_.front().at <= now_) {
+        const Told& told = untold_.front();
+        if (told.overflow) {
+            TallyOverflow(count_);
+        } else if (told.aboutTheName) {
+            Tally(count_, told.action);
+        }
+        untold_.pop_front();
+    }
+    return count_;
+}
+
+void ModelWorld::EndWatch(uint64_t watch) {
+    if (watch && watch == watch_) {
+        LoseWhatIsUntold();
+        watch_ = 0;
+    }
+}

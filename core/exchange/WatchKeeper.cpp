@@ -1,0 +1,71 @@
+#include "core/exchange/WatchKeeper.h"
+
+#include "core/exchange/RequestFiles.h"
+
+void WatchKeeper::Follow(const std::string& gameFolder) {
+    const std::string folder = gameFolder.empty() ? std::string() : ReplyFolder(gameFolder);
+    const bool watching = watch_ && folder_ == folder && TakeIn();
+    const TimePoint now = world_.Now();
+    if (watching && now - checkedAt_ < kCheckEvery) {
+        return;
+    }
+    checkedAt_ = now;
+    const bool there = !folder.empty() && world_.FolderExists(folder);
+    if (watching && there) {
+        return;
+    }
+    Stop();
+    if (there) {
+        watch_ = world_.Watch(folder, kRequestName);
+        folder_ = folder;
+        told_ = TakeIn().value_or(NameCount{});
+    }
+}
+
+std::optional<NameCount> WatchKeeper::TakeIn() {
+    const std::optional<NameCount> count = watch_ ? world_.Changes(watch_) : std::nullopt;
+    if (count && (taken_.empty() || !(taken_.back().second == *count))) {
+        const TimePoint now = world_.Now();
+        // The oldest is kept as what was counted before all the others.
+        while (taken_.size() > 1 && now - taken_[1].first > kRemember) {
+            taken_.erase(taken_.begin());
+        }
+        taken_.emplace_back(now, *count);
+    }
+    return count;
+}
+
+std::optional<NameCount> WatchKeeper::Changes(const std::string& folder) {
+    return watch_ && folder_ == folder ? TakeIn() : std::nullopt;
+}
+
+std::optional<NameCount> WatchKeeper::ChangesBy(const std::string& folder, TimePoint then) const {
+    if (!watch_ || folder_ != folder || taken_.empty()) {
+        return std::nullopt;
+    }
+    auto by = taken_.begin();
+    for (auto later = by; later != taken_.end() && later->first <= then; ++later) {
+        by = later;
+    }
+    return by->second;
+}
+
+bool WatchKeeper::Woken() {
+    const std::optional<NameCount> count = TakeIn();
+    if (!count) {
+        return true;
+    }
+    const bool news = count->watch != told_.watch || count->taken != told_.taken ||
+                      count->given != told_.given || count->overflows != told_.overflows;
+    told_ = *count;
+    return news;
+}
+
+void WatchKeeper::Stop() {
+    if (watch_) {
+        world_.EndWatch(watch_);
+    }
+    watch_ = 0;
+    folder_.clear();
+    taken_.clear();
+}

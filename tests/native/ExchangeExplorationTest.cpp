@@ -1,0 +1,621 @@
+// The exchange explored exhaustively against a model of the game's folder:
+// every writer script up to a bound, interleaved with every placement of
+// the camera's looks, every photo length and every lag of the watch, each
+// run checked against what the camera promises the game.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../support/WriterPatterns.h"
+#include "core/exchange/ModelWorld.h"
+#include "core/exchange/RequestFiles.h"
+#include "core/exchange/RequestWatch.h"
+#include "core/exchange/WatchKeeper.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using System = ModelWorld::System;
+using Share = ModelWorld::Share;
+
+constexpr char kGame[] = "C:\\Veldrun";
+// How many steps of the game's and other programs' a run takes: four in
+// some 2.6 million runs; under the sanitizers, ten times slower, three.
+constexpr int kMoments = VDR_EXPLORE_MOMENTS;
+
+// Every run of a program of choices: each run takes the first choice not
+// yet taken at its deepest choice point, and is made again from the start.
+class Choices {
+public:
+    size_t Choose(size_t count, const char* what) {
+        if (at_ == path_.size()) {
+            path_.push_back({0, count, what});
+        }
+        return path_[at_++].taken;
+    }
+    // Makes the same run again.
+    void Replay() { at_ = 0; }
+    // Moves to the next run; false once every run has been made.
+    bool Next() {
+        path_.resize(at_);
+        at_ = 0;
+        while (!path_.empty() && ++path_.back().taken == path_.back().count) {
+            path_.pop_back();
+        }
+        return !path_.empty();
+    }
+    std::string Trace() const {
+        std::string trace;
+        for (size_t i = 0; i < at_; ++i) {
+            trace += std::string(path_[i].what) + "=" + std::to_string(path_[i].taken) + " ";
+        }
+        return trace;
+    }
+
+private:
+    struct Point {
+        size_t taken;
+        size_t count;
+        const char* what;
+    };
+    std::vector<Point> path_;
+    size_t at_ = 0;
+};
+
+// What the game and other programs may do next, where the system lets them.
+struct Step {
+    const char* name;
+    std::function<bool(const ModelWorld&)> can;
+    std::function<void(ModelWorld&)> take;
+    bool racing = false;                // worth trying between the camera's look and its deletion
+    std::chrono::milliseconds pause{};  // the time it takes
+};
+
+bool Plain(const ModelWorld& world) {
+    const int file = world.FileUnderName();
+    return file && !world.FileNumber(file).link && !world.FileNumber(file).holding;
+}
+bool Empty(const ModelWorld& world) { return !world.FileUnderName(); }
+bool Free(const ModelWorld& world) { return !world.WriterHolds(); }
+
+const std::vector<Step>& Steps() {
+    static const std::vector<Step> steps = {
+        {"make, sharing nothing", [](auto& w) { return Free(w) && (Empty(w) || Plain(w)); },
+         [](auto& w) { w.Make(Share::Nothing); }, true},
+        {"make, sharing reading", [](auto& w) { return Free(w) && (Empty(w) || Plain(w)); },
+         [](auto& w) { w.Make(Share::Reading); }},
+        {"make, sharing everything", [](auto& w) { return Free(w) && (Empty(w) || Plain(w)); },
+         [](auto& w) { w.Make(Share::Everything); }},
+        {"write", [](auto& w) { return w.WriterHolds(); }, [](auto& w) { w.Write(); }},
+        {"close", [](auto& w) { return w.WriterHolds(); }, [](auto& w) { w.Close(); }},
+        {"delete", [](auto& w) { return Plain(w) && !w.FileNumber(w.FileUnderName()).pending; },
+         [](auto& w) { w.Delete(); }},
+        {"rename over", [](auto& w) { return Free(w) && (Empty(w) || Plain(w)); },
+         [](auto& w) { w.RenameOver(); }, true},
+        {"rewrite", [](auto& w) { return Free(w) && Plain(w); }, [](auto& w) { w.Rewrite(); },
+         true},
+        {"rename away", [](auto& w) { return Plain(w); }, [](auto& w) { w.RenameAway(); }},
+        {"link", [](auto& w) { return Free(w) && Empty(w); }, [](auto& w) { w.Link(); }},
+        {"flood", [](auto& w) { return w.Given().watchable; }, [](auto& w) { w.Flood(); }},
+        {"wait", [](auto&) { return true; }, [](auto&) {}, false, 150ms},
+        {"folder away and back", [](auto& w) { return Free(w); },
+         [](auto& w) { w.FolderAwayAndBack(); }},
+    };
+    return steps;
+}
+
+// The camera as the capture window assembles it: the watch kept, requests
+// followed, the reply; a wake during a photo is served once it is over.
+struct Camera {
+    explicit Camera(ModelWorld& world) : world(world) {}
+
+    void Look(const std::function<void()>& photo) {
+        bool again = true;
+        while (again) {
+            keeper.Follow(kGame);
+            requests.Poll(kGame, photo);
+            again = std::exchange(lookDue, false) || requests.TakeNextWaiting();
+        }
+    }
+
+    ModelWorld& world;
+    WatchKeeper keeper{world};
+    RequestWatch requests{world, keeper};
+    ReplyFile reply{world};
+    bool busy = false;
+    bool lookDue = false;
+};
+
+struct Photo {
+    int file;  // the file the look that took it saw
+    TimePoint start;
+    TimePoint end;
+};
+
+// One run: the world's steps, the camera's looks and photos as the choices
+// have them, then a while for things to settle.
+struct Exploration {
+    Exploration(Choices& choices, System system, bool watchable, int moments, bool narrate = false)
+        : choose(choices),
+          narrate(narrate),
+          world(std::string(kGame) + "\\tidemark\\mdb",
+                {system, watchable, 4, [this] { return choose.Choose(2, "lag") ? 60ms : 0ms; },
+                 [this] { Race(); }}),
+          camera(world),
+          left(moments) {
+        while (left > 0) {
+            --left;
+            Moment();
+        }
+        // The watch tells what it still has to, then the writer lets go,
+        // and the camera looks for a while.
+        Elapse(kWatchLag);
+        if (world.WriterHolds()) {
+            world.Close();
+        }
+        for (int settle = 0; settle < 3; ++settle) {
+            Elapse(150ms);
+            camera.Look(TakePhoto());
+        }
+    }
+
+    // Time passes as the program lives it: the watch wakes the camera when
+    // it tells, and the timer has it look at least every 100 ms (during a
+    // photo it only follows the request).
+    void Elapse(std::chrono::milliseconds time) {
+        for (auto passed = 0ms; passed < time; passed += 10ms) {
+            world.Pass(10ms);
+            Woken();
+            if (world.Now() - lastTick >= 100ms) {
+                Tick();
+            }
+        }
+    }
+
+    void Tick() {
+        lastTick = world.Now();
+        Say("tick; ");
+        if (camera.busy) {
+            camera.requests.Tend();
+        } else {
+            camera.Look(TakePhoto());
+        }
+    }
+
+    std::function<void()> TakePhoto() {
+        return [this] {
+            const TimePoint start = world.Now();
+            const int seen = world.Sightings().back().file;
+            const int number = static_cast<int>(photos.size());
+            camera.reply.Send(kGame, std::to_string(number));
+            if (world.Reply() != ReplyLine(std::to_string(number))) {
+                replyWrong = true;
+            }
+            camera.busy = true;
+            Say("photo { ");
+            const size_t inside = std::min(left, 2);
+            for (size_t moment = choose.Choose(inside + 1, "photo"); moment > 0; --moment) {
+                --left;
+                Moment();
+            }
+            camera.busy = false;
+            Say("} ");
+            photos.push_back({seen, start, world.Now()});
+        };
+    }
+
+    // The watch has told something: the camera wakes, and looks if it
+    // concerns the request, at once or once the photo is taken.
+    void Woken() {
+        if (!world.WatchSignalled()) {
+            return;
+        }
+        const TimePoint since = std::exchange(lastWake, world.Now());
+        if (camera.keeper.Woken()) {
+            wokenForNothing = wokenForNothing || !NameToldSince(since);
+            if (camera.busy) {
+                camera.lookDue = true;
+            } else {
+                camera.Look(TakePhoto());
+            }
+        }
+    }
+
+    void WriterStep(bool racing = false) {
+        std::vector<const Step*> possible;
+        for (const Step& step : Steps()) {
+            if (step.can(world) && (!racing || step.racing)) {
+                possible.push_back(&step);
+            }
+        }
+        if (possible.empty()) {
+            return;
+        }
+        const Step& step = *possible[choose.Choose(possible.size(), "step")];
+        Say(step.name);
+        Say("; ");
+        step.take(world);
+        Elapse(step.pause);
+    }
+
+    // Whether the watch told of the request's name, or of an overflow, or
+    // stopped with its folder.
+    bool NameToldSince(TimePoint since) {
+        const auto& changes = world.NameChanges();
+        const auto& gone = world.FolderGone();
+        return std::any_of(changes.begin(), changes.end(),
+                           [&](const auto& change) {
+                               return change.watched && !change.lost && change.toldAt > since &&
+                                      change.toldAt <= world.Now();
+                           }) ||
+               (!gone.empty() && gone.back() > since);
+    }
+
+    // Others may act between the camera's look and its deletion, once a
+    // run, within its moments.
+    void Race() {
+        if (left > 0 && !raced && choose.Choose(2, "race")) {
+            raced = true;
+            world.Pass(1ms);
+            Say("(before the deletion) ");
+            WriterStep(true);
+        }
+    }
+
+    void Moment() {
+        Elapse(10ms);
+        WriterStep();
+        Woken();
+        if (choose.Choose(2, "tick")) {
+            Tick();
+        }
+    }
+
+    // The run told as a script, for a run that broke a promise.
+    void Say(const char* what) {
+        if (narrate) {
+            script += what;
+        }
+    }
+
+    Choices& choose;
+    bool narrate;
+    ModelWorld world;
+    Camera camera;
+    int left;
+    std::vector<Photo> photos;
+    TimePoint lastTick = world.Now();
+    TimePoint lastWake = world.Now();
+    bool wokenForNothing = false;
+    bool replyWrong = false;
+    bool raced = false;
+    std::string script;
+};
+
+// What the camera promises, checked against the model's truth.
+class Promises {
+public:
+    explicit Promises(const Exploration& run) : run_(run), world_(run.world) {}
+
+    std::vector<std::string> Broken() {
+        std::map<int, int> photosOf;  // by press
+        for (const Photo& photo : run_.photos) {
+            const int press = photo.file ? world_.FileNumber(photo.file).press : 0;
+            if (!press) {
+                Broke("a photo without a press");
+            }
+            ++photosOf[press];
+        }
+        for (int press = 1; press <= world_.Presses(); ++press) {
+            const int file = FileOf(press);
+            const int photos = photosOf[press];
+            const bool hidden = Hidden(file);
+            if (!hidden && Due(file) && photos == 0) {
+                Broke("press " + std::to_string(press) + " not served");
+            }
+            if (photos > 1 + Unsure(file)) {
+                Broke("press " + std::to_string(press) + " got " + std::to_string(photos) +
+                      " photos");
+            }
+        }
+        for (const auto& deletion : world_.Deletions()) {
+            const int press = world_.FileNumber(deletion.file).press;
+            if (deletion.refused && LookedHeldOrLink(deletion)) {
+                Broke("asked to delete a request that is a link or that its writer held");
+            } else if (!photosOf[press] && !Hidden(deletion.file)) {
+                Broke("deleted a file that was never served");
+            }
+        }
+        if (const int left = world_.FileUnderName()) {
+            const ModelWorld::File& file = world_.FileNumber(left);
+            if (file.link ? !run_.camera.requests.LinkLeftAlone() : photosOf[file.press] > 0) {
+                Broke(file.link ? "a link served without the sign that it was left alone"
+                                : "a request served and let go of is still there");
+            }
+        }
+        if (run_.wokenForNothing) {
+            Broke("woken by other files' changes");
+        }
+        if (run_.replyWrong) {
+            Broke("the reply does not name the photo just stored");
+        }
+        for (const auto& change : world_.NameChanges()) {
+            if (change.watched && !change.lost && !LookedAt(change.toldAt) &&
+                !LookedAt(AfterAnyPhoto(change.toldAt))) {
+                Broke(change.file ? "the watch told of the request's name and nobody looked"
+                                  : "the watch told of an overflow and nobody looked");
+            }
+        }
+        return broken_;
+    }
+
+private:
+    void Broke(const std::string& promise) { broken_.push_back(promise); }
+
+    int FileOf(int press) const {
+        for (int file = 1;; ++file) {
+            if (world_.FileNumber(file).press == press) {
+                return file;
+            }
+        }
+    }
+
+    // Whether the camera's look before the deletion showed the file held,
+    // or a link: a writer that took hold of it since could not be foreseen.
+    bool LookedHeldOrLink(const ModelWorld::Deletion& deletion) const {
+        return world_.FileNumber(deletion.file).link ||
+               (deletion.afterLooks && world_.Sightings()[deletion.afterLooks - 1].held);
+    }
+
+    // What a look at the file opens: a link's target, under Wine.
+    uint64_t IndexSeen(int file) const {
+        const ModelWorld::File& seen = world_.FileNumber(file);
+        return seen.link && world_.Given().system == System::Wine
+                   ? world_.FileNumber(seen.target).index
+                   : seen.index;
+    }
+
+    // Whether the camera was to photograph the file: it stood visible when
+    // a look found it or the watch told of something (a wake), or, when
+    // that was during a photo, still at the photo's end.
+    bool Due(int file) const {
+        for (const auto& sighting : world_.Sightings()) {
+            if (sighting.file == file && Visible(file, AfterAnyPhoto(sighting.at))) {
+                return true;
+            }
+        }
+        for (const auto& change : world_.NameChanges()) {
+            if (change.watched && !change.lost && Visible(file, AfterAnyPhoto(change.toldAt))) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Whether the camera looked then, or within a step of the clock after.
+    bool LookedAt(TimePoint at) const {
+        const auto& sightings = world_.Sightings();
+        return std::any_of(sightings.begin(), sightings.end(), [&](const auto& sighting) {
+            return sighting.at >= at && sighting.at <= at + 10ms;
+        });
+    }
+
+    TimePoint AfterAnyPhoto(TimePoint at) const {
+        for (const Photo& photo : run_.photos) {
+            if (photo.start <= at && at < photo.end) {
+                return photo.end;
+            }
+        }
+        return at;
+    }
+
+    bool Visible(int file, TimePoint at) const {
+        std::optional<TimePoint> given;
+        for (const auto& change : world_.NameChanges()) {
+            if (change.file != file || change.at > at) {
+                continue;
+            }
+            if (change.taken) {
+                given.reset();
+            } else {
+                given = change.at;
+            }
+        }
+        const auto& pending = world_.FileNumber(file).pendingSince;
+        const bool hiddenByWindows =
+            world_.Given().system == System::Windows && pending && *pending <= at;
+        return given && !hiddenByWindows;
+    }
+
+    // Whether nothing could tell the file from the one the camera saw
+    // before it on the same index: the watch never told the earlier one's
+    // taking while this one stood, or told it so soon after the camera's
+    // last photo that it may have been of a file before that one.
+    bool Hidden(int file) const {
+        const auto& sightings = world_.Sightings();
+        const auto first = std::find_if(sightings.begin(), sightings.end(),
+                                        [&](const auto& s) { return s.file == file; });
+        if (first == sightings.end() || first == sightings.begin()) {
+            return false;
+        }
+        const int before = std::prev(first)->file;
+        if (!before || IndexSeen(before) != IndexSeen(file)) {
+            return false;
+        }
+        TimePoint servedAt{};
+        for (const Photo& photo : run_.photos) {
+            if (photo.start <= first->at) {
+                servedAt = photo.start;
+            }
+        }
+        for (const auto& change : world_.NameChanges()) {
+            if (change.file != before || !change.taken || change.lost ||
+                change.toldAt <= servedAt + kWatchLag) {
+                continue;
+            }
+            for (auto sighting = first; sighting != sightings.end(); ++sighting) {
+                if (sighting->file == file && change.toldAt <= sighting->at) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // How many times the camera saw the file written again where nothing
+    // could tell its writer's write from the file made anew on its index:
+    // a drive without notifications, or the watch gone with its folder.
+    int Unsure(int file) const {
+        int unsure = 0;
+        const ModelWorld::Sighting* last = nullptr;
+        for (const auto& sighting : world_.Sightings()) {
+            if (sighting.file != file) {
+                continue;
+            }
+            if (last && last->lastWrite != sighting.lastWrite &&
+                (!world_.Given().watchable || FolderWentBetween(last->at, sighting.at))) {
+                ++unsure;
+            }
+            last = &sighting;
+        }
+        return unsure;
+    }
+
+    bool FolderWentBetween(TimePoint from, TimePoint to) const {
+        const auto& gone = world_.FolderGone();
+        return std::any_of(gone.begin(), gone.end(),
+                           [&](TimePoint at) { return from < at && at <= to; });
+    }
+
+    const Exploration& run_;
+    const ModelWorld& world_;
+    std::vector<std::string> broken_;
+};
+
+struct Bound {
+    const char* name;
+    System system;
+    bool watchable;
+    int moments;
+};
+
+class ExchangeExploration : public ::testing::TestWithParam<Bound> {};
+
+TEST_P(ExchangeExploration, EveryPressGetsOnePhotoAndOnlyItsRequestIsDeleted) {
+    const Bound bound = GetParam();
+    Choices choices;
+    size_t runs = 0;
+    size_t failed = 0;
+    do {
+        const Exploration run(choices, bound.system, bound.watchable, bound.moments);
+        ++runs;
+        const std::vector<std::string> broken = Promises(run).Broken();
+        if (!broken.empty() && failed++ < 3) {
+            choices.Replay();
+            const Exploration told(choices, bound.system, bound.watchable, bound.moments, true);
+            ADD_FAILURE() << broken.front() << "\n  script: " << told.script
+                          << "\n  choices: " << choices.Trace();
+        }
+    } while (choices.Next());
+    std::printf("%s: %zu runs of up to %d moments\n", bound.name, runs, bound.moments);
+    EXPECT_EQ(failed, 0u) << "of " << runs << " runs";
+}
+
+INSTANTIATE_TEST_SUITE_P(Worlds, ExchangeExploration,
+                         ::testing::Values(Bound{"Wine", System::Wine, true, kMoments},
+                                           Bound{"Windows", System::Windows, true, kMoments},
+                                           Bound{"WineWithoutWatch", System::Wine, false,
+                                                 kMoments}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The writers met under Wine give the model the photos they give there.
+TEST(WriterPatterns, TheModelGivesThePhotosWineGives) {
+    for (const WriterPattern& writer : kWriterPatterns) {
+        SCOPED_TRACE(writer.name);
+        ModelWorld world(std::string(kGame) + "\\tidemark\\mdb", {});
+        WatchKeeper keeper(world);
+        keeper.Follow(kGame);
+        RequestWatch watch(world, keeper);
+        int photos = 0;
+        const auto step = [&](const std::string& step) {
+            const std::map<std::string, std::function<void()>> steps = {
+                {"make", [&] { world.Make(Share::Nothing); }},
+                {"make-read", [&] { world.Make(Share::Reading); }},
+                {"make-all", [&] { world.Make(Share::Everything); }},
+                {"write", [&] { world.Pass(30ms), world.Write(); }},
+                {"close", [&] { world.Close(); }},
+                {"delete", [&] { world.Delete(); }},
+                {"flood", [&] { world.Flood(); }},
+                {"slow", [&] { world.Pass(1500ms); }},
+                {"tend", [&] { world.Pass(100ms), watch.Tend(); }},
+                {"tick", [&] { world.Pass(100ms), watch.Poll(kGame, [&] { ++photos; }); }},
+            };
+            steps.at(step)();
+        };
+        ForEachStep(writer.before, step);
+        watch.Poll(kGame, [&] {
+            ++photos;
+            ForEachStep(writer.during, step);
+        });
+        ForEachStep(writer.after, step);
+        EXPECT_EQ(photos, writer.photos);
+        EXPECT_EQ(world.FileUnderName(), 0);  // deleted once its writer let go
+    }
+}
+
+// The reply on its own: written at each photo, tried again while the game
+// holds it, given up after a while, and said to be given up exactly until
+// a reply reaches the game again.
+TEST(ReplyExploration, TheCaptionNamesTheReplyGivenUpUntilAReplyIsWritten) {
+    Choices choices;
+    size_t runs = 0;
+    do {
+        ModelWorld world(std::string(kGame) + "\\tidemark\\mdb", {});
+        ReplyFile reply(world);
+        int sent = 0;
+        bool held = false;
+        TimePoint sentAt{};
+        std::string script;
+        for (int moment = 0; moment < 8; ++moment) {
+            const char* steps[] = {"photo", "the game holds or lets go", "2.5 s", "tick"};
+            const size_t step = choices.Choose(std::size(steps), "reply");
+            script += std::string(steps[step]) + "; ";
+            const bool due = sent && world.Now() >= sentAt + ReplyFile::kPatience;
+            switch (step) {
+                case 0:
+                    reply.Send(kGame, std::to_string(sent++));
+                    sentAt = world.Now();
+                    break;
+                case 1:
+                    world.HoldReply(held = !held);
+                    break;
+                case 2:
+                    world.Pass(2500ms);
+                    break;
+                case 3:
+                    reply.Retry();
+                    break;
+            }
+            const std::string latest = std::to_string(sent - 1);
+            const bool told = sent && world.Reply() == ReplyLine(latest);
+            if (told ? reply.GivenUp().has_value()
+                     : step == 3 && due && reply.GivenUp() != latest) {
+                ADD_FAILURE() << "given up: " << reply.GivenUp().value_or("none")
+                              << "\n  script: " << script;
+                return;
+            }
+        }
+        ++runs;
+    } while (choices.Next());
+    std::printf("the reply: %zu runs of 8 moments\n", runs);
+}
+
+}  // namespace
