@@ -2,8 +2,10 @@
 # Inside a Wine session: CPU time that vdrcam.exe, and the wineserver on its
 # behalf, spend in one minute of polling with no request. With "huge", the
 # stored game folder is two million characters long, as a hand-edited
-# registry may leave it.
-#   idle-inside.sh OUTPUT BIN_FOLDER [huge]
+# registry may leave it; with "churn", another program makes and deletes 75
+# files a second beside the request. CAMERA_FOLDER holds the vdrcam.exe to
+# measure (BIN_FOLDER's, unless given).
+#   idle-inside.sh OUTPUT BIN_FOLDER [huge|churn] [CAMERA_FOLDER]
 set -eu
 out=$1
 bin=$2
@@ -21,7 +23,13 @@ if [ "${3:-}" = huge ]; then
 else
     wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
 fi
-wine "$bin/vdrcam.exe" >/dev/null 2>&1 </dev/null &
+if [ "${3:-}" = churn ]; then
+    mkdir -p "$WINEPREFIX/drive_c/vdrcam-idle/tidemark/mdb"
+    wine reg add "$key" /v VeldrunFolder /d 'C:\vdrcam-idle' /f >/dev/null 2>&1 </dev/null
+    wine "$bin/interferer.exe" 'C:\vdrcam-idle\ready' $(((seconds + 10) * 1000)) flood \
+        'C:\vdrcam-idle\tidemark\mdb' 75 >/dev/null 2>&1 </dev/null &
+fi
+wine "${4:-$bin}/vdrcam.exe" >/dev/null 2>&1 </dev/null &
 sleep 5
 camera=$(pgrep -n -f 'vdrcam\.exe')
 server=$(pgrep -n wineserver)
@@ -37,4 +45,6 @@ awk -v c=$((camera1 - camera0)) -v s=$((server1 - server0)) -v hz="$hz" -v t="$s
     printf "wineserver, for the same minute: %.2f CPU-seconds\n", s / hz * 60 / t
 }' >"$out"
 kill "$camera" 2>/dev/null || true
+pkill -f 'interferer\.exe' 2>/dev/null || true
 wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
+rm -rf "$WINEPREFIX/drive_c/vdrcam-idle"

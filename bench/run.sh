@@ -87,6 +87,16 @@ for bits in $builds; do
     say "-- the same with a stored game folder of two million characters:"
     session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" huge || true
     tee -a "$results" <"$scratch/idle"
+    say "-- the same with 75 other files made and deleted a second beside the request:"
+    session "$bits" sh bench/idle-inside.sh "$scratch/idle" "$(bin "$bits")" churn || true
+    tee -a "$results" <"$scratch/idle"
+    say ""
+done
+
+for bits in $builds; do
+    say "== Photos per press for writers other than the game's script ($bits-bit build) =="
+    session "$bits" sh bench/writers-inside.sh "$scratch/writers" "$(bin "$bits")" || true
+    tee -a "$results" <"$scratch/writers"
     say ""
 done
 

@@ -32,7 +32,9 @@ public:
 
     // A watch of one name in one folder, by a number never given twice; 0
     // when none could be made. Its counts, none once it has stopped standing.
+    // Taken in on a wake (woken), a batch that told nothing of the name may
+    // leave the watch resting until the next look takes it in.
     virtual uint64_t Watch(const std::string& folder, const std::string& name) = 0;
-    virtual std::optional<NameCount> Changes(uint64_t watch) = 0;
+    virtual std::optional<NameCount> Changes(uint64_t watch, bool woken = false) = 0;
     virtual void EndWatch(uint64_t watch) = 0;
 };

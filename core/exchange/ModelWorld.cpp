@@ -262,6 +262,14 @@ void ModelWorld::MarkPending(File& file) {
 }
 
 FileLook ModelWorld::Look(const std::string& path) {
+    const FileLook look = See(path);
+    if (options_.afterLooking) {
+        options_.afterLooking();
+    }
+    return look;
+}
+
+FileLook ModelWorld::See(const std::string& path) {
     Sighting& sighting = sightings_.emplace_back(Sighting{now_, 0, 0, false});
     if (path != request_ || !name_) {
         return {};
@@ -288,9 +296,6 @@ FileLook ModelWorld::Look(const std::string& path) {
 }
 
 bool ModelWorld::RemoveIf(const std::string& path, const FileIdentity& identity) {
-    if (options_.beforeRemoving) {
-        options_.beforeRemoving();
-    }
     if (path != request_ || !name_) {
         return false;
     }
@@ -332,7 +337,7 @@ uint64_t ModelWorld::Watch(const std::string& folder, const std::string&) {
     return watch_;
 }
 
-std::optional<NameCount> ModelWorld::Changes(uint64_t watch) {
+std::optional<NameCount> ModelWorld::Changes(uint64_t watch, bool) {
     if (!watch || watch != watch_) {
         return std::nullopt;
     }

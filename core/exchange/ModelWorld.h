@@ -44,8 +44,9 @@ public:
         // How late the watch tells of a change of the request's name; asked
         // at each such change while a watch stands.
         std::function<std::chrono::milliseconds()> lag;
-        // What others do between the camera's look and its deletion.
-        std::function<void()> beforeRemoving;
+        // What others do right after a look of the camera's, before what
+        // the camera does next (take in the watch, delete).
+        std::function<void()> afterLooking;
     };
 
     // The folder is the game's "tidemark\mdb", in the programs' form.
@@ -129,7 +130,7 @@ public:
     bool FolderExists(const std::string& folder) override { return folder == folder_; }
     bool WriteReply(const std::string& path, const std::string& line) override;
     uint64_t Watch(const std::string& folder, const std::string& name) override;
-    std::optional<NameCount> Changes(uint64_t watch) override;
+    std::optional<NameCount> Changes(uint64_t watch, bool woken = false) override;
     void EndWatch(uint64_t watch) override;
 
 private:
@@ -148,6 +149,7 @@ private:
     FileIdentity IdentityOf(const File& file) const;
     bool Handles(const File& file) const { return file.holding + file.sharing > 0; }
     void LetGoIfUnused(int file);
+    FileLook See(const std::string& path);
     void MarkPending(File& file);
     // The request's name given to, or taken from, a file, and told.
     void GiveName(int file, NameAction action);

@@ -2,30 +2,38 @@
 
 #include "core/exchange/RequestFiles.h"
 
+RequestWatch::Sight RequestWatch::Observe(const std::string& path, const std::string& folder) {
+    // The watch first: a change it tells of is then one the look already shows.
+    Sight sight;
+    sight.names = keeper_.Changes(folder);
+    sight.look = world_.Look(path);
+    return sight;
+}
+
 bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void()>& takePhoto) {
     nextWaiting_ = false;
     if (gameFolder.empty()) {
         return false;
     }
     const std::string path = RequestPath(gameFolder);
-    const FileLook look = world_.Look(path);
+    const std::string folder = ReplyFolder(gameFolder);
+    const Sight sight = Observe(path, folder);
     if (following_ && following_->path == path) {
-        const Verdict verdict = Follow(look);
+        const Verdict verdict = Follow(sight);
         if (verdict != Verdict::Another) {
-            DeleteIfLetGo(look, verdict);
+            DeleteIfLetGo(sight.look, verdict);
             return false;
         }
         nextWaiting_ = false;  // served now
     }
-    if (!look.there || look.leaving) {
+    if (!sight.look.there || sight.look.leaving) {
         return false;
     }
-    const std::string folder = ReplyFolder(gameFolder);
     following_ =
         Following{path,
                   folder,
-                  {.file = look.identity, .names = keeper_.Changes(folder), .seenAt = world_.Now()},
-                  look.link};
+                  {.file = sight.look.identity, .names = sight.names, .seenAt = world_.Now()},
+                  sight.look.link};
     try {
         takePhoto();
     } catch (...) {
@@ -38,23 +46,22 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
 
 void RequestWatch::Tend() {
     if (following_) {
-        Follow(world_.Look(following_->path));
+        Follow(Observe(following_->path, following_->folder));
     }
 }
 
-Verdict RequestWatch::Follow(const FileLook& look) {
+Verdict RequestWatch::Follow(const Sight& sight) {
     Following& following = *following_;
-    const std::optional<NameCount> names = keeper_.Changes(following.folder);
     const TimePoint now = world_.Now();
     following.served =
         Settle(following.served,
                keeper_.ChangesBy(following.folder, following.served.seenAt + kWatchLag), now);
-    const Verdict verdict = Judge(following.served, look, names, now);
-    following.served = AfterLook(following.served, verdict, look, names, now);
+    const Verdict verdict = Judge(following.served, sight.look, sight.names, now);
+    following.served = AfterLook(following.served, verdict, sight.look, sight.names, now);
     if (verdict == Verdict::Gone || verdict == Verdict::Another) {
         following_.reset();
     } else {
-        following.link = look.link;
+        following.link = sight.look.link;
     }
     if (verdict == Verdict::Another) {
         nextWaiting_ = true;
@@ -80,7 +87,7 @@ void RequestWatch::DeleteIfLetGo(const FileLook& look, Verdict verdict) {
 void RequestWatch::Tidy() {
     // The capture may have let a look through, and so have found it gone.
     if (following_) {
-        const FileLook look = world_.Look(following_->path);
-        DeleteIfLetGo(look, Follow(look));
+        const Sight sight = Observe(following_->path, following_->folder);
+        DeleteIfLetGo(sight.look, Follow(sight));
     }
 }

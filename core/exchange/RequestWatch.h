@@ -43,9 +43,16 @@ private:
         bool link = false;
     };
 
-    // Judges the look, keeps what the verdict says to keep, and forgets the
+    // What the watch had told, and then what a look found.
+    struct Sight {
+        std::optional<NameCount> names;
+        FileLook look;
+    };
+    Sight Observe(const std::string& path, const std::string& folder);
+
+    // Judges the sight, keeps what the verdict says to keep, and forgets the
     // request once the verdict says it has gone or another stands.
-    Verdict Follow(const FileLook& look);
+    Verdict Follow(const Sight& sight);
     // Deletes the request served once the look finds its writer has let go.
     void DeleteIfLetGo(const FileLook& look, Verdict verdict);
     // A look after a photo: the request is deleted at once where it can be.

@@ -9,9 +9,9 @@ uint64_t SystemWorld::Watch(const std::string& folder, const std::string& name) 
     return made_;
 }
 
-std::optional<NameCount> SystemWorld::Changes(uint64_t watch) {
+std::optional<NameCount> SystemWorld::Changes(uint64_t watch, bool woken) {
     const auto found = watches_.find(watch);
-    return found == watches_.end() ? std::nullopt : found->second->Changes();
+    return found == watches_.end() ? std::nullopt : found->second->Changes(woken);
 }
 
 void* SystemWorld::Event(uint64_t watch) const {

@@ -22,7 +22,7 @@ public:
         return WriteWholeFile(path, {line});
     }
     uint64_t Watch(const std::string& folder, const std::string& name) override;
-    std::optional<NameCount> Changes(uint64_t watch) override;
+    std::optional<NameCount> Changes(uint64_t watch, bool woken = false) override;
     void EndWatch(uint64_t watch) override { watches_.erase(watch); }
 
     // Signalled when the watch has something to tell, for a waiting message

@@ -22,8 +22,8 @@ void WatchKeeper::Follow(const std::string& gameFolder) {
     }
 }
 
-std::optional<NameCount> WatchKeeper::TakeIn() {
-    const std::optional<NameCount> count = watch_ ? world_.Changes(watch_) : std::nullopt;
+std::optional<NameCount> WatchKeeper::TakeIn(bool woken) {
+    const std::optional<NameCount> count = watch_ ? world_.Changes(watch_, woken) : std::nullopt;
     if (count && (taken_.empty() || !(taken_.back().second == *count))) {
         const TimePoint now = world_.Now();
         // The oldest is kept as what was counted before all the others.
@@ -51,7 +51,7 @@ std::optional<NameCount> WatchKeeper::ChangesBy(const std::string& folder, TimeP
 }
 
 bool WatchKeeper::Woken() {
-    const std::optional<NameCount> count = TakeIn();
+    const std::optional<NameCount> count = TakeIn(true);
     if (!count) {
         return true;
     }

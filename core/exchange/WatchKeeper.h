@@ -44,7 +44,7 @@ private:
     static constexpr std::chrono::seconds kCheckEvery{1};
     static constexpr std::chrono::seconds kRemember{5};
 
-    std::optional<NameCount> TakeIn();
+    std::optional<NameCount> TakeIn(bool woken = false);
     void Stop();
 
     ExchangeWorld& world_;

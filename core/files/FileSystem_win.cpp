@@ -228,26 +228,13 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     if (!Usable(finished) || !Usable(path)) {
         return Placed::Failed;
     }
-    // The name is taken first, by a file of the camera's own: anything that
-    // stands there, a link to nothing included (whose target Wine's move
-    // would not see), keeps it. That file is then replaced.
-    std::optional<FileIdentity> reserved;
-    {
-        const OpenedFile reserve = Opened(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!reserve) {
-            return NewFileResult();
-        }
-        reserved = IdentityOf(reserve);
-    }
-    if (MoveFileExA(finished.c_str(), path.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // Moved, not copied: the file appears under its name whole. (Wine hides
+    // a link to nothing from every call but the making of a new file, so
+    // only there can such a link be moved over.)
+    if (MoveFileExA(finished.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
         return Placed::Done;
     }
-    if (reserved) {
-        RemoveFileIf(path, *reserved);
-    }
-    return Placed::Failed;
+    return NewFileResult();
 }
 
 NewFileHold::NewFileHold(const std::string& path) : path_(path) {

@@ -22,7 +22,10 @@ public:
 
     // Takes in what the system has told since the last call and resets the
     // event; none once the watch has stopped standing (its folder deleted).
-    std::optional<NameCount> Changes();
+    // Woken by the event, a batch that told nothing of the name leaves the
+    // watch resting, the system keeping what it tells meanwhile, until a
+    // call not woken: other names' changes then wake nobody between looks.
+    std::optional<NameCount> Changes(bool woken = false);
 
     // Signalled when the system has told something (a HANDLE on Windows).
     void* Event() const;

@@ -9,6 +9,6 @@ NameWatch::~NameWatch() = default;
 
 bool NameWatch::Standing() const { return false; }
 
-std::optional<NameCount> NameWatch::Changes() { return std::nullopt; }
+std::optional<NameCount> NameWatch::Changes(bool) { return std::nullopt; }
 
 void* NameWatch::Event() const { return nullptr; }

@@ -35,15 +35,15 @@ struct NameWatch::System {
     std::vector<DWORD> changes = std::vector<DWORD>(16384);
     std::wstring name;
     bool standing = false;
+    bool listening = false;  // a read under way
 
-    bool Read() {
+    void Read() {
         ResetEvent(event);
         reading = OVERLAPPED{};
         reading.hEvent = event;
-        standing = ReadDirectoryChangesW(folder, changes.data(),
-                                         static_cast<DWORD>(changes.size() * sizeof(DWORD)), FALSE,
-                                         FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &reading, nullptr);
-        return standing;
+        standing = listening = ReadDirectoryChangesW(
+            folder, changes.data(), static_cast<DWORD>(changes.size() * sizeof(DWORD)), FALSE,
+            FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &reading, nullptr);
     }
 
     // Counts what the changes read tell of the name.
@@ -64,7 +64,7 @@ struct NameWatch::System {
     }
 
     ~System() {
-        if (standing) {
+        if (listening) {
             CancelIoEx(folder, &reading);
             DWORD bytes = 0;
             GetOverlappedResult(folder, &reading, &bytes, TRUE);  // the buffer is ours again
@@ -95,9 +95,11 @@ NameWatch::~NameWatch() = default;
 
 bool NameWatch::Standing() const { return system_->standing; }
 
-std::optional<NameCount> NameWatch::Changes() {
+std::optional<NameCount> NameWatch::Changes(bool woken) {
     System& system = *system_;
-    while (system.standing && WaitForSingleObject(system.event, 0) == WAIT_OBJECT_0) {
+    while (system.listening && WaitForSingleObject(system.event, 0) == WAIT_OBJECT_0) {
+        system.listening = false;
+        const NameCount before = count_;
         DWORD bytes = 0;
         if (GetOverlappedResult(system.folder, &system.reading, &bytes, FALSE)) {
             // Windows tells of an overflow as a read of nothing.
@@ -114,6 +116,13 @@ std::optional<NameCount> NameWatch::Changes() {
             CloseHandle(std::exchange(system.folder, INVALID_HANDLE_VALUE));
             break;
         }
+        if (woken && count_ == before) {
+            ResetEvent(system.event);  // resting: nothing of the name, only others'
+            break;
+        }
+        system.Read();
+    }
+    if (system.standing && !system.listening && !woken) {
         system.Read();
     }
     if (!system.standing) {

@@ -3,6 +3,13 @@
 //
 //   interferer READY MILLISECONDS write-and-hold PATH
 //       writes a request file and keeps it open, without letting it be deleted
+//   interferer READY MILLISECONDS write-and-hold-sharing-all PATH
+//       the same, letting it be read, written and deleted meanwhile
+//   interferer READY MILLISECONDS hold-then-write PATH
+//       makes a request file, sharing nothing, writes it only at the end
+//   interferer READY MILLISECONDS flood FOLDER [PER_SECOND]
+//       makes and deletes other files with long names in the folder, as fast
+//       as it can or so many a second
 //   interferer READY MILLISECONDS hold-print-screen
 //       holds Print Screen as its global hot key, as screenshot tools do
 //   interferer READY MILLISECONDS hold-clipboard
@@ -147,17 +154,50 @@ int main(int argc, char** argv) {
     const char* ready = argv[1];
     const DWORD milliseconds = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10));
     const std::string mode = argv[3];
-    if (mode == "write-and-hold" && argc > 4) {
-        HANDLE file = CreateFileA(argv[4], GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, CREATE_ALWAYS, 0, nullptr);
+    if ((mode == "write-and-hold" || mode == "write-and-hold-sharing-all" ||
+         mode == "hold-then-write") &&
+        argc > 4) {
+        const DWORD share = mode == "hold-then-write" ? 0
+                            : mode == "write-and-hold"
+                                ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        HANDLE file =
+            CreateFileA(argv[4], GENERIC_WRITE, share, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             return 1;
         }
         DWORD written = 0;
-        WriteFile(file, "take 1", 6, &written, nullptr);
+        const bool writeFirst = mode != "hold-then-write";
+        if (writeFirst) {
+            WriteFile(file, "take 1", 6, &written, nullptr);
+        }
         SayReady(ready);
         Sleep(milliseconds);
+        if (!writeFirst) {
+            WriteFile(file, "take 1", 6, &written, nullptr);
+        }
         CloseHandle(file);
+        return 0;
+    }
+    if (mode == "flood" && argc > 4) {
+        const std::string folder = argv[4];
+        const DWORD perSecond = argc > 5 ? std::strtoul(argv[5], nullptr, 10) : 0;
+        SayReady(ready);
+        const ULONGLONG start = GetTickCount64();
+        for (ULONGLONG made = 0; GetTickCount64() - start < milliseconds; ++made) {
+            const std::string other =
+                folder + "\\" + std::string(150, 'o') + std::to_string(made % 1000);
+            CloseHandle(
+                CreateFileA(other.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            DeleteFileA(other.c_str());
+            if (perSecond) {
+                const ULONGLONG due = start + (made + 1) * 1000 / perSecond;
+                const ULONGLONG now = GetTickCount64();
+                if (due > now) {
+                    Sleep(static_cast<DWORD>(due - now));
+                }
+            }
+        }
         return 0;
     }
     if (mode == "hold-print-screen") {
