@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "TestClock.h"
 #include "ui/MessagePump.h"
 
 bool PumpUntil(const std::function<bool()>& condition, unsigned milliseconds) {
@@ -40,3 +41,11 @@ int CountThreadWindowsTitled(const char* title) {
 }
 
 void Click(ui::Control& control) { SendMessageA(control.Hwnd(), BM_CLICK, 0, 0); }
+
+void Ticks(const std::function<void()>& tick, int count) {
+    for (int made = 0; made < count; ++made) {
+        TestClock::Forward(std::chrono::milliseconds(100));
+        tick();
+        ui::DoEvents();
+    }
+}

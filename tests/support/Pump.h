@@ -19,3 +19,8 @@ int CountThreadWindowsTitled(const char* title);
 // Clicks a button or check box as the user does, and returns once its
 // handler has run.
 void Click(ui::Control& control);
+
+// Ticks of a window's timer, given rather than waited for: the test's clock
+// is put forward a tick's time before each, and the messages they leave are
+// delivered.
+void Ticks(const std::function<void()>& tick, int count = 1);

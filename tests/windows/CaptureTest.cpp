@@ -44,6 +44,9 @@ protected:
     std::string Request() const { return RequestPath(game.Path()); }
     std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
     void Photo() { Click(frmScreenshot["ManualTake"]); }
+    void Tick(int count = 1) {
+        Ticks([&] { frmScreenshot.frmScreenshot_Timer1_Timer(); }, count);
+    }
 
     // Another game, for a camera that moves to it: the camera watches its
     // folder until the forms are unloaded.
@@ -115,9 +118,9 @@ TEST_F(CaptureTest, TheCaptionTellsOfAReplyGivenUpAndOfAGameFolderTooLongUntilMe
                               CREATE_ALWAYS, 0, nullptr);
     frmScreenshot.Show();
     Photo();
-    const auto patience = ReplyFile::kPatience + std::chrono::seconds(2);
-    EXPECT_TRUE(PumpUntil([&] { return frmScreenshot.Caption() == CaptionFor({.untold = "0"}); },
-                          patience / std::chrono::milliseconds(1)));
+    TestClock::Forward(ReplyFile::kPatience);
+    Tick();
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.untold = "0"}));
     CloseHandle(held);
     Photo();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
@@ -129,7 +132,7 @@ TEST_F(CaptureTest, TheCaptionTellsOfAReplyGivenUpAndOfAGameFolderTooLongUntilMe
     }
     WriteTestFile(RequestPath(tooLong), "");
     GameFolder = tooLong;
-    ui::PumpFor(400);
+    Tick(4);
     EXPECT_TRUE(FileExists(RequestPath(tooLong)));
     EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolderTooLong = true}));
 }
@@ -161,7 +164,7 @@ TEST_F(CaptureTest, RequestsOfAnyContentAreServedOnceEach) {
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
     WriteTestFile(Request(), "take 1");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));
-    ui::PumpFor(300);
+    Tick(3);
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");
     EXPECT_EQ(PhotoNumber.Text(), "2");
@@ -209,7 +212,8 @@ TEST_F(CaptureTest, ARequestIsServedAtOnceWhereverTheWatchedFolderHasGone) {
     EXPECT_TRUE(servedAtOnce(onDisk));
     // Away, and back as a new disk: a watch on the old one is silent for good.
     ASSERT_TRUE(small_disk::GoAway());
-    ui::PumpFor(1100);  // a standing watch's folder is looked for once a second
+    TestClock::Forward(
+        std::chrono::seconds(1));  // a standing watch's folder is looked for once a second
     frmScreenshot.frmScreenshot_Timer1_Timer();
     ASSERT_TRUE(small_disk::ComeBack());
     install();
@@ -218,7 +222,7 @@ TEST_F(CaptureTest, ARequestIsServedAtOnceWhereverTheWatchedFolderHasGone) {
 
 TEST_F(CaptureTest, WithoutARequestTicksTouchNoFile) {
     frmScreenshot.Show();
-    ui::PumpFor(600);
+    Tick(6);
     EXPECT_EQ(ListFolder(game / "tidemark\\mdb"), "");
     EXPECT_EQ(ListFolder(Shots()), "");
 }
@@ -227,7 +231,7 @@ TEST_F(CaptureTest, WrongGameFolderNeverSeesARequestAndSaysNothing) {
     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder", game / "elsewhere");
     frmScreenshot.Show();
     WriteTestFile(Request(), "");
-    ui::PumpFor(600);
+    Tick(6);
     EXPECT_TRUE(FileExists(Request()));
     EXPECT_EQ(ListFolder(Shots()), "");
     EXPECT_TRUE(boxes.Texts().empty());
@@ -265,7 +269,7 @@ TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
     // Queued now, delivered by the capture's own message pumps.
     PostMessageA(frmScreenshot["ManualTake"].Hwnd(), BM_CLICK, 0, 0);
     frmScreenshot.frmScreenshot_ManualTake_Click();
-    ui::PumpFor(300);
+    ui::DoEvents();  // a click still queued would be taken now
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
     EXPECT_EQ(PhotoNumber.Text(), "1");
 }
@@ -372,13 +376,13 @@ TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
             }
             // Ticks go on under the box and the game asks again: no capture starts meanwhile.
             WriteTestFile(Request(), "");
-            ui::PumpFor(400);
+            Ticks([&] { window.frmScreenshot_Timer1_Timer(); }, 4);
             attemptsUnderTheBox = window.attempts;
         });
         WriteTestFile(Request(), "");
         window.Show();
         ASSERT_TRUE(PumpUntil([&] { return window.attempts >= 2; }));
-        ui::PumpFor(300);
+        Ticks([&] { window.frmScreenshot_Timer1_Timer(); }, 3);
         EXPECT_EQ(attemptsUnderTheBox, 1);
         EXPECT_EQ(window.attempts, 2);  // one per request, and the second was not ignored
         ASSERT_EQ(boxes.Texts().size(), 2u);
@@ -400,8 +404,8 @@ TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
         std::function<void()> letGo;
     } requests[] = {
         {"held open by the game",
-         [&] { theGame = std::make_unique<Interference>("write-and-hold", 2500, Request()); },
-         [&] { theGame.reset(); }},
+         [&] { theGame = std::make_unique<Interference>("write-and-hold", 30000, Request()); },
+         [&] { theGame->Stop(); }},
         {"read-only",
          [&] {
              WriteTestFile(Request(), "take 1");
@@ -417,11 +421,11 @@ TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
         request.make();
         const std::string reply = "currentPhoto=" + std::to_string(photos) + "\r\n";
         ASSERT_TRUE(PumpUntil([&] { return Reply() == reply; }));
-        ui::PumpFor(600);  // polls go on while the request stands
+        Tick(6);  // polls go on while the request stands
         EXPECT_TRUE(FileExists(Request()));
         request.letGo();
         ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));  // deleted once it can be
-        ui::PumpFor(200);
+        Tick(2);
         EXPECT_EQ(PhotoNumber.Text(), std::to_string(++photos));
     }
     EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp _bmp_2.bmp");
@@ -482,7 +486,7 @@ TEST_F(CaptureTest, AnOptionsWindowThatCannotLoadIsReportedAndTheCameraStillServ
         bool servedDuringStartUp = false;
         boxes.WhileOpen([&](const std::string&) {
             WriteTestFile(Request(), "");
-            ui::PumpFor(300);
+            Ticks([&] { window.frmScreenshot_Timer1_Timer(); }, 3);
             servedDuringStartUp = !FileExists(Request());
         });
         window.Show();

@@ -19,7 +19,6 @@
 #include "core/texts/OptionsTexts.h"
 #include "early/EarlySettings.h"
 #include "programs/vdrcam-early/Forms.h"
-#include "ui/MessagePump.h"
 
 namespace {
 
@@ -40,6 +39,9 @@ protected:
     void Start() {
         frmScreenshot.Show();
         early::ShotFolder = shots.Path();
+    }
+    void Tick(int count = 1) {
+        Ticks([&] { frmScreenshot.frmScreenshot_Timer1_Timer(); }, count);
     }
     std::string SizeText() const {
         return std::to_string(GetSystemMetrics(SM_CXSCREEN) * 15) + " by " +
@@ -92,12 +94,12 @@ TEST_F(EarlyTest, TheSizeBoxComesFirstAndNothingIsStoredUntilItCloses) {
 TEST_F(EarlyTest, NoFurtherCaptureStartsWhileTheSizeBoxIsOpen) {
     Start();
     boxes.WhileOpen([&](const std::string&) {
-        ui::PumpFor(400);  // ticks with the request still there
+        Tick(4);  // ticks with the request still there
         frmScreenshot.frmScreenshot_ManualTake_Click();
     });
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
-    ui::PumpFor(300);
+    Tick(3);
     EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
 }
@@ -107,7 +109,7 @@ TEST_F(EarlyTest, APhotoThatCannotBeSavedIsReportedOnceAndTheRequestDeleted) {
     early::ShotFolder = shots / "missing";
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
-    ui::PumpFor(400);
+    Tick(4);
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{SizeText(), "The photo could not be saved as " +
                                                         shots.Path() + "\\missing\\0.bmp"}));
@@ -203,7 +205,7 @@ TEST_F(EarlyTest, ARequestThatCannotBeDeletedBringsOneSizeBox) {
     WriteTestFile(request, "take 1");
     SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_READONLY);
     ASSERT_TRUE(PumpUntil([&] { return FileExists(shots / "0.bmp"); }));
-    ui::PumpFor(1500);  // a script's whole pass
+    Tick(15);  // a script's whole pass
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{SizeText()});
     EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
     SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
