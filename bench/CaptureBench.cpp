@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         DeleteFileA(path.c_str());  // a photo never replaces another
         Stopwatch writeWatch;
         if (picture) {
-            SaveNewBitmapFile(*picture, path);
+            SaveNewBitmapFile(*picture, path + ".tmp", path);
         }
         write.push_back(writeWatch.Milliseconds());
     }

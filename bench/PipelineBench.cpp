@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < runs; ++i) {
             std::filesystem::remove(bmp);  // a photo never replaces another
             Stopwatch watch;
-            SaveNewBitmapFile(picture, bmp);
+            SaveNewBitmapFile(picture, bmp + ".tmp", bmp);
             write.push_back(watch.Milliseconds());
         }
         const double bmpWrite = Median(write);

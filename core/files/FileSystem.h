@@ -74,14 +74,6 @@ private:
     bool kept_ = false;
 };
 
-// The name a file is written under before it is moved into place: its own
-// with the extension "tmp", so it is never longer than the final name (a
-// path that fits the limit still fits) and never looks like a photo.
-inline std::string PartialName(const std::string& path) {
-    const size_t dot = path.find_last_of(".\\");
-    return (dot != std::string::npos && path[dot] == '.' ? path.substr(0, dot) : path) + ".tmp";
-}
-
 // What tells one file from another made later under the same name. Windows
 // gives a file made within seconds of a deleted one the old creation time,
 // so the file's index and its last write are compared instead.

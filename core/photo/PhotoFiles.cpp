@@ -59,7 +59,8 @@ NumberedPhoto StoreUnderFreeNumber(const DibImage& picture, const PhotoNaming& n
             break;
         }
         number = *free;
-        const Placed placed = SaveNewBitmapFile(picture, naming.bitmap(folder, number));
+        const Placed placed = SaveNewBitmapFile(picture, naming.scratch(folder, number),
+                                                naming.bitmap(folder, number));
         if (placed != Placed::NameTaken || number == naming.lastNumber) {
             return {placed, number};
         }

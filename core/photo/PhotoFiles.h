@@ -15,13 +15,20 @@ struct PhotoNaming {
     // Another file of a photo that holds its number too, when there is one.
     std::string (*companion)(const std::string& folder, int32_t number);
     int32_t lastNumber;
-    // Whether a file's name is one the photos are written under before
-    // they are moved into place.
+    // Where the bitmap is written before it is moved into place: a name no
+    // other program makes, no longer than the bitmap's, so that a folder
+    // that fits the photos fits it.
+    std::string (*scratch)(const std::string& folder, int32_t number);
+    // Whether a file's name is one of the edition's scratch names.
     bool (*isScratch)(std::string_view name);
 };
 
 inline std::string BitmapPath(const std::string& folder, int32_t number) {
     return folder + "\\_bmp_" + std::to_string(number) + ".bmp";
+}
+
+inline std::string BitmapScratchPath(const std::string& folder, int32_t number) {
+    return folder + "\\_bmp_" + std::to_string(number) + ".tmp";
 }
 
 inline std::string JpegPath(const std::string& folder, int32_t number) {
@@ -39,6 +46,10 @@ inline std::string EarlyPhotoPath(const std::string& folder, int32_t number) {
     return folder + "\\" + std::to_string(number) + ".bmp";
 }
 
+inline std::string EarlyScratchPath(const std::string& folder, int32_t number) {
+    return folder + "\\" + std::to_string(number) + ".bm~";
+}
+
 // Whether the name is the prefix, a number and the suffix.
 bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_view suffix);
 
@@ -46,15 +57,15 @@ bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_
 // so a player who keeps only the JPEGs never has one replaced. Written as
 // "_bmp_N.tmp" and "_jpg_N.tmp" first.
 inline constexpr PhotoNaming kCurrentPhotos{
-    BitmapPath, JpegPath, INT32_MAX, [](std::string_view name) {
+    BitmapPath, JpegPath, INT32_MAX, BitmapScratchPath, [](std::string_view name) {
         return IsNumberedName(name, "_bmp_", ".tmp") || IsNumberedName(name, "_jpg_", ".tmp");
     }};
 
 // The first edition: "N.bmp" only, up to the last number its 16-bit
-// counter holds; written as "N.tmp" first.
+// counter holds; written as "N.bm~" first ("N.tmp" is any program's).
 inline constexpr PhotoNaming kEarlyPhotos{
-    EarlyPhotoPath, nullptr, 32767,
-    [](std::string_view name) { return IsNumberedName(name, "", ".tmp"); }};
+    EarlyPhotoPath, nullptr, 32767, EarlyScratchPath,
+    [](std::string_view name) { return IsNumberedName(name, "", ".bm~"); }};
 
 // Removes what a run that ended while saving left behind in the folder:
 // files of the edition's scratch names. One still open for writing stays.
@@ -78,7 +89,8 @@ struct NumberedPhoto {
 };
 
 // Stores the picture as a new bitmap file under the first number from
-// `from` on that is free at the moment of saving. A photo that appears
+// `from` on that is free at the moment of saving, written first under its
+// scratch name. A photo that appears
 // under a number meanwhile is never replaced: this one takes the next.
 NumberedPhoto StoreUnderFreeNumber(const DibImage& picture, const PhotoNaming& naming,
                                    const std::string& folder, int32_t from);

@@ -232,9 +232,12 @@ TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
          NotStored::NoFolder},
         {"a file as the folder", aFile, true, NotStored::NotAFolder},
         {"a write that fails", shots.Path(), true, NotStored::NotWritten},
-        {"a read-only drive with no room", "/proc", true, NotStored::NotWritten},
+        {"a read-only drive with no room", "C:\\proc", true, NotStored::NotWritten},
         {"a folder too long for the names", shots.Path() + "\\" + std::string(240, 'd'), true,
          NotStored::TooLong},
+        {"a folder named in part", "relshots", true, NotStored::NotFullPath},
+        {"a folder Windows would make as another", shots.Path() + "\\dot.", true,
+         NotStored::NameEndsInDotOrSpace},
     };
     for (const auto& example : cases) {
         SCOPED_TRACE(example.name);
@@ -251,6 +254,7 @@ TEST_F(PipelineTest, APhotoThatIsNotStoredGetsNoReplyAndUsesUpNoNumber) {
         EXPECT_EQ(Reply(), "currentPhoto=9\r\n");
         EXPECT_EQ(photoNumber.Text(), "1");
     }
+    EXPECT_FALSE(FileExists("relshots"));  // nothing made wherever the tests were started
     settings.shotFolder = shots.Path();
     Capture();
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
@@ -358,18 +362,20 @@ TEST_F(PipelineTest, FailedJpegWriteLeavesNoPartialFile) {
 TEST_F(PipelineTest, APhotoFileIsNeverWrittenOverAnythingAndLeavesNoPartialFile) {
     const std::string held = shots.Path() + "\\held.bmp";
     WriteTestFile(held, "an earlier photo");
-    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), held), Placed::NameTaken);
+    const std::string scratch = shots.Path() + "\\held.tmp";
+    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), scratch, held), Placed::NameTaken);
     EXPECT_EQ(ReadTestFile(held), "an earlier photo");
-    EXPECT_FALSE(FileExists(PartialName(held)));
-    ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), Bmp(0)), Placed::Done);
+    EXPECT_FALSE(FileExists(scratch));
+    ASSERT_EQ(SaveNewBitmapFile(Picture(16, 16), scratch, Bmp(0)), Placed::Done);
     WriteTestFile(Jpg(0), "the player's JPEG");
     const JpegJob job = *JpegAskedFor({.shotFolder = shots.Path(), .saveAsJpeg = 1}, 0);
     EXPECT_EQ(ExportJpeg(FreeImage(), job), JpegOutcome::NotWritten);
     EXPECT_EQ(ReadTestFile(Jpg(0)), "the player's JPEG");
     EXPECT_FALSE(FileExists(job.scratchPath));
     const std::string nowhere = shots.Path() + "\\missing\\0.bmp";
-    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhere), Placed::Failed);
-    EXPECT_FALSE(FileExists(PartialName(nowhere)));
+    const std::string nowhereScratch = shots.Path() + "\\missing\\0.tmp";
+    EXPECT_EQ(SaveNewBitmapFile(Picture(16, 16), nowhereScratch, nowhere), Placed::Failed);
+    EXPECT_FALSE(FileExists(nowhereScratch));
 }
 
 TEST_F(PipelineTest, APhotoThatAppearsUnderTheNumberMeanwhileIsKeptAndTheNextNumberUsed) {

@@ -81,7 +81,9 @@ TEST(FileSystem, ScratchFilesLeftByAnEarlierRunGoButNotOneStillBeingWritten) {
     } editions[] = {
         {kCurrentPhotos, "_bmp_3.tmp _jpg_0.tmp _jpg_12.tmp 7.tmp _bmp_x.tmp notes.tmp 5.bmp",
          "_jpg_5.tmp", "5.bmp 7.tmp _bmp_x.tmp _jpg_5.tmp notes.tmp"},
-        {kEarlyPhotos, "12.tmp _jpg_0.tmp 3a.tmp", "5.tmp", "3a.tmp 5.tmp _jpg_0.tmp"},
+        // Another program's "N.tmp", as GetTempFileName makes them, is its own.
+        {kEarlyPhotos, "12.bm~ 1.tmp 42.tmp 0000000007.tmp _jpg_0.tmp 3a.bm~", "5.bm~",
+         "0000000007.tmp 1.tmp 3a.bm~ 42.tmp 5.bm~ _jpg_0.tmp"},
     };
     for (const auto& edition : editions) {
         TestFolder folder;
