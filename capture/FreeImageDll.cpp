@@ -1,4 +1,7 @@
 #include "capture/FreeImageDll.h"
+
+#include <mutex>
+
 #include "core/files/init.h"
 #include "core/photo/FreeImageApi.h"
 
@@ -43,37 +46,54 @@ void Resolve(HMODULE module, const char* name, int argumentBytes, Function& func
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
+// The library beside the program, or none that is available.
+FreeImageApi LoadBesideProgram() {
+    FreeImageApi loaded;
+    // Only the copy beside the program is used, never one found on the search path.
+    const std::optional<std::string> folder = ModuleFolder(nullptr);
+    if (!folder) {
+        return loaded;
+    }
+    const std::string path = *folder + "\\FreeImage.dll";
+    loaded.missing = !FileExists(path);
+    // A broken or foreign file there is the same as none: no system error box.
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    SetThreadErrorMode(previousMode, nullptr);
+    if (!module) {
+        return loaded;
+    }
+    Resolve(module, "FreeImage_Load", 12, loaded.Load);
+    Resolve(module, "FreeImage_Save", 16, loaded.Save);
+    Resolve(module, "FreeImage_Rescale", 16, loaded.Rescale);
+    Resolve(module, "FreeImage_ConvertTo24Bits", 4, loaded.ConvertTo24Bits);
+    Resolve(module, "FreeImage_GetBPP", 4, loaded.GetBPP);
+    Resolve(module, "FreeImage_Unload", 4, loaded.Unload);
+    if (!loaded.Available()) {
+        FreeLibrary(module);
+        return FreeImageApi{};  // a file of that name, but no FreeImage
+    }
+    return loaded;  // stays loaded for the rest of the run
+}
+
 }  // namespace
 
 const FreeImageApi& FreeImage() {
-    static const FreeImageApi api = [] {
-        FreeImageApi loaded;
-        // Only the copy beside the program is used, never one found on the search path.
-        const std::optional<std::string> folder = ModuleFolder(nullptr);
-        if (!folder) {
-            return loaded;
-        }
-        const std::string path = *folder + "\\FreeImage.dll";
-        loaded.missing = !FileExists(path);
-        // A broken or foreign file there is the same as none: no system error box.
-        DWORD previousMode = 0;
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
-        HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-        SetThreadErrorMode(previousMode, nullptr);
-        if (!module) {
-            return loaded;
-        }
-        Resolve(module, "FreeImage_Load", 12, loaded.Load);
-        Resolve(module, "FreeImage_Save", 16, loaded.Save);
-        Resolve(module, "FreeImage_Rescale", 16, loaded.Rescale);
-        Resolve(module, "FreeImage_ConvertTo24Bits", 4, loaded.ConvertTo24Bits);
-        Resolve(module, "FreeImage_GetBPP", 4, loaded.GetBPP);
-        Resolve(module, "FreeImage_Unload", 4, loaded.Unload);
+    // Looked for again while it is missing or unusable: a player who puts
+    // it back gets JPEGs from the next photo on. Once found it never changes,
+    // so a thread using it is never written under.
+    static std::mutex looking;
+    static FreeImageApi found;
+    thread_local FreeImageApi notFound;
+    const std::lock_guard lock(looking);
+    if (!found.Available()) {
+        FreeImageApi loaded = LoadBesideProgram();
         if (!loaded.Available()) {
-            FreeLibrary(module);
-            return FreeImageApi{};  // a file of that name, but no FreeImage
+            notFound = loaded;
+            return notFound;
         }
-        return loaded;  // stays loaded for the rest of the run
-    }();
-    return api;
+        found = loaded;
+    }
+    return found;
 }

@@ -33,7 +33,8 @@ struct FreeImageApi {
     }
 };
 
-// The program's FreeImage; not Available() when the library is missing.
+// The program's FreeImage; not Available() when the library is missing or
+// unusable, and then looked for again at the next call, once a JPEG.
 const FreeImageApi& FreeImage();
 
 // One FreeImage bitmap, unloaded when it goes out of scope.
