@@ -2,6 +2,7 @@
 
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
+#include "core/files/FolderNames.h"
 #include "core/photo/PhotoFiles.h"
 #include "core/photo/StorePhoto.h"
 #include "settings/Settings.h"
@@ -18,8 +19,13 @@ FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock)
 void FrmScreenshot::frmScreenshot_Form_Load() {
     LoadOptionsHidden(LoadSettings);
     PhotoNumber = 0;
-    MakeFolder(ShotFolder.Text());
-    RemoveLeftScratchFiles(kCurrentPhotos, ShotFolder.Text());
+    // Nothing is made or removed in a folder stored by hand that Apply
+    // would refuse (one named in part would be the starting folder's).
+    const std::string folder = ShotFolder.Text();
+    if (!FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
+        MakeFolder(folder);
+        RemoveLeftScratchFiles(kCurrentPhotos, folder);
+    }
     StartCapturing();
 }
 
@@ -37,7 +43,8 @@ void FrmScreenshot::BetweenRequests() {
     if (!JpegWanted(ResizeShots, SaveAsJpeg)) {
         jpegs_.ForgetNotMade();
     }
-    signs_.jpegNotMade = jpegs_.NotMade();
+    const std::optional<JpegNotMade> notMade = jpegs_.NotMade();
+    signs_.jpegNotMade = notMade ? std::optional(JpegNotMadeSign(*notMade)) : std::nullopt;
 }
 
 const Variant& FrmScreenshot::GameFolderSetting() const { return GameFolder; }

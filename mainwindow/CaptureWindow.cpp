@@ -78,7 +78,12 @@ void CaptureWindow::OnQueryEndSession() {
     }
 }
 
-void CaptureWindow::OnEndSession() { FinishJpegs(); }
+// Windows ends the process after this, but a program that sent the message
+// may not: a camera that stopped serving ends rather than look alive.
+void CaptureWindow::OnEndSession() {
+    FinishJpegs();
+    ui::UnloadAllForms();
+}
 
 template <typename Capture>
 void CaptureWindow::Exclusively(Capture capture) {
@@ -127,17 +132,21 @@ void CaptureWindow::frmScreenshot_RequestWake() {
 }
 
 void CaptureWindow::ServeRequest() {
-    // A folder too long for the exchange's paths is a wrong one: it is not
-    // even looked in, and is never copied whole to do so.
+    // A folder that Apply would refuse is a wrong one: it is not even looked
+    // in, and one too long for the exchange's paths is never copied whole.
     const Variant& folder = GameFolderSetting();
-    signs_.gameFolderTooLong = folder.TextLength() > kLongestGameFolder;
-    if (signs_.gameFolderTooLong) {
+    const bool tooLong = folder.TextLength() > kLongestGameFolder;
+    const std::string gameFolder = tooLong ? std::string() : folder.Text();
+    signs_.gameFolder = tooLong              ? std::optional(FolderFault::TooLong)
+                        : gameFolder.empty() ? std::nullopt
+                                             : FaultOf(gameFolder, kLongestGameFolder);
+    if (signs_.gameFolder) {
         wake_.Follow("");
         return;
     }
-    const std::string gameFolder = folder.Text();
     wake_.Follow(gameFolder);
     requests_.Poll(gameFolder, [this] { TakePhoto(); });
+    signs_.linkLeftAlone = requests_.LinkLeftAlone();
 }
 
 void CaptureWindow::frmScreenshot_ManualTake_Click() {

@@ -44,29 +44,19 @@ bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder)
     // fail at a later, longer file name. A folder named in part would be
     // found, or made, wherever the camera happened to be started; one
     // Windows would name otherwise is made under a name its files are not
-    // looked for under.
+    // looked for under. An empty field is a folder that is not there.
     gameFolder = VeldrunFolderU.Text();
-    if (gameFolder.size() > kLongestGameFolder) {
-        return refuse(VeldFolderWrong, GameFolderTooLong(kLongestGameFolder));
-    }
-    if (!gameFolder.empty() && !IsFullPath(gameFolder)) {
-        return refuse(VeldFolderWrong, kGameFolderNotFull);
-    }
-    if (EndsANameInDotOrSpace(gameFolder)) {
-        return refuse(VeldFolderWrong, kGameFolderDotOrSpace);
+    if (const auto fault =
+            gameFolder.empty() ? std::nullopt : FaultOf(gameFolder, kLongestGameFolder)) {
+        return refuse(VeldFolderWrong, FolderRefused(true, *fault, kLongestGameFolder));
     }
     if (!FileExists(gameFolder)) {
         return refuse(VeldFolderWrong, kGameFolderWrong);
     }
     shotFolder = ScreenDirU.Text();
-    if (shotFolder.size() > layout_.longestShotFolder) {
-        return refuse(ScreenDirWrong, ShotFolderTooLong(layout_.longestShotFolder));
-    }
-    if (!shotFolder.empty() && !IsFullPath(shotFolder)) {
-        return refuse(ScreenDirWrong, kShotFolderNotFull);
-    }
-    if (EndsANameInDotOrSpace(shotFolder)) {
-        return refuse(ScreenDirWrong, kShotFolderDotOrSpace);
+    const size_t longest = layout_.longestShotFolder;
+    if (const auto fault = shotFolder.empty() ? std::nullopt : FaultOf(shotFolder, longest)) {
+        return refuse(ScreenDirWrong, FolderRefused(false, *fault, longest));
     }
     const bool missing = !FolderExists(shotFolder);
     // A file of that name is no place for photos, and is left alone.

@@ -45,3 +45,16 @@ bool EndsANameInDotOrSpace(std::string_view folder) {
     }
     return false;
 }
+
+std::optional<FolderFault> FaultOf(std::string_view folder, size_t longest) {
+    if (folder.size() > longest) {
+        return FolderFault::TooLong;
+    }
+    if (!IsFullPath(folder)) {
+        return FolderFault::NotFull;
+    }
+    if (EndsANameInDotOrSpace(folder)) {
+        return FolderFault::DotOrSpace;
+    }
+    return std::nullopt;
+}

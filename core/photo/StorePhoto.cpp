@@ -1,6 +1,7 @@
 #include "core/photo/StorePhoto.h"
 
 #include "core/files/FileSystem.h"
+#include "core/files/FolderNames.h"
 #include "core/files/init.h"
 #include "core/photo/PhotoFiles.h"
 
@@ -39,9 +40,12 @@ StoreOutcome StorePhoto(const std::string& folder, int32_t number,
     if (!picture) {
         return {std::nullopt, NotStored::NoPicture};
     }
-    // A folder set by hand in the registry may leave no room for the names.
-    if (folder.size() > LongestShotFolder(kCurrentPhotos)) {
-        return {std::nullopt, NotStored::TooLong};
+    // A folder set by hand in the registry may leave no room for the names,
+    // or name a folder wherever the camera happens to be started.
+    if (const auto fault = FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
+        return {std::nullopt, *fault == FolderFault::TooLong   ? NotStored::TooLong
+                              : *fault == FolderFault::NotFull ? NotStored::NotFullPath
+                                                               : NotStored::NameEndsInDotOrSpace};
     }
     // The folder may have been removed while the program ran.
     if (!FileExists(folder)) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/FolderNames.h"
 #include "core/photo/JpegExport.h"
 #include "core/photo/NotStored.h"
 
@@ -15,10 +16,13 @@ inline constexpr char kSignPrefix[] = "VDR Camera - ";
 
 // What the caption tells besides the camera's name.
 struct CameraSigns {
-    std::optional<NotStored> notStored;  // the latest photo was not stored
-    bool gameFolderTooLong = false;      // so no request can be seen
-    std::optional<std::string> untold;   // the photo whose reply was given up
-    std::optional<JpegNotMade> jpegNotMade;
+    std::optional<NotStored> notStored;     // the latest photo was not stored
+    std::optional<FolderFault> gameFolder;  // so no request can be seen
+    bool linkLeftAlone = false;             // the request is a link, not deleted
+    std::optional<std::string> untold;      // the photo whose reply was given up
+    // "N.jpg not made: why", told by the edition that makes JPEGs: the
+    // first edition has no word of FreeImage in it.
+    std::optional<std::string> jpegNotMade;
 };
 
 inline std::string NotStoredReason(NotStored reason) {
@@ -31,6 +35,10 @@ inline std::string NotStoredReason(NotStored reason) {
             return "ScreenShot Dir is a file";
         case NotStored::TooLong:
             return "ScreenShot Dir is too long";
+        case NotStored::NotFullPath:
+            return "ScreenShot Dir is not a full path";
+        case NotStored::NameEndsInDotOrSpace:
+            return "ScreenShot Dir has a name ending in . or space";
         case NotStored::DiskFull:
             return "ScreenShot Dir's drive is full";
         case NotStored::NotWritten:
@@ -58,22 +66,33 @@ inline std::string JpegNotMadeReason(JpegOutcome outcome) {
     return "it could not be written";
 }
 
+inline std::string JpegNotMadeSign(const JpegNotMade& notMade) {
+    return std::to_string(notMade.number) + ".jpg not made: " + JpegNotMadeReason(notMade.outcome);
+}
+
 // The caption for the signs, the gravest first: photos lost, then requests
-// unseen, then a reply the game did not get, then a JPEG not made.
+// unseen, then a request left alone, then a reply the game did not get,
+// then a JPEG not made.
 inline std::string CaptionFor(const CameraSigns& signs) {
     if (signs.notStored) {
         return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
     }
-    if (signs.gameFolderTooLong) {
-        return kSignPrefix + std::string("requests not seen: Veldrun Folder is too long");
+    if (signs.gameFolder) {
+        const char* why = *signs.gameFolder == FolderFault::TooLong ? "is too long"
+                          : *signs.gameFolder == FolderFault::NotFull
+                              ? "is not a full path"
+                              : "has a name ending in . or space";
+        return kSignPrefix + std::string("requests not seen: Veldrun Folder ") + why;
+    }
+    if (signs.linkLeftAlone) {
+        return kSignPrefix + std::string("takePhoto.db is a link, left where it is");
     }
     if (signs.untold) {
         return kSignPrefix + std::string("the game was not told of photo ") + *signs.untold +
                ": currentPhoto.db could not be written";
     }
     if (signs.jpegNotMade) {
-        return kSignPrefix + std::to_string(signs.jpegNotMade->number) +
-               ".jpg not made: " + JpegNotMadeReason(signs.jpegNotMade->outcome);
+        return kSignPrefix + *signs.jpegNotMade;
     }
     return kMainCaption;
 }

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/files/FolderNames.h"
+
 // What the options windows say, word for word.
 inline constexpr char kPathHint[] = "No end \\ in paths";
 inline constexpr char kWidthMissing[] = "Width Must be filled in";
@@ -26,6 +28,19 @@ inline std::string GameFolderTooLong(size_t longest) {
 }
 inline std::string ShotFolderTooLong(size_t longest) {
     return "*ScreenShot Dir: At Most " + std::to_string(longest) + " Characters";
+}
+
+// Why Apply refuses a folder, of the game folder's field or the screenshot folder's.
+inline std::string FolderRefused(bool gameFolder, FolderFault fault, size_t longest) {
+    switch (fault) {
+        case FolderFault::TooLong:
+            return gameFolder ? GameFolderTooLong(longest) : ShotFolderTooLong(longest);
+        case FolderFault::NotFull:
+            return gameFolder ? kGameFolderNotFull : kShotFolderNotFull;
+        case FolderFault::DotOrSpace:
+            break;
+    }
+    return gameFolder ? kGameFolderDotOrSpace : kShotFolderDotOrSpace;
 }
 
 inline constexpr char kHelpGameFolder[] =

@@ -18,6 +18,7 @@ TEST(FolderNames, OnlyAFullPathThatWindowsKeepsAsTypedIsAFolderOfItsOwn) {
         {"C:/fwd", false, false},
         {"C:\\Games/Veldrun", false, false},
         {"\\\\server", false, false},
+        {"\\\\\\share", false, false},
         {"\\\\server\\\\Shots", false, false},
         {"\\Shots", false, false},
         {"", false, false},

@@ -32,6 +32,9 @@ TestFolder::TestFolder(const std::string& name) {
               (name + "-" + RunToken() + "-" + std::to_string(counter++));
     path_ = native_.string();
     std::replace(path_.begin(), path_.end(), '/', '\\');
+#ifndef _WIN32
+    path_ = "C:" + path_;  // the host's root as the programs name it
+#endif
     std::error_code error;
     std::filesystem::remove_all(native_, error);
     if (!std::filesystem::create_directory(native_, error)) {

@@ -14,6 +14,7 @@
 #include "../support/Game.h"
 #include "../support/ImageFiles.h"
 #include "../support/Interference.h"
+#include "../support/Links.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
 #include "../support/SmallDisk.h"
@@ -134,7 +135,135 @@ TEST_F(CaptureTest, TheCaptionTellsOfAReplyGivenUpAndOfAGameFolderTooLongUntilMe
     GameFolder = tooLong;
     Tick(4);
     EXPECT_TRUE(FileExists(RequestPath(tooLong)));
-    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolderTooLong = true}));
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolder = FolderFault::TooLong}));
+}
+
+TEST_F(CaptureTest, FoldersStoredByHandAsRelativeNamesAreNotUsedAndTheCaptionSaysWhy) {
+    char started[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, started);
+    SetCurrentDirectoryA(shots.Path().c_str());
+    const std::string relativeGame = shots / "rel";
+    for (const char* folder : {"", "\\tidemark", "\\tidemark\\mdb"}) {
+        CreateDirectoryA((relativeGame + folder).c_str(), nullptr);
+    }
+    WriteTestFile(RequestPath(relativeGame), "");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "VeldrunFolder", "rel");
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "ScreenDir", "relshots");
+    frmScreenshot.Show();
+    Tick(2);
+    EXPECT_TRUE(FileExists(RequestPath(relativeGame)));
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.gameFolder = FolderFault::NotFull}));
+    GameFolder = game.Path();
+    Photo();
+    EXPECT_EQ(frmScreenshot.Caption(), CaptionFor({.notStored = NotStored::NotFullPath}));
+    EXPECT_EQ(ListFolder(shots.Path()), "rel");
+    SetCurrentDirectoryA(started);
+}
+
+TEST_F(CaptureTest, NothingIsDeletedOrWrittenThroughALink) {
+    TestFolder elsewhere{"vdrcam-elsewhere"};
+    const std::string letter = elsewhere / "letter.txt";
+    const std::string keep = elsewhere / "keep";
+    CreateDirectoryA(keep.c_str(), nullptr);
+    WriteTestFile(keep + "\\inside.txt", "kept");
+    // From "tidemark\mdb" or the photo folder, both two below the temporary folder.
+    const std::string up = "..\\..\\" + elsewhere.Path().substr(elsewhere.Path().rfind('\\') + 1);
+    const std::string mdb = Mdb(), shotFolder = Shots();
+    const struct {
+        const char* name;
+        std::string link;
+        std::string target;
+        bool toFolder;
+        bool press;  // a link that is no request: the photo is asked for by the button
+        const char* reply;
+        const char* photos;
+        CameraSigns signs;
+    } links[] = {
+        {"the request, to a file",
+         mdb + "\\takePhoto.db",
+         "..\\" + up + "\\letter.txt",
+         false,
+         false,
+         "currentPhoto=0\r\n",
+         "_bmp_0.bmp",
+         {.linkLeftAlone = true}},
+        {"the request, to a file named in full",
+         mdb + "\\takePhoto.db",
+         letter,
+         false,
+         false,
+         "currentPhoto=0\r\n",
+         "_bmp_0.bmp",
+         {.linkLeftAlone = true}},
+        {"the request, to a folder",
+         mdb + "\\takePhoto.db",
+         keep,
+         true,
+         false,
+         "currentPhoto=0\r\n",
+         "_bmp_0.bmp",
+         {.linkLeftAlone = true}},
+        {"the reply, to a file",
+         mdb + "\\currentPhoto.db",
+         letter,
+         false,
+         true,
+         "the letter",
+         "_bmp_0.bmp",
+         {.untold = "0"}},
+        {"a photo's name, to a file",
+         shotFolder + "\\_bmp_0.bmp",
+         up + "\\letter.txt",
+         false,
+         true,
+         "currentPhoto=1\r\n",
+         "_bmp_0.bmp _bmp_1.bmp",
+         {}},
+        {"a photo's name, to a folder",
+         shotFolder + "\\_bmp_0.bmp",
+         keep,
+         true,
+         true,
+         "currentPhoto=1\r\n",
+         "_bmp_0.bmp _bmp_1.bmp",
+         {}},
+        {"a JPEG's name, to a file",
+         shotFolder + "\\0.jpg",
+         letter,
+         false,
+         true,
+         "currentPhoto=1\r\n",
+         "0.jpg 1.jpg _bmp_1.bmp",
+         {}},
+    };
+    frmScreenshot.Show();
+    for (const auto& example : links) {
+        SCOPED_TRACE(example.name);
+        WriteTestFile(letter, "the letter");
+        CreateDirectoryA(shotFolder.c_str(), nullptr);
+        if (!MakeSymbolicLink(example.link, example.target, example.toFolder)) {
+            GTEST_SKIP() << "no symbolic links can be made here";
+        }
+        SaveAsJpeg = example.link.ends_with(".jpg") ? 1 : 0;
+        if (example.press) {
+            Photo();
+        }
+        Tick(3);
+        PumpUntil([&] { return ListFolder(shotFolder) == example.photos; });
+        TestClock::Forward(ReplyFile::kPatience);
+        Tick(2);
+        EXPECT_EQ(ReadTestFile(letter), "the letter");
+        EXPECT_EQ(ListFolder(keep), "inside.txt");
+        EXPECT_EQ(ReadTestFile(ReplyPath(game.Path())), example.reply);
+        EXPECT_EQ(ListFolder(shotFolder), example.photos);
+        EXPECT_EQ(frmScreenshot.Caption(), CaptionFor(example.signs));
+        ASSERT_TRUE(RemoveSymbolicLink(example.link));
+        DeleteFileA(ReplyPath(game.Path()).c_str());
+        for (const char* name : {"\\_bmp_0.bmp", "\\_bmp_1.bmp", "\\0.jpg", "\\1.jpg"}) {
+            DeleteFileA((shotFolder + name).c_str());
+        }
+        PhotoNumber = 0;
+    }
 }
 
 TEST_F(CaptureTest, TheCaptionNamesAJpegNotMadeUntilOneIsMadeOrNoneAskedFor) {
@@ -284,6 +413,24 @@ TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {
     EXPECT_TRUE(frmHelp.IsVisible());
     EXPECT_EQ(CountThreadWindowsTitled("VDR Camera Options"), 1);
     EXPECT_EQ(CountThreadWindowsTitled("VDR Camera Help"), 1);
+}
+
+TEST_F(CaptureTest, AnEndOfSessionCancelledKeepsServingAndOneThatHappensEndsTheProgram) {
+    frmScreenshot.Show();
+    Click(frmScreenshot["Options"]);
+    const HWND main = frmScreenshot.Hwnd();
+    SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageA(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    WriteTestFile(Request(), "");
+    Tick();
+    EXPECT_EQ(Reply(), "currentPhoto=0\r\n");
+    EXPECT_TRUE(IsWindowEnabled(frmScreenshot["ManualTake"].Hwnd()));
+    EXPECT_TRUE(frmOptions.IsVisible());
+    // Sent by a program that then leaves the process running.
+    SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    ASSERT_EQ(ui::LoadedFormCount(), 0);
+    EXPECT_EQ(ui::RunMessageLoop(), 0);
 }
 
 TEST_F(CaptureTest, ClosingTheMainWindowClosesTheOthersAndEndsTheProgram) {
