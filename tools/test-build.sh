@@ -25,3 +25,7 @@ tools/wine-session.sh "$prefix" ctest --preset "$preset" -LE two_screens
 # Wine sees the primary screen apart from the whole there.
 VDR_XVFB_SCREENS="+xinerama -extension RANDR -screen 0 800x600x24 -screen 1 1024x768x24" \
     tools/wine-session.sh "$prefix" ctest --preset "$preset" -L two_screens
+# Ctrl+C ends a session and its programs, as `make run` has it in a terminal.
+if [ "$arch" = win64 ]; then
+    tests/ctrl-c.sh "$prefix" "build/$preset/bin/vdrcam.exe"
+fi

@@ -48,7 +48,16 @@ cleanup() {
     rm -f "${fdfile:-}"
 }
 trap cleanup EXIT
-trap "exit 130" INT TERM
+# The command runs in the background (below) so that Ctrl+C is seen at once:
+# a Wine GUI program ignores SIGINT, and the shell would wait for it.
+child=
+stop() {
+    if [ -n "$child" ]; then
+        kill "$child" 2>/dev/null || true
+    fi
+    exit 130
+}
+trap stop INT TERM HUP
 
 if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
     fdfile=$(mktemp)
@@ -86,4 +95,11 @@ else
     wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 </dev/null || true
 fi
 
-"$@"
+# A command in the background ignores SIGINT; stop() ends it, and the Wine
+# programs end with the server.
+"$@" &
+child=$!
+status=0
+wait "$child" || status=$?
+child=
+exit "$status"
