@@ -30,9 +30,10 @@ bool PrintScreenHeldByAnotherProgram() {
 }
 
 ScreenRoute ChooseScreenRoute() {
-    if (!PrintScreenDeliversAPicture() || PrintScreenOpensSnipping() ||
-        PrintScreenHeldByAnotherProgram()) {
-        return ScreenRoute::DirectCopy;
+    // On Wine the other checks are not even made: the key gives nothing there.
+    if (!PrintScreenDeliversAPicture()) {
+        return RouteFor({.givesAPicture = false});
     }
-    return ScreenRoute::PrintScreen;
+    return RouteFor({.opensSnipping = PrintScreenOpensSnipping(),
+                     .heldByAnother = PrintScreenHeldByAnotherProgram()});
 }

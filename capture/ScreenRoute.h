@@ -1,17 +1,9 @@
 #pragma once
 
-// How a capture takes the screen.
-enum class ScreenRoute {
-    PrintScreen,  // the key injected, Windows' picture of the screen from the clipboard
-    DirectCopy,   // the screen's pixels copied straight away
-};
+#include "core/photo/ScreenRoute.h"
 
-// The route for a capture starting now: Print Screen, unless pressing it
-// would not give the picture. Then the screen is copied directly:
-// - on Wine, which never puts a picture on the clipboard for the key;
-// - when Windows has the key open its snipping tool;
-// - when another program holds the key as its global hot key (screenshot
-//   tools do), which would open that program's capture over the game.
+// The route for a capture starting now, from what this system's Print
+// Screen key would do.
 ScreenRoute ChooseScreenRoute();
 
 // The checks behind it.

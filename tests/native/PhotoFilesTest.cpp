@@ -7,6 +7,7 @@
 #include "Pictures.h"
 #include "core/photo/JpegExport.h"
 #include "core/photo/PhotoFiles.h"
+#include "core/photo/ScreenRoute.h"
 
 TEST(PhotoNumbers, EachEditionStoresUnderTheFirstNumberNoPhotoHoldsUpToItsLast) {
     const struct {
@@ -63,4 +64,14 @@ TEST(JpegSizes, PossibleSizes) {
     EXPECT_FALSE(IsPossibleSize({800, -1}));
     EXPECT_FALSE(IsPossibleSize({65501, 100}));
     EXPECT_FALSE(IsPossibleSize({7681, 4320}));
+}
+
+TEST(ScreenRoute, PrintScreenOnlyWhereTheKeyGivesThePictureAndOpensNothingElse) {
+    for (int facts = 0; facts < 8; ++facts) {
+        const PrintScreenFacts what{.givesAPicture = (facts & 1) != 0,
+                                    .opensSnipping = (facts & 2) != 0,
+                                    .heldByAnother = (facts & 4) != 0};
+        EXPECT_EQ(RouteFor(what), facts == 1 ? ScreenRoute::PrintScreen : ScreenRoute::DirectCopy)
+            << facts;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "Driver.h"
 #include "Host.h"
 
@@ -50,6 +52,19 @@ bool GoAway() {
 bool ComeBack() {
     RunScript("up");
     return driver::WaitFor(Available);
+}
+
+std::string FolderWithoutRoom() {
+#if defined(VDR_SMALL_DISK)
+    std::string folder = "Z:" VDR_SMALL_DISK ".noroom/Shots";
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (RunningUnderWine() && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return folder;
+    }
+#endif
+    return "";
 }
 
 }  // namespace small_disk

@@ -14,4 +14,8 @@ bool Available();
 bool GoAway();
 bool ComeBack();
 
+// An empty folder on a disk with no room for a file in it, as Wine names
+// it; empty where there is none.
+std::string FolderWithoutRoom();
+
 }  // namespace small_disk

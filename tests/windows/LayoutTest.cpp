@@ -20,7 +20,8 @@ EarlyForms first;
 
 struct Place {
     const char* control;
-    RECT pixels;  // left, top, right, bottom in the client area
+    RECT pixels;          // left, top, right, bottom in the client area
+    bool sunken = false;  // drawn with a sunken edge
 };
 
 // Every form at 96 dpi, worked out by hand from its twips (15 to a pixel).
@@ -35,10 +36,10 @@ struct Layout {
 std::vector<Place> FolderFields(std::vector<Place> more) {
     std::vector<Place> places = {
         {"Label1", {8, 0, 137, 17}},
-        {"VeldrunFolderU", {16, 16, 201, 35}},
+        {"VeldrunFolderU", {16, 16, 201, 35}, true},
         {"VeldFolderWrong", {200, 16, 209, 33}},
         {"Label2", {8, 40, 129, 57}},
-        {"ScreenDirU", {16, 56, 201, 75}},
+        {"ScreenDirU", {16, 56, 201, 75}, true},
         {"ScreenDirWrong", {200, 56, 209, 73}},
     };
     places.insert(places.end(), more.begin(), more.end());
@@ -53,16 +54,16 @@ std::vector<Layout> Layouts() {
          {{"ManualTake", {8, 8, 177, 25}},
           {"Options", {8, 32, 177, 49}},
           {"cmdRun", {8, 56, 177, 73}},
-          {"picScreen", {40, 96, 169, 161}}}},
+          {"picScreen", {40, 96, 169, 161}, true}}},
         {"vdrcam_frmOptions",
          &current.frmOptions,
          {211, 203},
          FolderFields({{"resizeU", {16, 80, 169, 97}},
                        {"Label3", {16, 96, 57, 113}},
                        {"Label4", {72, 96, 129, 113}},
-                       {"WidthU", {16, 112, 49, 131}},
+                       {"WidthU", {16, 112, 49, 131}, true},
                        {"Label6", {48, 112, 57, 129}},
-                       {"HeightU", {72, 112, 105, 131}},
+                       {"HeightU", {72, 112, 105, 131}, true},
                        {"Label7", {104, 112, 113, 129}},
                        {"AsJPEGU", {16, 136, 185, 153}},
                        {"msgError", {0, 160, 209, 177}},
@@ -76,8 +77,8 @@ std::vector<Layout> Layouts() {
          {{"cmdOK", {296, 232, 380, 255}},
           {"cmdSysInfo", {208, 232, 291, 255}},
           {"lblDescription", {8, 16, 371, 142}},
-          {"frmScript", {8, 152, 369, 217}},
-          {"quote", {304, 16383, 321, 16402}}}},
+          {"frmScript", {8, 152, 369, 217}, true},
+          {"quote", {304, 16383, 321, 16402}, true}}},
         {"vdrcam_early_frmScreenshot",
          &first.frmScreenshot,
          {198, 69},
@@ -124,6 +125,8 @@ TEST_P(LayoutTest, TwipsBecomePixelsAt96Dpi) {
         EXPECT_EQ(area.top, place.pixels.top) << place.control;
         EXPECT_EQ(area.right, place.pixels.right) << place.control;
         EXPECT_EQ(area.bottom, place.pixels.bottom) << place.control;
+        const LONG_PTR exStyle = GetWindowLongPtrA(form[place.control].Hwnd(), GWL_EXSTYLE);
+        EXPECT_EQ((exStyle & WS_EX_CLIENTEDGE) != 0, place.sunken) << place.control;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "../support/Host.h"
 #include "../support/Pump.h"
 #include "../support/RegistrySandbox.h"
+#include "../support/SmallDisk.h"
 #include "../support/WindowSuite.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/photo/PhotoFiles.h"
@@ -120,6 +121,12 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         stops.push_back({"at a screenshot folder that cannot be written", other, "Z:\\proc", "640",
                          "1", kShotFolderNotWritable, "ScreenDirWrong"});
     }
+    // One that could be removed, and is the player's: Apply removes only a folder it made.
+    const std::string noRoom = small_disk::FolderWithoutRoom();
+    if (!noRoom.empty()) {
+        stops.push_back({"at a screenshot folder on a disk with no room", other, noRoom, "640", "1",
+                         kShotFolderNotWritable, "ScreenDirWrong"});
+    }
     for (const auto& stop : stops) {
         SCOPED_TRACE(stop.name);
         Open({{"ScreenDir", shots.Path()}});
@@ -145,6 +152,7 @@ TEST_F(OptionsTest, AnApplyThatStopsChangesNoSetting) {
         frmOptions.Unload();
     }
     EXPECT_EQ(ListFolder(shots.Path()), "");  // no folder made and then refused
+    EXPECT_TRUE(noRoom.empty() || GetFileAttributesA(noRoom.c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(OptionsTest, TheLongestFoldersThatLeaveRoomForTheirFilesAreTaken) {
