@@ -4,6 +4,7 @@
 
 #include "capture/ReadBitmap.h"
 #include "core/files/FileSystem.h"
+#include "core/files/FolderNames.h"
 #include "core/photo/PhotoFiles.h"
 #include "core/texts/CaptureTexts.h"
 #include "core/texts/EarlyTexts.h"
@@ -44,8 +45,13 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     LoadOptionsHidden(LoadFolders);
     SetUpCaptureSurface();
     Num = 0;
-    MakeFolder(ShotFolder.Text());
-    RemoveLeftScratchFiles(kEarlyPhotos, ShotFolder.Text());
+    // Nothing is made or removed in a folder stored by hand that Apply
+    // would refuse (one named in part would be the starting folder's).
+    const std::string folder = ShotFolder.Text();
+    if (!FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
+        MakeFolder(folder);
+        RemoveLeftScratchFiles(kEarlyPhotos, folder);
+    }
     StartCapturing();
 }
 
@@ -60,6 +66,11 @@ void FrmScreenshot::TakePhoto() {
     // the box is not in the photo.
     ui::PumpFor(kRedrawAfterBoxMs);
 
+    // Nor is anything stored in a folder Apply would refuse.
+    if (FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
+        ui::MsgBox(PhotoNotSaved(EarlyPhotoPath(folder, Num)));
+        return;
+    }
     // Nothing is copied when no number is left.
     const std::optional<int32_t> free = FirstFreeNumber(kEarlyPhotos, folder, Num);
     if (!free) {

@@ -106,15 +106,26 @@ TEST_F(EarlyTest, NoFurtherCaptureStartsWhileTheSizeBoxIsOpen) {
 
 TEST_F(EarlyTest, APhotoThatCannotBeSavedIsReportedOnceAndTheRequestDeleted) {
     Start();
-    early::ShotFolder = shots / "missing";
-    WriteTestFile(RequestPath(game.Path()), "");
-    ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
-    Tick(4);
-    EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{SizeText(), "The photo could not be saved as " +
-                                                        shots.Path() + "\\missing\\0.bmp"}));
-    EXPECT_EQ(frmScreenshot.Num, 0);
-    EXPECT_TRUE(frmScreenshot.IsLoaded());
+    // One named in part, stored by hand, would be below wherever the camera was started.
+    char started[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, started);
+    SetCurrentDirectoryA(shots.Path().c_str());
+    CreateDirectoryA((shots / "relshots").c_str(), nullptr);
+    for (const std::string folder : {shots / "missing", std::string("relshots")}) {
+        SCOPED_TRACE(folder);
+        boxes.Forget();
+        early::ShotFolder = folder;
+        WriteTestFile(RequestPath(game.Path()), "");
+        ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
+        Tick(4);
+        EXPECT_EQ(boxes.Texts(),
+                  (std::vector<std::string>{
+                      SizeText(), "The photo could not be saved as " + folder + "\\0.bmp"}));
+        EXPECT_EQ(frmScreenshot.Num, 0);
+        EXPECT_TRUE(frmScreenshot.IsLoaded());
+    }
+    EXPECT_EQ(ListFolder(shots / "relshots"), "");
+    SetCurrentDirectoryA(started);
 }
 
 TEST_F(EarlyTest, WhenNoNumberIsLeftNothingIsStored) {
