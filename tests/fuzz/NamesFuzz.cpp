@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "Check.h"
 #include "core/files/FolderNames.h"
@@ -24,12 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(!EndsANameInDotOrSpace(name));
     }
 
-    // A scratch name is a number between the edition's prefix and ".tmp".
-    for (const PhotoNaming* naming : {&kCurrentPhotos, &kEarlyPhotos}) {
-        if (naming->isScratch(name)) {
-            Check(name.ends_with(".tmp") && name.size() > 4 &&
-                  std::isdigit(static_cast<unsigned char>(name[name.size() - 5])));
-        }
+    // A scratch name is a number between the edition's prefix and its
+    // scratch suffix; the first edition leaves "N.tmp" to other programs.
+    const auto numberBefore = [&](std::string_view suffix) {
+        return name.ends_with(suffix) && name.size() > suffix.size() &&
+               std::isdigit(static_cast<unsigned char>(name[name.size() - suffix.size() - 1]));
+    };
+    if (kCurrentPhotos.isScratch(name)) {
+        Check(numberBefore(".tmp"));
+    }
+    if (kEarlyPhotos.isScratch(name)) {
+        Check(numberBefore(".bm~"));
     }
     return 0;
 }
