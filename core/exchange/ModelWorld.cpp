@@ -27,9 +27,7 @@ int ModelWorld::NewFile(int press) {
     return static_cast<int>(files_.size() - 1);
 }
 
-FileIdentity ModelWorld::IdentityOf(const File& file) const {
-    return {1, file.index, file.lastWrite};
-}
+FileIdentity ModelWorld::IdentityOf(const File& file) const { return {file.index, file.lastWrite}; }
 
 void ModelWorld::LetGoIfUnused(int number) {
     File& file = files_[static_cast<size_t>(number)];

@@ -18,7 +18,7 @@ Verdict Judge(const Served& served, const FileLook& look, const std::optional<Na
     if (!is || !was) {
         return is == was ? same : Verdict::Another;
     }
-    if (is->volume != was->volume || is->index != was->index) {
+    if (is->index != was->index) {
         return Verdict::Another;
     }
     if (is->lastWrite != was->lastWrite) {

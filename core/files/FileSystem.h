@@ -78,8 +78,8 @@ private:
 // gives a file made within seconds of a deleted one the old creation time,
 // so the file's index and its last write are compared instead.
 struct FileIdentity {
-    uint32_t volume = 0;  // 0 where the file system gives none
-    uint64_t index = 0;
+    uint64_t index = 0;  // on its volume: one name's file moved to another
+                         // volume is told apart by its last write too
     int64_t lastWrite = 0;
     bool operator==(const FileIdentity&) const = default;
 };

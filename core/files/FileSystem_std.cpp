@@ -122,8 +122,7 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
     }
     const auto written =
         std::chrono::seconds(info.st_mtim.tv_sec) + std::chrono::nanoseconds(info.st_mtim.tv_nsec);
-    return FileIdentity{static_cast<uint32_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
-                        static_cast<int64_t>(written.count())};
+    return FileIdentity{static_cast<uint64_t>(info.st_ino), static_cast<int64_t>(written.count())};
 }
 
 }  // namespace

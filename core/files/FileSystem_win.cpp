@@ -48,43 +48,72 @@ std::optional<std::string> FinalPath(HANDLE file) {
     }
 }
 
+bool SameName(const std::string& one, const std::string& other) {
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, one.data(),
+                          static_cast<int>(one.size()), other.data(),
+                          static_cast<int>(other.size())) == CSTR_EQUAL;
+}
+
 // Whether the open file is the one its name names rather than one a link
 // under the name leads to: not a link itself (as Windows opens it), and
 // known finally as a file of that name in that folder (Wine opens the
 // target, and names the target's own path).
 bool IsNamedFile(HANDLE file, const std::string& path) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(file, &info) ||
-        (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    if (!GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof tag) ||
+        (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         return false;
     }
     const size_t slash = path.find_last_of('\\');
-    if (slash == std::string::npos) {
+    const std::optional<std::string> filePath = FinalPath(file);
+    if (slash == std::string::npos || !filePath) {
         return false;
+    }
+    // Mostly nothing on the way is a link: the file is then known by the
+    // name itself, and its folder need not be looked up.
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    if (length > 0 && length < MAX_PATH && SameName(*filePath, "\\\\?\\" + std::string(full))) {
+        return true;
     }
     const OpenedFile folder = OpenNamed(path.substr(0, slash), FILE_READ_ATTRIBUTES);
     const std::optional<std::string> folderPath = folder ? FinalPath(folder.Get()) : std::nullopt;
-    const std::optional<std::string> filePath = FinalPath(file);
-    if (!folderPath || !filePath) {
-        return false;
+    return folderPath &&
+           SameName(*filePath, *folderPath + (folderPath->back() == '\\' ? "" : "\\") +
+                                   path.substr(slash + 1));
+}
+
+// The file's index on its volume, as the system's own call gives it: the
+// documented calls that give it add the volume's serial number, which Wine
+// looks up anew each time (over a millisecond, on every look at a request).
+std::optional<uint64_t> IndexOf(HANDLE file) {
+    struct Status {
+        LONG status;
+        ULONG_PTR information;
+    };
+    using Query = LONG(WINAPI*)(HANDLE, Status*, void*, ULONG, int);
+    static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
+    constexpr int kFileInternalInformation = 6;
+    Status status{};
+    uint64_t index = 0;
+    if (!query || query(file, &status, &index, sizeof index, kFileInternalInformation) < 0) {
+        return std::nullopt;
     }
-    const std::string named =
-        *folderPath + (folderPath->back() == '\\' ? "" : "\\") + path.substr(slash + 1);
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, filePath->data(),
-                          static_cast<int>(filePath->size()), named.data(),
-                          static_cast<int>(named.size())) == CSTR_EQUAL;
+    return index;
 }
 
 std::optional<FileIdentity> IdentityOf(const OpenedFile& file, bool filesOnly = false) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
-        (filesOnly && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
+    FILE_BASIC_INFO basic{};
+    if (!file || !GetFileInformationByHandleEx(file.Get(), FileBasicInfo, &basic, sizeof basic) ||
+        (filesOnly && (basic.FileAttributes & FILE_ATTRIBUTE_DIRECTORY))) {
         return std::nullopt;
     }
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow,
-                        static_cast<int64_t>(uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32 |
-                                             info.ftLastWriteTime.dwLowDateTime)};
+    const std::optional<uint64_t> index = IndexOf(file.Get());
+    if (!index) {
+        return std::nullopt;
+    }
+    return FileIdentity{*index, basic.LastWriteTime.QuadPart};
 }
 
 bool Dispose(HANDLE file) {
