@@ -48,6 +48,14 @@ for size in 1280x720 1920x1080 3840x2160; do
 done
 say ""
 
+for bits in $builds; do
+    for size in 1920x1080 3840x2160; do
+        say "== Where a photo's time goes ($bits-bit build, $size screen; each step from the end of the one before) =="
+        VDR_SCREEN=${size}x24 wine_run "$bits" "photo_steps_bench.exe 40"
+        say ""
+    done
+done
+
 if [ -n "${BENCH_BEFORE:-}" ]; then
     before=build/before
     rm -rf "$before"

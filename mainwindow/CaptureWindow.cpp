@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/photo/PhotoSteps.h"
 #include "ui/MessagePump.h"
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
@@ -99,6 +100,7 @@ void CaptureWindow::Exclusively(Capture capture) {
         }
     }
     ShowSigns();
+    PhotoStepEnded("caption");
 }
 
 void CaptureWindow::ShowSigns() {

@@ -4,6 +4,7 @@
 #include "core/files/FolderNames.h"
 #include "core/files/init.h"
 #include "core/photo/PhotoFiles.h"
+#include "core/photo/PhotoSteps.h"
 
 namespace {
 
@@ -82,10 +83,13 @@ StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
     const int32_t next =
         FirstFreeNumber(kCurrentPhotos, settings.shotFolder, start).value_or(start);
     photoNumber = next;
+    PhotoStepEnded("number probe");
     const std::optional<DibImage> picture = takePicture();
     const StoreOutcome outcome = StorePhoto(settings.shotFolder, next, picture);
+    PhotoStepEnded("BMP write");
     if (outcome.number) {
         reply.Send(settings.gameFolder, std::to_string(*outcome.number));
+        PhotoStepEnded("reply");
         if (auto jpeg = JpegAskedFor(settings, *outcome.number)) {
             jpegs.Add(std::move(*jpeg));
         }

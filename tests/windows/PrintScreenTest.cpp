@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "../support/ColourScreen.h"
 #include "../support/Host.h"
@@ -95,6 +96,18 @@ protected:
         return BmpFactsOf(ReadTestFile(shots / ("_bmp_" + std::to_string(number) + ".bmp")));
     }
     std::string Reply() const { return ReadTestFile(ReplyPath(game.Path())); }
+    // What the picture box shows: its bitmap's size and centre colour.
+    std::pair<SIZE, COLORREF> Shown() {
+        const HBITMAP bitmap = frmScreenshot["picScreen"].Image().Get();
+        BITMAP facts{};
+        GetObjectA(bitmap, sizeof facts, &facts);
+        const HDC memory = CreateCompatibleDC(nullptr);
+        const HGDIOBJ original = SelectObject(memory, bitmap);
+        const COLORREF centre = GetPixel(memory, facts.bmWidth / 2, facts.bmHeight / 2);
+        SelectObject(memory, original);
+        DeleteDC(memory);
+        return {{facts.bmWidth, facts.bmHeight}, centre};
+    }
     SIZE VirtualScreen() const {
         return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     }
@@ -206,6 +219,11 @@ TEST_F(PrintScreenTest, TheScreensPictureFromPrintScreenIsThePhotoWithItsFourthB
     TakeBy(ScreenRoute::PrintScreen);
     EXPECT_EQ(Photo(1).centre, 0xFF0000u);
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    // The picture box is given the photo after the reply, not instead of it.
+    const auto [size, centre] = Shown();
+    EXPECT_EQ(size.cx, VirtualScreen().cx);
+    EXPECT_EQ(size.cy, VirtualScreen().cy);
+    EXPECT_EQ(centre, RGB(255, 0, 0));
 }
 
 TEST_F(PrintScreenTest, AnotherProgramsPictureNeverBecomesThePhoto) {
