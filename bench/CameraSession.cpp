@@ -43,12 +43,15 @@ double CameraSession::WaitForReply() {
     HANDLE changes = FindFirstChangeNotificationA(
         (game_ / "tidemark\\mdb").c_str(), FALSE,
         FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE);
+    // The reply is what the game waits for; the request's deletion, which
+    // follows it, is waited for only so that the next request is a new file.
     double result = -1;
     while (asked_.Milliseconds() < 10000) {
-        if (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES &&
-            ReadTestFile(reply) == expected) {
-            ++next_;
+        if (result < 0 && ReadTestFile(reply) == expected) {
             result = asked_.Milliseconds();
+        }
+        if (result >= 0 && GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            ++next_;
             break;
         }
         if (changes == INVALID_HANDLE_VALUE) {
@@ -60,7 +63,7 @@ double CameraSession::WaitForReply() {
     if (changes != INVALID_HANDLE_VALUE) {
         FindCloseChangeNotification(changes);
     }
-    return result;
+    return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES ? result : -1;
 }
 
 double CameraSession::ManualPhoto() {
