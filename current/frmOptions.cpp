@@ -2,29 +2,24 @@
 
 #include "core/photo/JpegExport.h"
 #include "core/photo/PhotoFiles.h"
-#include "core/settings/SettingsTable.h"
 #include "core/texts/OptionsTexts.h"
+#include "current/StoredSettings.h"
 #include "settings/Registery.h"
-#include "settings/Settings.h"
 #include "ui/MessageBox.h"
 
-FrmOptions::FrmOptions() : OptionsForm(Edition::Current) {}
+FrmOptions::FrmOptions()
+    : OptionsForm({.clientWidth = 3165,
+                   .clientHeight = 3045,
+                   .shotMarkerTabIndex = 18,
+                   .longestShotFolder = LongestShotFolder(kCurrentPhotos),
+                   .applyTop = 2640,
+                   .hint = kPathHint,
+                   .helpText = std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" +
+                               kHelpUninstall}) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     LoadSettings();
-    // A flag's box is checked exactly when its setting is numerically 1
-    // (" 1", "01"); any other leaves it unchecked.
-    for (const StoredSetting& setting : kStoredSettings) {
-        if (!setting.field) {
-            continue;
-        }
-        ui::Control& field = (*this)[setting.field];
-        if (setting.kind == SettingKind::Flag) {
-            field.SetValue(setting.variable->Equals(1) ? 1 : 0);
-        } else {
-            field.SetText(setting.variable->Text());
-        }
-    }
+    ShowStored(kStoredSettings, *this);
 }
 
 void FrmOptions::frmOptions_resizeU_Click() {
@@ -73,32 +68,10 @@ void FrmOptions::frmOptions_cmdApply_Click() {
     if (resize && !RescaleSizeReady()) {
         return;
     }
-    std::string gameFolder;
-    std::string shotFolder;
-    if (!FoldersReady(gameFolder, shotFolder)) {
+    if (!FoldersReady()) {
         return;
     }
-
-    SaveAsJpeg = AsJPEGU.Value() == 1 ? 1 : 0;
-    if (resize) {
-        ResizeShots = 1;
-        ShotWidth = WidthU.Text();
-        ShotHeight = HeightU.Text();
-    } else {
-        ResizeShots = 0;
-    }
-    GameFolder = gameFolder;
-    ShotFolder = shotFolder;
-
-    // Each as its field shows it, the size too when photos are not rescaled.
-    for (const StoredSetting& setting : kStoredSettings) {
-        const ui::Control* field = setting.field ? &(*this)[setting.field] : nullptr;
-        const std::string text = !field ? setting.defaultText
-                                 : setting.kind == SettingKind::Flag
-                                     ? std::to_string(field->Value())
-                                     : field->Text();
-        SaveSettingValue(HKEY_CURRENT_USER, kSettingsKey, setting.name, text);
-    }
+    ApplyStored(kStoredSettings, *this);
     Unload();
 }
 

@@ -22,7 +22,8 @@ private:
     // markers beside the fields concerned, when one fails.
     bool RescaleSizeReady();
 
-    // Its controls between the folders and the message line, one row each;
+public:
+    // Its controls between the folders and the message line, one each;
     // geometry in twips: left, top, width, height.
     // clang-format off
     ui::Control& resizeU = Add(ui::CheckBox{.name = "resizeU", .caption = "Resize Screenshots?",

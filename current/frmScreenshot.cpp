@@ -5,7 +5,7 @@
 #include "core/files/FolderNames.h"
 #include "core/photo/PhotoFiles.h"
 #include "core/photo/StorePhoto.h"
-#include "settings/Settings.h"
+#include "current/StoredSettings.h"
 
 FrmScreenshot::FrmScreenshot(ui::Form& options, ui::Form& help, Clock clock)
     : CaptureWindow({.name = "frmScreenshot",

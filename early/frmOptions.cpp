@@ -1,10 +1,18 @@
 #include "early/frmOptions.h"
 
+#include "core/photo/PhotoFiles.h"
+#include "core/texts/EarlyTexts.h"
 #include "early/EarlySettings.h"
 
 namespace early {
 
-FrmOptions::FrmOptions() : OptionsForm(Edition::First) {}
+FrmOptions::FrmOptions()
+    : OptionsForm({.clientWidth = 3150,
+                   .clientHeight = 1875,
+                   .shotMarkerTabIndex = 9,
+                   .longestShotFolder = LongestShotFolder(kEarlyPhotos),
+                   .applyTop = 1440,
+                   .helpText = kEarlyHelpText}) {}
 
 void FrmOptions::frmOptions_Form_Load() {
     LoadFolders();
@@ -14,13 +22,11 @@ void FrmOptions::frmOptions_Form_Load() {
 
 void FrmOptions::frmOptions_cmdApply_Click() {
     // Nothing is applied until every check has passed.
-    std::string gameFolder;
-    std::string shotFolder;
-    if (!FoldersReady(gameFolder, shotFolder)) {
+    if (!FoldersReady()) {
         return;
     }
-    GameFolder = gameFolder;
-    ShotFolder = shotFolder;
+    GameFolder = VeldrunFolderU.Text();
+    ShotFolder = ScreenDirU.Text();
     Unload();
 }
 

@@ -54,8 +54,8 @@ private:
     // Far below the client area; the source of every double quote in the label.
     ui::Control& quote = Add(ui::TextBox{.name = "quote", .text = "\"",
         .left = 4560, .top = 245745, .width = 255, .height = 285, .tabIndex = 4});
-    ui::Control& Line2 = Add(ui::Line{.name = "Line2", .x1 = 120, .y1 = 2160, .x2 = 5640, .y2 = 2160});
-    ui::Control* Line1[3] = {
+    const ui::Line& Line2 = Add(ui::Line{.name = "Line2", .x1 = 120, .y1 = 2160, .x2 = 5640, .y2 = 2160});
+    const ui::Line* Line1[3] = {
         &Add(ui::Line{.name = "Line1(0)", .x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460,
                       .foreColour = kWhite, .width = 2}),
         &Add(ui::Line{.name = "Line1(1)", .x1 = 120, .y1 = 3360, .x2 = 5684, .y2 = 3360,

@@ -4,25 +4,8 @@
 #include "core/files/FileSystem.h"
 #include "core/files/FolderNames.h"
 #include "core/files/init.h"
-#include "core/photo/PhotoFiles.h"
-#include "core/texts/EarlyTexts.h"
 #include "core/texts/OptionsTexts.h"
 #include "ui/MessageBox.h"
-
-OptionsForm::Layout OptionsForm::LayoutOf(Edition edition) {
-    if (edition == Edition::First) {
-        return {3150, 1875, 9, LongestShotFolder(kEarlyPhotos), 1440, "", kEarlyHelpText};
-    }
-    return {3165,
-            3045,
-            18,
-            LongestShotFolder(kCurrentPhotos),
-            2640,
-            kPathHint,
-            std::string(kHelpGameFolder) + "\r" + kHelpShotFolder + "\r" + kHelpUninstall};
-}
-
-OptionsForm::OptionsForm(Edition edition) : OptionsForm(LayoutOf(edition)) {}
 
 OptionsForm::OptionsForm(Layout layout)
     : ui::Form({.name = "frmOptions",
@@ -34,7 +17,7 @@ OptionsForm::OptionsForm(Layout layout)
 
 void OptionsForm::frmOptions_cmdHelp_Click() { ui::MsgBox(layout_.helpText); }
 
-bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder) {
+bool OptionsForm::FoldersReady() {
     const auto refuse = [this](ui::Control& marker, const std::string& text) {
         msgError.SetText(text);
         marker.SetText(kMarker);
@@ -45,7 +28,7 @@ bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder)
     // found, or made, wherever the camera happened to be started; one
     // Windows would name otherwise is made under a name its files are not
     // looked for under. An empty field is a folder that is not there.
-    gameFolder = VeldrunFolderU.Text();
+    const std::string gameFolder = VeldrunFolderU.Text();
     if (const auto fault =
             gameFolder.empty() ? std::nullopt : FaultOf(gameFolder, kLongestGameFolder)) {
         return refuse(VeldFolderWrong, FolderRefused(true, *fault, kLongestGameFolder));
@@ -53,7 +36,7 @@ bool OptionsForm::FoldersReady(std::string& gameFolder, std::string& shotFolder)
     if (!FileExists(gameFolder)) {
         return refuse(VeldFolderWrong, kGameFolderWrong);
     }
-    shotFolder = ScreenDirU.Text();
+    const std::string shotFolder = ScreenDirU.Text();
     const size_t longest = layout_.longestShotFolder;
     if (const auto fault = shotFolder.empty() ? std::nullopt : FaultOf(shotFolder, longest)) {
         return refuse(ScreenDirWrong, FolderRefused(false, *fault, longest));

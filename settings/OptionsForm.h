@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Edition.h"
 #include "ui/Form.h"
 
 // What both editions' options windows have: the game folder and the
@@ -17,7 +16,16 @@ public:
     void frmOptions_cmdHelp_Click();
 
 protected:
-    explicit OptionsForm(Edition edition);
+    // Where each edition's window differs; each gives its own.
+    struct Layout {
+        int clientWidth = 0, clientHeight = 0;  // twips
+        int shotMarkerTabIndex = ui::kNoTabIndex;
+        size_t longestShotFolder = 0;
+        int applyTop = 0;       // twips; the message line is above it, "?" below
+        const char* hint = "";  // the message line's standing text
+        std::string helpText;   // what "?" explains
+    };
+    explicit OptionsForm(Layout layout);
 
     // Apply's folder checks, in their order: each folder must be named in
     // full, as Windows keeps it, and leave room for the files below it; the
@@ -25,29 +33,18 @@ protected:
     // and " - Folder created" said only once it exists and can be written.
     // False, with the error in the message line and the marker beside the
     // field, when one fails.
-    bool FoldersReady(std::string& gameFolder, std::string& shotFolder);
+    bool FoldersReady();
 
     // Colours of the markers and the message line (0x00BBGGRR).
     static constexpr uint32_t kDarkRed = 0x0000C0;
     static constexpr uint32_t kRed = 0x0000FF;
 
 private:
-    // Where the editions' windows differ.
-    struct Layout {
-        int clientWidth, clientHeight;  // twips
-        int shotMarkerTabIndex;
-        size_t longestShotFolder;
-        int applyTop;          // twips; the message line is above it, "?" below
-        const char* hint;      // the message line's standing text
-        std::string helpText;  // what "?" explains
-    };
-    static Layout LayoutOf(Edition edition);
-    explicit OptionsForm(Layout layout);
-
+    // Before the controls: they read it as they are made.
     const Layout layout_;
 
-protected:
-    // One row per control; geometry in twips: left, top, width, height.
+public:
+    // Its controls, one each; geometry in twips: left, top, width, height.
     // clang-format off
     ui::Control& Label1 = Add(ui::Label{.name = "Label1", .caption = "Veldrun Folder",
         .left = 120, .top = 0, .width = 1935, .height = 255, .tabIndex = 2});

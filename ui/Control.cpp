@@ -10,6 +10,15 @@
 #include "ui/WindowClasses.h"
 
 namespace ui {
+
+// What a kind's window is made as, beyond a visible child.
+struct WindowStyle {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+    const char* text;
+};
+
 namespace {
 
 // Labels draw themselves and keep the font they are given here.
@@ -29,76 +38,88 @@ std::string DisplayText(const std::string& text) {
     return shown;
 }
 
+WindowStyle WindowOf(const Button& button) {
+    return {WC_BUTTONA, WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
+            button.caption};
+}
+WindowStyle WindowOf(const CheckBox& box) {
+    return {WC_BUTTONA, WS_TABSTOP | BS_AUTOCHECKBOX, 0, box.caption};
+}
+WindowStyle WindowOf(const TextBox& box) {
+    return {WC_EDITA,
+            WS_TABSTOP | (box.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL) |
+                (box.verticalScroll ? WS_VSCROLL : 0),
+            WS_EX_CLIENTEDGE, box.text};
+}
+WindowStyle WindowOf(const Label& label) { return {kLabelClass, 0, 0, label.caption}; }
+WindowStyle WindowOf(const PictureBox&) { return {kPictureClass, 0, WS_EX_CLIENTEDGE, ""}; }
+
 }  // namespace
 
-Control::Control(const std::string& formName, ControlRow row, int id)
-    : eventName_(formName + "_" + row.name + (row.kind == Kind::Timer ? "_Timer" : "_Click")),
-      row_(row),
-      id_(id) {}
+Control::Control(const std::string& formName, ControlKind kind, int id) : kind_(kind), id_(id) {
+    eventName_ =
+        formName + "_" + Name() + (std::holds_alternative<Timer>(kind_) ? "_Timer" : "_Click");
+}
+
+const char* Control::Name() const {
+    return std::visit([](const auto& kind) { return kind.name; }, kind_);
+}
+
+int Control::TabIndex() const {
+    return std::visit(Overloaded{[](const Timer&) { return kNoTabIndex; },
+                                 [](const auto& kind) { return kind.tabIndex; }},
+                      kind_);
+}
 
 bool Control::CanTakeFocus() const {
-    return (row_.kind == Kind::Button || row_.kind == Kind::CheckBox ||
-            row_.kind == Kind::TextBox) &&
+    return (std::holds_alternative<Button>(kind_) || std::holds_alternative<CheckBox>(kind_) ||
+            std::holds_alternative<TextBox>(kind_)) &&
            Visible() && Enabled();
 }
 
 void Control::Create(HWND parent, int dpi, HFONT font, HWND tooltip) {
-    const char* className = nullptr;
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    DWORD exStyle = 0;
-    switch (row_.kind) {
-        case Kind::Button:
-            className = WC_BUTTONA;
-            style |= WS_TABSTOP | (row_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-            break;
-        case Kind::CheckBox:
-            className = WC_BUTTONA;
-            style |= WS_TABSTOP | BS_AUTOCHECKBOX;
-            break;
-        case Kind::TextBox:
-            className = WC_EDITA;
-            exStyle = WS_EX_CLIENTEDGE;
-            style |= WS_TABSTOP;
-            style |= row_.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
-            if (row_.verticalScroll) {
-                style |= WS_VSCROLL;
-            }
-            break;
-        case Kind::Label:
-            className = kLabelClass;
-            break;
-        case Kind::PictureBox:
-            className = kPictureClass;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        case Kind::Timer:
-            SetTimer(parent, static_cast<UINT_PTR>(id_), static_cast<UINT>(row_.interval), nullptr);
-            return;
-        case Kind::Line:
-            return;
-    }
-    hwnd_ =
-        CreateWindowExA(exStyle, className, row_.caption, style, TwipsToPixels(row_.left, dpi),
-                        TwipsToPixels(row_.top, dpi), TwipsToPixels(row_.width, dpi),
-                        TwipsToPixels(row_.height, dpi), parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), FormsInstance(), this);
+    std::visit(Overloaded{[&](const Timer& timer) {
+                              SetTimer(parent, static_cast<UINT_PTR>(id_),
+                                       static_cast<UINT>(timer.interval), nullptr);
+                          },
+                          [&](const auto& kind) {
+                              MakeWindow(parent, dpi, font, WindowOf(kind), kind.left, kind.top,
+                                         kind.width, kind.height);
+                              if constexpr (requires { kind.tooltip; }) {
+                                  AddTooltip(parent, tooltip, kind.tooltip);
+                              }
+                          }},
+               kind_);
+}
+
+void Control::MakeWindow(HWND parent, int dpi, HFONT font, const WindowStyle& window, int left,
+                         int top, int width, int height) {
+    hwnd_ = CreateWindowExA(
+        window.exStyle, window.className, window.text, WS_CHILD | WS_VISIBLE | window.style,
+        TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(width, dpi),
+        TwipsToPixels(height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+        FormsInstance(), this);
     if (!hwnd_) {
-        throw std::runtime_error(std::string("creating the control ") + row_.name);
+        throw std::runtime_error(std::string("creating the control ") + Name());
     }
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (row_.tooltip && tooltip) {
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = parent;
-        tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-        tool.lpszText = const_cast<char*>(row_.tooltip);
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Control::AddTooltip(HWND parent, HWND tooltip, const char* text) {
+    if (!text || !tooltip) {
+        return;
     }
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Control::Destroy(HWND parent) {
-    if (row_.kind == Kind::Timer && parent) {
+    if (std::holds_alternative<Timer>(kind_) && parent) {
         KillTimer(parent, static_cast<UINT_PTR>(id_));
     }
     picture_.Clear();
@@ -209,8 +230,9 @@ LRESULT CALLBACK Control::LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             const std::string text = DisplayText(control ? control->Text() : std::string());
             Selection font(dc, GetPropA(hwnd, kFontProperty));
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, control ? ColourOr(control->Row().foreColour, COLOR_BTNTEXT)
-                                     : GetSysColor(COLOR_BTNTEXT));
+            SetTextColor(
+                dc, control ? ColourOr(std::get<Label>(control->Kind()).foreColour, COLOR_BTNTEXT)
+                            : GetSysColor(COLOR_BTNTEXT));
             DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
                       DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
             EndPaint(hwnd, &paint);

@@ -6,25 +6,27 @@
 #include <functional>
 #include <string>
 
-#include "ui/ControlRow.h"
+#include "ui/ControlKinds.h"
 #include "ui/Picture.h"
 
 namespace ui {
 
-// A control of a form: its row, its window while the form is loaded, and the
-// handler of its one event (click, or tick for a timer).
+struct WindowStyle;
+
+// A control of a form: its kind as declared, its window while the form is
+// loaded, and the handler of its one event (click, or tick for a timer).
 class Control {
 public:
-    Control(const std::string& formName, ControlRow row, int id);
+    Control(const std::string& formName, ControlKind kind, int id);
 
-    const ControlRow& Row() const { return row_; }
-    const char* Name() const { return row_.name; }
+    const ControlKind& Kind() const { return kind_; }
+    const char* Name() const;
+    int TabIndex() const;  // kNoTabIndex for none
     int Id() const { return id_; }
     HWND Hwnd() const { return hwnd_; }
     bool CanTakeFocus() const;
 
     // Makes the control's window (or starts its timer) on the form's window.
-    // Lines are drawn by the form and have no window.
     void Create(HWND parent, int dpi, HFONT font, HWND tooltip);
     void Destroy(HWND parent);
 
@@ -56,15 +58,20 @@ public:
     static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // The window of a kind that has one, placed in twips.
+    void MakeWindow(HWND parent, int dpi, HFONT font, const WindowStyle& window, int left, int top,
+                    int width, int height);
+    void AddTooltip(HWND parent, HWND tooltip, const char* text);
+
     std::string eventName_;  // for failure reports
-    ControlRow row_;
+    ControlKind kind_;
     int id_;
     HWND hwnd_ = nullptr;
     std::function<void()> handler_;
     Picture picture_;
 };
 
-// A colour of a control row, or the system colour when the row has none.
+// A declared colour, or the system colour when none was declared.
 inline COLORREF ColourOr(uint32_t colour, int systemColour) {
     return colour == kDefaultColour ? GetSysColor(systemColour) : static_cast<COLORREF>(colour);
 }

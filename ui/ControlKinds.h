@@ -2,10 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <variant>
 
 namespace ui {
-
-enum class Kind { Button, Label, TextBox, CheckBox, Line, PictureBox, Timer };
 
 inline constexpr uint32_t kDefaultColour = 0xFFFFFFFFu;  // the control's own default
 inline constexpr int kNoTabIndex = -1;
@@ -42,7 +41,7 @@ struct Label {
     int tabIndex = kNoTabIndex;
     uint32_t foreColour = kDefaultColour;  // 0x00BBGGRR
 };
-// From one end to the other; its width in pixels.
+// From one end to the other, in twips; its width in pixels.
 struct Line {
     const char* name = "";
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -59,63 +58,14 @@ struct Timer {
     int interval = 0;  // milliseconds
 };
 
-// A control of any kind, as the window layer keeps it.
-struct ControlRow {
-    Kind kind = Kind::Label;
-    const char* name = "";
-    const char* caption = "";
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int x2 = 0;  // lines
-    int y2 = 0;
-    int tabIndex = kNoTabIndex;
-    uint32_t foreColour = kDefaultColour;  // 0x00BBGGRR
-    const char* tooltip = nullptr;
-    bool multiLine = false;
-    bool verticalScroll = false;
-    bool isDefault = false;  // Enter presses it
-    bool isCancel = false;   // Escape presses it
-    int lineWidth = 1;       // lines, in pixels
-    int interval = 0;        // timers, in milliseconds
+// A control with a window of its own, or a timer: one kind, as declared.
+// Lines have neither and are kept apart, drawn by their form.
+using ControlKind = std::variant<Button, CheckBox, TextBox, Label, PictureBox, Timer>;
 
-    template <typename Placed>
-    ControlRow(Kind k, const Placed& p)
-        : kind(k),
-          name(p.name),
-          left(p.left),
-          top(p.top),
-          width(p.width),
-          height(p.height),
-          tabIndex(p.tabIndex) {}
-    ControlRow(const Button& b) : ControlRow(Kind::Button, b) {
-        caption = b.caption;
-        tooltip = b.tooltip;
-        isDefault = b.isDefault;
-        isCancel = b.isCancel;
-    }
-    ControlRow(const CheckBox& c) : ControlRow(Kind::CheckBox, c) { caption = c.caption; }
-    ControlRow(const TextBox& t) : ControlRow(Kind::TextBox, t) {
-        caption = t.text;
-        multiLine = t.multiLine;
-        verticalScroll = t.verticalScroll;
-    }
-    ControlRow(const Label& l) : ControlRow(Kind::Label, l) {
-        caption = l.caption;
-        foreColour = l.foreColour;
-    }
-    ControlRow(const PictureBox& p) : ControlRow(Kind::PictureBox, p) {}
-    ControlRow(const Line& l)
-        : kind(Kind::Line),
-          name(l.name),
-          left(l.x1),
-          top(l.y1),
-          x2(l.x2),
-          y2(l.y2),
-          foreColour(l.foreColour),
-          lineWidth(l.width) {}
-    ControlRow(const Timer& t) : kind(Kind::Timer), name(t.name), interval(t.interval) {}
+// One visitor from a function per kind.
+template <typename... Functions>
+struct Overloaded : Functions... {
+    using Functions::operator()...;
 };
 
 enum class Frame {

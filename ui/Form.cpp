@@ -43,7 +43,7 @@ int ScreenDpi() {
 }
 
 int TabPosition(const Control& control) {
-    return control.Row().tabIndex == kNoTabIndex ? INT_MAX : control.Row().tabIndex;
+    return control.TabIndex() == kNoTabIndex ? INT_MAX : control.TabIndex();
 }
 
 }  // namespace
@@ -78,10 +78,15 @@ void UnloadAllForms() {
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
-Control& Form::Add(ControlRow row) {
+Control& Form::Add(ControlKind kind) {
     const int id = kFirstControlId + static_cast<int>(controls_.size());
-    controls_.push_back(std::make_unique<Control>(design_.name, std::move(row), id));
+    controls_.push_back(std::make_unique<Control>(design_.name, std::move(kind), id));
     return *controls_.back();
+}
+
+const Line& Form::Add(Line line) {
+    lines_.push_back(line);
+    return lines_.back();
 }
 
 Form::~Form() {
@@ -285,8 +290,9 @@ void Form::OnCommand(int id, int code) {
     }
     if (id == IDOK || id == IDCANCEL) {
         for (auto& control : controls_) {
-            const ControlRow& row = control->Row();
-            if ((id == IDOK ? row.isDefault : row.isCancel) && control->Enabled()) {
+            const auto* button = std::get_if<Button>(&control->Kind());
+            if (button && (id == IDOK ? button->isDefault : button->isCancel) &&
+                control->Enabled()) {
                 control->Fire();
                 return;
             }
@@ -294,7 +300,8 @@ void Form::OnCommand(int id, int code) {
         return;
     }
     if (Control* control = ControlById(id)) {
-        if (control->Row().kind == Kind::Button || control->Row().kind == Kind::CheckBox) {
+        if (std::holds_alternative<Button>(control->Kind()) ||
+            std::holds_alternative<CheckBox>(control->Kind())) {
             control->Fire();
         }
     }
@@ -302,7 +309,8 @@ void Form::OnCommand(int id, int code) {
 
 LRESULT Form::OnGetDefId() {
     for (auto& control : controls_) {
-        if (control->Row().isDefault) {
+        const auto* button = std::get_if<Button>(&control->Kind());
+        if (button && button->isDefault) {
             return MAKELRESULT(control->Id(), DC_HASDEFID);
         }
     }
@@ -342,16 +350,11 @@ void Form::OnPaint() {
 }
 
 void Form::PaintLines(HDC dc) const {
-    for (const auto& control : controls_) {
-        const ControlRow& row = control->Row();
-        if (row.kind != Kind::Line) {
-            continue;
-        }
-        UniquePen pen(
-            CreatePen(PS_SOLID, row.lineWidth, ColourOr(row.foreColour, COLOR_WINDOWTEXT)));
+    for (const Line& line : lines_) {
+        UniquePen pen(CreatePen(PS_SOLID, line.width, ColourOr(line.foreColour, COLOR_WINDOWTEXT)));
         Selection selected(dc, pen.Get());
-        MoveToEx(dc, TwipsToPixels(row.left, dpi_), TwipsToPixels(row.top, dpi_), nullptr);
-        LineTo(dc, TwipsToPixels(row.x2, dpi_), TwipsToPixels(row.y2, dpi_));
+        MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
+        LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
     }
 }
 

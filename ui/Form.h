@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,15 +10,16 @@
 #include <vector>
 
 #include "ui/Control.h"
-#include "ui/ControlRow.h"
+#include "ui/ControlKinds.h"
 #include "ui/Handles.h"
 
 namespace ui {
 
-// A window built from its controls' rows. A form declares each control once,
-// as a member made by Add from its row and bound to its handler:
-//     ui::Control& cmdApply = Add({.kind = Kind::Button, .name = "cmdApply", ...},
-//                                 &FrmOptions::frmOptions_cmdApply_Click);
+// A window built from its controls. A form declares each control once, as a
+// member made by Add from its kind's fields and bound to its handler:
+//     ui::Control& cmdApply = Add(ui::Button{.name = "cmdApply", .caption = "Apply", ...},
+//                                 &OptionsForm::frmOptions_cmdApply_Click);
+// and its lines, which the form draws, the same way.
 // Load creates the window and runs the load handler; Show loads first when
 // needed; Unload runs the unload handler and destroys the window. There is
 // one object per form.
@@ -69,15 +71,16 @@ protected:
     // Asked first; the work still due can be named to Windows then.
     virtual void OnQueryEndSession() {}
 
-    // Adds a control from its row; the handler, when there is one, runs at
+    // Adds a control of its kind; the handler, when there is one, runs at
     // its event (click, or tick for a timer).
-    Control& Add(ControlRow row);
+    Control& Add(ControlKind kind);
     template <typename Owner>
-    Control& Add(ControlRow row, void (Owner::*handler)()) {
-        Control& control = Add(std::move(row));
+    Control& Add(ControlKind kind, void (Owner::*handler)()) {
+        Control& control = Add(std::move(kind));
         control.OnEvent([this, handler] { (static_cast<Owner*>(this)->*handler)(); });
         return control;
     }
+    const Line& Add(Line line);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,6 +101,7 @@ private:
 
     FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::deque<Line> lines_;  // where the form's members find them
     HWND hwnd_ = nullptr;
     HWND lastFocus_ = nullptr;
     UniqueFont font_;

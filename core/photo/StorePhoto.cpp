@@ -67,7 +67,7 @@ std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t num
     if (!JpegWanted(settings.resizeShots, settings.saveAsJpeg)) {
         return std::nullopt;
     }
-    const std::string& folder = settings.shotFolder;
+    const std::string folder = settings.shotFolder.Text();
     return JpegJob{number, BitmapPath(folder, number), JpegPath(folder, number),
                    JpegScratchPath(folder, number),
                    settings.resizeShots.Equals(1) ? RescaleSize(settings) : std::nullopt};
@@ -81,14 +81,14 @@ StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
     // stored. Storing looks again, at the moment of saving.
     const int32_t start = photoNumber.ToLong().value_or(0);
     const int32_t next =
-        FirstFreeNumber(kCurrentPhotos, settings.shotFolder, start).value_or(start);
+        FirstFreeNumber(kCurrentPhotos, settings.shotFolder.Text(), start).value_or(start);
     photoNumber = next;
     PhotoStepEnded("number probe");
     const std::optional<DibImage> picture = takePicture();
-    const StoreOutcome outcome = StorePhoto(settings.shotFolder, next, picture);
+    const StoreOutcome outcome = StorePhoto(settings.shotFolder.Text(), next, picture);
     PhotoStepEnded("BMP write");
     if (outcome.number) {
-        reply.Send(settings.gameFolder, std::to_string(*outcome.number));
+        reply.Send(settings.gameFolder.Text(), std::to_string(*outcome.number));
         PhotoStepEnded("reply");
         if (auto jpeg = JpegAskedFor(settings, *outcome.number)) {
             jpegs.Add(std::move(*jpeg));

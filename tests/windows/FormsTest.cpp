@@ -53,7 +53,7 @@ private:
     ui::Control& lblNote = Add(ui::Label{.name = "lblNote", .caption = "one\rtwo",
         .left = 150, .top = 1050, .width = 2700, .height = 405, .tabIndex = 4, .foreColour = 0x0000FF});
     ui::Control& tmrTick = Add(ui::Timer{.name = "tmrTick", .interval = 20}, &TestForm::Tick);
-    ui::Control& Line1 = Add(ui::Line{.name = "Line1", .x1 = 0, .y1 = 1470, .x2 = 3000,
+    const ui::Line& Line1 = Add(ui::Line{.name = "Line1", .x1 = 0, .y1 = 1470, .x2 = 3000,
         .y2 = 1470});
     // clang-format on
 };

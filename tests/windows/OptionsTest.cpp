@@ -236,10 +236,14 @@ TEST_F(OptionsTest, UncheckedBoxesClearTheirFlags) {
     SaveAsJpeg = 1;
     ResizeShots = 1;
     Open({{"ScreenDir", shots.Path()}});
+    Type("WidthU", "1920");
     Click(Field("cmdApply"));
     EXPECT_TRUE(SaveAsJpeg.Equals(0));
     EXPECT_TRUE(ResizeShots.Equals(0));
     EXPECT_EQ(Stored("Resize"), "0");
+    // A size typed is stored, but the capture has it only once photos are rescaled.
+    EXPECT_EQ(Stored("WidthP"), "1920");
+    EXPECT_EQ(ShotWidth.Text(), "1204");
 }
 
 TEST_F(OptionsTest, ResizeOffWithEmptyWidthStoresItEmptyAndTheNextLoadRestoresTheDefault) {

@@ -11,8 +11,8 @@
 
 #include "../support/RegistrySandbox.h"
 #include "core/settings/SettingsTable.h"
+#include "current/StoredSettings.h"
 #include "settings/Registery.h"
-#include "settings/Settings.h"
 
 namespace {
 
@@ -149,21 +149,24 @@ TEST_F(RegistryTest, EachSettingMissingOrNotTextAloneGetsItsDefaultWritten) {
         [](const char* name) { registry::SetDword(HKEY_CURRENT_USER, kSettingsKey, name, 7); },
         [](const char* name) { registry::SetText(HKEY_CURRENT_USER, kSettingsKey, name, ""); },
     };
-    for (const StoredSetting& row : kStoredSettings) {
-        if (!row.defaultText || !row.variable) {
-            continue;  // the game's folder and Apply's mark have no default to load
+    for (const auto& row : kStoredSettings) {
+        if (!row.name || !row.defaultText || !row.variable) {
+            continue;  // the game's folder, Apply's mark and the JPEG box load no default
         }
         for (const auto& spoil : spoilt) {
             SCOPED_TRACE(row.name);
             sandbox::Clear();
-            for (const StoredSetting& other : kStoredSettings) {
-                if (&other != &row && other.variable) {
+            for (const auto& other : kStoredSettings) {
+                if (&other != &row && other.name && other.variable) {
                     registry::SetText(HKEY_CURRENT_USER, kSettingsKey, other.name, "1");
                 }
             }
             spoil(row.name);
             LoadSettings();
-            for (const StoredSetting& other : kStoredSettings) {
+            for (const auto& other : kStoredSettings) {
+                if (!other.name) {
+                    continue;
+                }
                 EXPECT_EQ(registry::Text(HKEY_CURRENT_USER, kSettingsKey, other.name),
                           &other == &row   ? std::optional<std::string>(row.defaultText)
                           : other.variable ? std::optional<std::string>("1")
