@@ -1,5 +1,23 @@
 #include "core/photo/JpegQueue.h"
 
+#include <chrono>
+
+namespace {
+
+// Every wait looks again this often: a wake-up lost by the thread library
+// (seen under Wine 10 with MinGW's threads, a worker asleep beside a JPEG
+// due) then costs a tenth of a second, never the JPEGs or the exit.
+constexpr std::chrono::milliseconds kLookAgain{100};
+
+template <typename Condition>
+void WaitUntil(std::condition_variable& changed, std::unique_lock<std::mutex>& lock,
+               Condition condition) {
+    while (!changed.wait_for(lock, kLookAgain, condition)) {
+    }
+}
+
+}  // namespace
+
 JpegQueue::JpegQueue(std::function<const FreeImageApi&()> freeImage)
     : freeImage_(std::move(freeImage)) {}
 
@@ -27,7 +45,7 @@ void JpegQueue::Add(JpegJob job) {
 
 void JpegQueue::Finish() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return jobs_.empty(); });
+    WaitUntil(changed_, lock, [this] { return jobs_.empty(); });
 }
 
 size_t JpegQueue::Due() {
@@ -48,7 +66,7 @@ void JpegQueue::ForgetNotMade() {
 void JpegQueue::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
+        WaitUntil(changed_, lock, [this] { return closing_ || !jobs_.empty(); });
         if (jobs_.empty()) {
             return;  // closing, with nothing left to make
         }
