@@ -8,7 +8,7 @@ PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
 MEASURE_PACKAGES := valgrind procps
 
 .PHONY: all deps wine32 build build32 native sanitize test fuzz run demo bench soak package \
-        reproducible clean
+        reproducible test-wine10 clean
 
 all: build
 
@@ -45,6 +45,11 @@ test: build build32 native sanitize
 	tools/test-build.sh windows
 	tools/test-build.sh windows32
 	tools/reproducible.sh
+
+# The Windows suites once more under Debian 13's Wine 10 (and its Wayland
+# driver), in a Debian 13 root made once under build/wine10; needs root.
+test-wine10: build build32
+	tools/wine10.sh
 
 # Every fuzz target for FUZZ_SECONDS seconds (60 unless given).
 fuzz: sanitize

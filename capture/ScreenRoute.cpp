@@ -37,3 +37,5 @@ ScreenRoute ChooseScreenRoute() {
     return RouteFor({.opensSnipping = PrintScreenOpensSnipping(),
                      .heldByAnother = PrintScreenHeldByAnotherProgram()});
 }
+
+bool CopiesSeeTheScreen() { return GetModuleHandleA("winewayland.drv") == nullptr; }

@@ -10,3 +10,10 @@ ScreenRoute ChooseScreenRoute();
 bool PrintScreenDeliversAPicture();
 bool PrintScreenOpensSnipping();
 bool PrintScreenHeldByAnotherProgram();
+
+// Whether this program's screen copies are shown the screen. Under Wine's
+// Wayland driver a program sees no window's pixels, not even its own: every
+// copy comes back black, whatever the screen shows. Told by the driver
+// loaded, never by a photo's pixels, so a game showing a black screen is
+// never taken for it.
+bool CopiesSeeTheScreen();

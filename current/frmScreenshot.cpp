@@ -1,5 +1,6 @@
 #include "current/frmScreenshot.h"
 
+#include "capture/ScreenRoute.h"
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
 #include "core/files/FolderNames.h"
@@ -26,6 +27,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
         MakeFolder(folder);
         RemoveLeftScratchFiles(kCurrentPhotos, folder);
     }
+    signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "capture/ReadBitmap.h"
+#include "capture/ScreenRoute.h"
 #include "core/files/FileSystem.h"
 #include "core/files/FolderNames.h"
 #include "core/photo/PhotoFiles.h"
@@ -52,6 +53,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
         MakeFolder(folder);
         RemoveLeftScratchFiles(kEarlyPhotos, folder);
     }
+    signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();
 }
 

@@ -6,6 +6,7 @@
 # screen (1280x1024, 24 bits, or VDR_SCREEN) is started so test windows never
 # land on a real desktop. VDR_XVFB_SCREENS replaces Xvfb's screen arguments.
 # WINEARCH=win32 asks for a 32-bit prefix; otherwise it is a 64-bit one.
+# VDR_LOGPIXELS=N gives the session a screen of N DPI.
 set -eu
 
 prefix=$1
@@ -40,6 +41,9 @@ export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 
 xvfb_pid=
 cleanup() {
+    if [ -n "${VDR_LOGPIXELS:-}" ]; then
+        wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 </dev/null || true
+    fi
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
@@ -85,6 +89,17 @@ fi
 wineserver -p >/dev/null 2>&1 </dev/null
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null
+fi
+
+# A screen of another DPI (VDR_LOGPIXELS): Wine 10, as Windows at a new
+# logon, takes it only as its session starts. (The next wine command starts
+# the session's own programs again, with no output of ours.)
+if [ -n "${VDR_LOGPIXELS:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VDR_LOGPIXELS" \
+        /f >/dev/null 2>&1 </dev/null
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 </dev/null
 fi
 
 # On a private screen there is no window manager: Wine then draws the frames

@@ -17,6 +17,7 @@ inline constexpr char kSignPrefix[] = "VDR Camera - ";
 // What the caption tells besides the camera's name.
 struct CameraSigns {
     std::optional<NotStored> notStored;     // the latest photo was not stored
+    bool screenUnseen = false;              // photos come out black, whatever is shown
     std::optional<FolderFault> gameFolder;  // so no request can be seen
     bool linkLeftAlone = false;             // the request is a link, not deleted
     std::optional<std::string> untold;      // the photo whose reply was given up
@@ -70,12 +71,16 @@ inline std::string JpegNotMadeSign(const JpegNotMade& notMade) {
     return std::to_string(notMade.number) + ".jpg not made: " + JpegNotMadeReason(notMade.outcome);
 }
 
-// The caption for the signs, the gravest first: photos lost, then requests
-// unseen, then a request left alone, then a reply the game did not get,
-// then a JPEG not made.
+// The caption for the signs, the gravest first: photos lost, then photos
+// that show nothing, then requests unseen, then a request left alone, then a reply the game did not
+// get, then a JPEG not made.
 inline std::string CaptionFor(const CameraSigns& signs) {
     if (signs.notStored) {
         return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
+    }
+    if (signs.screenUnseen) {
+        return kSignPrefix +
+               std::string("photos are black: Wine's Wayland driver hides the screen");
     }
     if (signs.gameFolder) {
         const char* why = *signs.gameFolder == FolderFault::TooLong ? "is too long"
