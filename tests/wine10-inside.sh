@@ -1,14 +1,24 @@
 #!/bin/sh
 # Inside the Debian 13 root that tools/wine10.sh makes: the Windows suites
-# under its Wine, in prefixes of their own, then the photo test under Wine's
-# Wayland driver.
+# under its Wine, in prefixes of their own, the camera beside a full-screen
+# game with a window manager, then the photo test under Wine's Wayland
+# driver.
 set -eu
 cd "$(dirname "$0")/.."
+# Every part runs; the run fails when any did.
+failed=
 echo "== $(wine --version) on Debian $(cat /etc/debian_version) =="
-VDR_WINEPREFIX=build/wine10/prefix64 tools/test-build.sh windows
+VDR_WINEPREFIX=build/wine10/prefix64 tools/test-build.sh windows || failed="$failed 64-bit"
 if tools/wine32.sh check; then
-    VDR_WINEPREFIX=build/wine10/prefix32 tools/test-build.sh windows32
+    VDR_WINEPREFIX=build/wine10/prefix32 tools/test-build.sh windows32 || failed="$failed 32-bit"
 fi
+
+# The camera started beside a full-screen game once more with a window
+# manager, a small one, as on a player's desktop.
+echo "== The same beside a window manager (twm) =="
+VDR_MANAGED=yes WINEARCH=win64 tools/wine-session.sh build/wine10/prefix64 sh -c '
+    twm >/dev/null 2>&1 &
+    ctest --preset windows -L managed' || failed="$failed window-manager"
 
 # Under the Wayland driver, on a headless weston with no X display: every
 # copy is black, and the camera must say so.
@@ -31,10 +41,13 @@ unset DISPLAY
 WINEPREFIX=$(pwd)/build/wine10/prefix-wayland WINEARCH=win64 WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 export WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES
-status=0
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d wayland /f >/dev/null &&
     VDR_EXPECT_BLACK_COPIES=1 wine build/windows/bin/capture_tests.exe \
-        --gtest_filter='PrintScreenTest.TheCaptionSaysSo*' || status=$?
+        --gtest_filter='PrintScreenTest.TheCaptionSaysSo*' || failed="$failed Wayland"
 wineserver -k 2>/dev/null || true
 kill "$weston" 2>/dev/null || true
-exit $status
+if [ -n "$failed" ]; then
+    echo "Under $(wine --version), failed:$failed"
+    exit 1
+fi
+echo "Under $(wine --version), everything passed."

@@ -21,8 +21,9 @@ if [ "$arch" = win32 ] && ! tools/wine32.sh check; then
 fi
 prefix=${VDR_WINEPREFIX:-build/$preset/wineprefix}
 export WINEARCH=$arch
-tools/wine-session.sh "$prefix" ctest --preset "$preset" -LE "two_screens|dpi144"
+tools/wine-session.sh "$prefix" ctest --preset "$preset" -LE "two_screens|dpi144|managed"
 VDR_LOGPIXELS=144 tools/wine-session.sh "$prefix" ctest --preset "$preset" -L dpi144
+VDR_MANAGED=yes tools/wine-session.sh "$prefix" ctest --preset "$preset" -L managed
 # Wine sees the primary screen apart from the whole there.
 VDR_XVFB_SCREENS="+xinerama -extension RANDR -screen 0 800x600x24 -screen 1 1024x768x24" \
     tools/wine-session.sh "$prefix" ctest --preset "$preset" -L two_screens

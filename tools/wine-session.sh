@@ -6,7 +6,8 @@
 # screen (1280x1024, 24 bits, or VDR_SCREEN) is started so test windows never
 # land on a real desktop. VDR_XVFB_SCREENS replaces Xvfb's screen arguments.
 # WINEARCH=win32 asks for a 32-bit prefix; otherwise it is a 64-bit one.
-# VDR_LOGPIXELS=N gives the session a screen of N DPI.
+# VDR_LOGPIXELS=N gives the session a screen of N DPI; VDR_MANAGED=yes
+# leaves a private screen's windows to be managed, as on a player's display.
 set -eu
 
 prefix=$1
@@ -104,7 +105,7 @@ fi
 
 # On a private screen there is no window manager: Wine then draws the frames
 # itself and does not wait for one when a window goes away.
-if [ -n "$xvfb_pid" ]; then
+if [ -n "$xvfb_pid" ] && [ -z "${VDR_MANAGED:-}" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 else
     wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 </dev/null || true

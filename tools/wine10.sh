@@ -11,7 +11,7 @@ set -eu
 cd "$(dirname "$0")/.."
 project=$(pwd)
 root=$project/build/wine10/root
-packages="wine wine64 xvfb xauth x11-utils weston cmake procps bsdutils mount"
+packages="wine wine64 xvfb xauth x11-utils weston twm cmake procps bsdutils mount"
 packages="$packages binutils-mingw-w64-x86-64 binutils-mingw-w64-i686"
 started=$(date +%s)
 
@@ -19,7 +19,8 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "make test-wine10 needs root (debootstrap, chroot and mounts)" >&2
     exit 1
 fi
-if [ ! -f "$root/.ready" ]; then
+# Made again, on top of what is there, when the packages asked for change.
+if [ "$(cat "$root/.ready" 2>/dev/null)" != "$packages" ]; then
     tools/install-deps.sh debootstrap
     if [ ! -x "$root/usr/bin/apt-get" ]; then
         rm -rf "$root"
@@ -40,7 +41,7 @@ if [ ! -f "$root/.ready" ]; then
         apt-get install -q -y --no-install-recommends $packages $extra" ||
         chroot "$root" sh -c "DEBIAN_FRONTEND=noninteractive \
         apt-get install -q -y --no-install-recommends $packages"
-    touch "$root/.ready"
+    echo "$packages" >"$root/.ready"
     echo "Debian 13 with Wine made in $(($(date +%s) - started)) s."
 fi
 

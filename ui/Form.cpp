@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/Process.h"
 #include "ui/ScopedFlag.h"
@@ -183,9 +184,15 @@ void Form::Show() {
 void Form::ShowInBackground() {
     inBackground_ = true;
     Load();
+    // Shown minimised where Windows keeps minimised windows, off the screen:
+    // Wine without a window manager draws a minimised window itself, over
+    // the game and into its photos, where it was last shown (Wine 10) or
+    // moved (Wine 8). It comes back to its own place when restored.
+    RECT own{};
+    GetWindowRect(hwnd_, &own);
+    restoreAt_ = POINT{own.left, own.top};
+    SetWindowPos(hwnd_, nullptr, -32000, -32000, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
-    // Where Windows keeps minimised windows, off the screen; Wine without a
-    // window manager would draw it on the screen, over the game.
     SetWindowPos(hwnd_, nullptr, -32000, -32000, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -399,6 +406,13 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             OnPaint();
             return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_RESTORED && restoreAt_) {
+                const POINT at = *std::exchange(restoreAt_, std::nullopt);
+                SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0,
+                             SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+            break;
         case WM_CLOSE:
             Unload();
             return 0;

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -109,6 +110,7 @@ private:
     int dpi_ = 96;
     bool unloading_ = false;
     bool inBackground_ = false;
+    std::optional<POINT> restoreAt_;  // shown in the background: where it is restored to
 };
 
 // Registers the window classes; call once before the first form loads.
