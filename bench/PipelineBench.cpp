@@ -37,8 +37,8 @@ void* Rescale(void* bitmap, int width, int height, int filter) {
 void* Convert(void* bitmap) {
     return Timed(gStages.convert, [&] { return gReal->ConvertTo24Bits(bitmap); });
 }
-int Save(int format, void* bitmap, const char* path, int flags) {
-    return Timed(gStages.save, [&] { return gReal->Save(format, bitmap, path, flags); });
+int Encode(int format, void* bitmap, void* memory, int flags) {
+    return Timed(gStages.save, [&] { return gReal->SaveToMemory(format, bitmap, memory, flags); });
 }
 
 DibImage ScreenLikePicture(int width, int height) {
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     timed.Load = Load;
     timed.Rescale = Rescale;
     timed.ConvertTo24Bits = Convert;
-    timed.Save = Save;
+    timed.SaveToMemory = Encode;
 
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vdrcam-bench";
     std::filesystem::create_directories(folder);
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     const std::string jpg = (folder / "0.jpg").string();
 
     std::printf("%-10s %-22s %9s %9s %9s %9s %9s %9s\n", "screen", "mode", "bmp", "load", "rescale",
-                "24-bit", "save", "total");
+                "24-bit", "encode", "total");
     const std::pair<int, int> sizes[] = {{1280, 720}, {1920, 1080}, {3840, 2160}};
     for (const auto& [width, height] : sizes) {
         const DibImage picture = ScreenLikePicture(width, height);

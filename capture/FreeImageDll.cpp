@@ -65,7 +65,10 @@ FreeImageApi LoadBesideProgram() {
         return loaded;
     }
     Resolve(module, "FreeImage_Load", 12, loaded.Load);
-    Resolve(module, "FreeImage_Save", 16, loaded.Save);
+    Resolve(module, "FreeImage_OpenMemory", 8, loaded.OpenMemory);
+    Resolve(module, "FreeImage_SaveToMemory", 16, loaded.SaveToMemory);
+    Resolve(module, "FreeImage_AcquireMemory", 12, loaded.AcquireMemory);
+    Resolve(module, "FreeImage_CloseMemory", 4, loaded.CloseMemory);
     Resolve(module, "FreeImage_Rescale", 16, loaded.Rescale);
     Resolve(module, "FreeImage_ConvertTo24Bits", 4, loaded.ConvertTo24Bits);
     Resolve(module, "FreeImage_GetBPP", 4, loaded.GetBPP);

@@ -43,7 +43,8 @@ for file in "$@"; do
         [ "$named" = "$manifest" ] || fail "$name's manifest names '$named', not $manifest"
         ;;
     FreeImage.dll)
-        for function in Load Save Rescale ConvertTo24Bits GetBPP Unload; do
+        for function in Load OpenMemory SaveToMemory AcquireMemory CloseMemory Rescale \
+            ConvertTo24Bits GetBPP Unload; do
             printf '%s\n' "$headers" | grep -Eq "[[:space:]]FreeImage_$function\$" ||
                 fail "$name does not export FreeImage_$function"
         done

@@ -11,7 +11,7 @@ set -eu
 cd "$(dirname "$0")/.."
 project=$(pwd)
 root=$project/build/wine10/root
-packages="wine wine64 xvfb xauth x11-utils weston twm cmake procps bsdutils mount"
+packages="wine wine64 xvfb xauth x11-utils weston twm libgl1-mesa-dri cmake procps bsdutils mount"
 packages="$packages binutils-mingw-w64-x86-64 binutils-mingw-w64-i686"
 started=$(date +%s)
 
@@ -33,7 +33,7 @@ if [ "$(cat "$root/.ready" 2>/dev/null)" != "$packages" ]; then
     *kernel*) ;;
     *)
         chroot "$root" dpkg --add-architecture i386
-        extra=wine32:i386
+        extra="wine32:i386 libgl1-mesa-dri:i386"
         ;;
     esac
     # shellcheck disable=SC2086

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <utility>
 
 #ifdef _WIN32
@@ -19,8 +20,17 @@ struct FreeImageApi {
     static constexpr int kFilterBilinear = 2;        // FILTER_BILINEAR
     static constexpr int kJpegQualitySuperb = 0x80;  // JPEG_QUALITYSUPERB
 
+    using Memory = void*;
+
     Bitmap(VDR_FREEIMAGE_CALL* Load)(int format, const char* path, int flags) = nullptr;
-    int(VDR_FREEIMAGE_CALL* Save)(int format, Bitmap bitmap, const char* path, int flags) = nullptr;
+    // JPEGs are encoded into memory and written by the program: a full disk
+    // is then its own failed write, never an error thrown inside FreeImage
+    // (which Wine 10 does not unwind in a 64-bit program).
+    Memory(VDR_FREEIMAGE_CALL* OpenMemory)(uint8_t* data, uint32_t size) = nullptr;
+    int(VDR_FREEIMAGE_CALL* SaveToMemory)(int format, Bitmap bitmap, Memory memory,
+                                          int flags) = nullptr;
+    int(VDR_FREEIMAGE_CALL* AcquireMemory)(Memory memory, uint8_t** data, uint32_t* size) = nullptr;
+    void(VDR_FREEIMAGE_CALL* CloseMemory)(Memory memory) = nullptr;
     Bitmap(VDR_FREEIMAGE_CALL* Rescale)(Bitmap bitmap, int width, int height, int filter) = nullptr;
     Bitmap(VDR_FREEIMAGE_CALL* ConvertTo24Bits)(Bitmap bitmap) = nullptr;
     unsigned(VDR_FREEIMAGE_CALL* GetBPP)(Bitmap bitmap) = nullptr;
@@ -29,7 +39,8 @@ struct FreeImageApi {
     bool missing = false;  // no library file at all, rather than an unusable one
 
     bool Available() const {
-        return Load && Save && Rescale && ConvertTo24Bits && GetBPP && Unload;
+        return Load && OpenMemory && SaveToMemory && AcquireMemory && CloseMemory && Rescale &&
+               ConvertTo24Bits && GetBPP && Unload;
     }
 };
 

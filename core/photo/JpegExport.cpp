@@ -1,6 +1,8 @@
 #include "core/photo/JpegExport.h"
 
 #include <algorithm>
+#include <memory>
+#include <string_view>
 
 #include "core/files/FileSystem.h"
 
@@ -48,14 +50,20 @@ JpegOutcome ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job) {
     if (picture && freeImage.GetBPP(picture.Get()) != 24) {
         picture = FreeImageBitmap(freeImage, freeImage.ConvertTo24Bits(picture.Get()));
     }
-    // FreeImage writes by name: the scratch file is made first and held, so
-    // that what it writes is that file and nothing a link leads to.
-    NewFileHold scratch(job.scratchPath);
-    bool saved = picture && scratch.Made() == Placed::Done &&
-                 freeImage.Save(FreeImageApi::kFormatJpeg, picture.Get(), job.scratchPath.c_str(),
-                                FreeImageApi::kJpegQualitySuperb);
+    // Encoded in memory, then written as a new file under the scratch name
+    // (never through anything standing there) and moved into place.
+    const auto close = [&](FreeImageApi::Memory memory) { freeImage.CloseMemory(memory); };
+    const std::unique_ptr<void, decltype(close)> memory(freeImage.OpenMemory(nullptr, 0), close);
+    uint8_t* data = nullptr;
+    uint32_t size = 0;
+    bool saved =
+        memory && picture &&
+        freeImage.SaveToMemory(FreeImageApi::kFormatJpeg, picture.Get(), memory.get(),
+                               FreeImageApi::kJpegQualitySuperb) &&
+        freeImage.AcquireMemory(memory.get(), &data, &size) &&
+        WriteNewFile(job.scratchPath,
+                     {std::string_view(reinterpret_cast<const char*>(data), size)}) == Placed::Done;
     if (saved) {
-        scratch.Keep();
         saved = MoveIntoFreeName(job.scratchPath, job.jpegPath) == Placed::Done;
         if (!saved) {
             RemoveFile(job.scratchPath);

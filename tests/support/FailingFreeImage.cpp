@@ -1,7 +1,6 @@
 // A stand-in for FreeImage.dll with the same exports, for the one fault the
-// real library cannot be made to show on demand: a save that fails half-way,
-// as on a full disk. It reads the size from the bitmap file it is given,
-// writes half a line of what it was asked to save, and reports failure.
+// real library cannot be made to show on demand: a save that fails. It reads
+// the size from the bitmap file it is given, and every save fails.
 #include <windows.h>
 
 #include <cstdio>
@@ -73,22 +72,17 @@ __declspec(dllexport) void __stdcall FreeImage_Unload(void* bitmap) {
     delete static_cast<FakeBitmap*>(bitmap);
 }
 
-__declspec(dllexport) int __stdcall FreeImage_Save(int format, void* bitmap, const char* path,
-                                                   int flags) {
-    if (!bitmap) {
-        return 0;
-    }
-    const FakeBitmap& shape = *static_cast<FakeBitmap*>(bitmap);
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) {
-        return 0;
-    }
-    char line[160];
-    const int length =
-        std::snprintf(line, sizeof line, "format=%d flags=%d width=%d height=%d bpp=%u filter=%d",
-                      format, flags, shape.width, shape.height, shape.bitsPerPixel, shape.filter);
-    std::fwrite(line, 1, static_cast<size_t>(length / 2), file);
-    std::fclose(file);
+// A stream that takes nothing: every save into it fails.
+__declspec(dllexport) void* __stdcall FreeImage_OpenMemory(unsigned char*, unsigned) {
+    static int stream;
+    return &stream;
+}
+
+__declspec(dllexport) int __stdcall FreeImage_SaveToMemory(int, void*, void*, int) { return 0; }
+
+__declspec(dllexport) int __stdcall FreeImage_AcquireMemory(void*, unsigned char**, unsigned*) {
     return 0;
 }
+
+__declspec(dllexport) void __stdcall FreeImage_CloseMemory(void*) {}
 }
