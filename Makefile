@@ -38,8 +38,8 @@ sanitize: deps
 	cmake --build --preset sanitize
 
 # Both builds' tests run under Wine; the 32-bit one's in a 32-bit prefix,
-# where this machine can run 32-bit Wine. The package is built twice for
-# the reproducibility check meanwhile.
+# where this machine can run 32-bit Wine; then the package is built twice
+# and compared.
 test: build build32 native sanitize
 	tools/test.sh
 
