@@ -53,27 +53,6 @@ Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_v
 // Moves a finished file into place only where nothing of that name exists.
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path);
 
-// A new, empty file made under the name and held while it lives, so that
-// nobody can delete, rename or replace it (by a link, say) while another
-// writes it by its name; removed when it goes unless kept.
-class NewFileHold {
-public:
-    explicit NewFileHold(const std::string& path);
-    ~NewFileHold();
-    NewFileHold(const NewFileHold&) = delete;
-    NewFileHold& operator=(const NewFileHold&) = delete;
-
-    Placed Made() const { return made_; }
-    // Lets go of it, keeping it.
-    void Keep();
-
-private:
-    std::string path_;
-    void* handle_ = nullptr;
-    Placed made_ = Placed::Failed;
-    bool kept_ = false;
-};
-
 // What tells one file from another made later under the same name. Windows
 // gives a file made within seconds of a deleted one the old creation time,
 // so the file's index and its last write are compared instead.

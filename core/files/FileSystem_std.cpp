@@ -82,25 +82,6 @@ Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_v
     return Placed::Done;
 }
 
-NewFileHold::NewFileHold(const std::string& path) : path_(path) {
-    // The host's files have no sharing rules to hold it by: it is only made.
-    std::FILE* file = path.empty() ? nullptr : std::fopen(NativePath(path).c_str(), "wbx");
-    if (!file) {
-        made_ = errno == EEXIST ? Placed::NameTaken : Placed::Failed;
-        return;
-    }
-    std::fclose(file);
-    made_ = Placed::Done;
-}
-
-void NewFileHold::Keep() { kept_ = true; }
-
-NewFileHold::~NewFileHold() {
-    if (made_ == Placed::Done && !kept_) {
-        RemoveFile(path_);
-    }
-}
-
 Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     // A hard link is never made over an existing name, so the check and the
     // move are one step.

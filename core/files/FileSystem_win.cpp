@@ -266,39 +266,6 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
     return NewFileResult();
 }
 
-NewFileHold::NewFileHold(const std::string& path) : path_(path) {
-    if (!Usable(path)) {
-        return;
-    }
-    // No right of its own to the file, so that others may still open it to
-    // write; none may delete or rename it while it is held.
-    const HANDLE held =
-        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (held == INVALID_HANDLE_VALUE) {
-        made_ = NewFileResult();
-        return;
-    }
-    handle_ = held;
-    made_ = Placed::Done;
-}
-
-void NewFileHold::Keep() {
-    if (handle_) {
-        CloseHandle(static_cast<HANDLE>(std::exchange(handle_, nullptr)));
-    }
-    kept_ = true;
-}
-
-NewFileHold::~NewFileHold() {
-    if (handle_) {
-        CloseHandle(static_cast<HANDLE>(handle_));
-    }
-    if (made_ == Placed::Done && !kept_) {
-        RemoveFile(path_);
-    }
-}
-
 FileLook LookAtFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!Usable(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
