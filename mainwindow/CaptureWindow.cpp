@@ -95,8 +95,15 @@ void CaptureWindow::Exclusively(Capture capture) {
         ui::ScopedFlag busy(busy_);
         // Reported while still busy, so no further capture starts under the box.
         ui::RunReportingFailures("TakePhoto", capture);
-        while (started_ && (std::exchange(lookDue_, false) || requests_.TakeNextWaiting())) {
-            ui::RunReportingFailures("TakePhoto", [this] { ServeRequest(); });
+        while (started_) {
+            if (clicksDue_ > 0) {
+                --clicksDue_;
+                ui::RunReportingFailures("TakePhoto", [this] { TakePhoto(); });
+            } else if (std::exchange(lookDue_, false) || requests_.TakeNextWaiting()) {
+                ui::RunReportingFailures("TakePhoto", [this] { ServeRequest(); });
+            } else {
+                break;
+            }
         }
     }
     ShowSigns();
@@ -152,6 +159,10 @@ void CaptureWindow::ServeRequest() {
 }
 
 void CaptureWindow::frmScreenshot_ManualTake_Click() {
+    if (busy_) {
+        ++clicksDue_;
+        return;
+    }
     Exclusively([this] { TakePhoto(); });
 }
 

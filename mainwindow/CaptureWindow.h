@@ -75,9 +75,11 @@ private:
     // counting them down.
     void FinishJpegs();
 
-    // Runs a capture unless one is already running: a tick or click that
-    // arrives through a capture's message pumps or message box is ignored.
-    // A request the game made meanwhile is served once it is over.
+    // Runs a capture unless one is already running: a tick that arrives
+    // through a capture's message pumps or message box is ignored. A request
+    // the game made meanwhile, and each click on the button, are served
+    // once it is over: the reply comes before the capture's last pump, so a
+    // click just after it is no click lost.
     template <typename Capture>
     void Exclusively(Capture capture);
 
@@ -99,6 +101,7 @@ private:
     bool started_ = false;
     bool busy_ = false;
     bool lookDue_ = false;  // the watch woke the camera during a capture
+    int clicksDue_ = 0;     // clicks on the button during a capture
 
     ui::Control& ManualTake;
     ui::Control& Options;

@@ -393,14 +393,16 @@ TEST_F(CaptureTest, PhotoIsTheWholeScreenWithItsPixels) {
     EXPECT_EQ(facts.centre, 0xFF0000u);
 }
 
-TEST_F(CaptureTest, AClickDuringACaptureIsIgnored) {
+TEST_F(CaptureTest, AClickDuringACaptureIsTakenAfterItAndNotInsideIt) {
     frmScreenshot.Show();
-    // Queued now, delivered by the capture's own message pumps.
+    // Queued now, delivered by the capture's own message pump after its reply.
     PostMessageA(frmScreenshot["ManualTake"].Hwnd(), BM_CLICK, 0, 0);
     frmScreenshot.frmScreenshot_ManualTake_Click();
-    ui::DoEvents();  // a click still queued would be taken now
-    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp");
-    EXPECT_EQ(PhotoNumber.Text(), "1");
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");
+    EXPECT_EQ(PhotoNumber.Text(), "2");
+    EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    ui::DoEvents();  // nothing left queued
+    EXPECT_EQ(PhotoNumber.Text(), "2");
 }
 
 TEST_F(CaptureTest, OptionsAndInstructionsOpenOneWindowEach) {

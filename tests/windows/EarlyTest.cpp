@@ -93,15 +93,22 @@ TEST_F(EarlyTest, TheSizeBoxComesFirstAndNothingIsStoredUntilItCloses) {
 
 TEST_F(EarlyTest, NoFurtherCaptureStartsWhileTheSizeBoxIsOpen) {
     Start();
+    std::string storedUnderTheSecondBox = "unset";
     boxes.WhileOpen([&](const std::string&) {
-        Tick(4);  // ticks with the request still there
-        frmScreenshot.frmScreenshot_ManualTake_Click();
+        if (boxes.Texts().size() == 1) {
+            Tick(4);  // ticks with the request still there
+            frmScreenshot.frmScreenshot_ManualTake_Click();
+        } else {
+            storedUnderTheSecondBox = ListFolder(shots.Path());
+        }
     });
     WriteTestFile(RequestPath(game.Path()), "");
     ASSERT_TRUE(PumpUntil([&] { return !FileExists(RequestPath(game.Path())); }));
     Tick(3);
-    EXPECT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp");
+    // The click is the next photo, its box shown once the first photo is stored.
+    EXPECT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(storedUnderTheSecondBox, "0.bmp");
+    EXPECT_EQ(ListFolder(shots.Path()), "0.bmp 1.bmp");
 }
 
 TEST_F(EarlyTest, APhotoThatCannotBeSavedIsReportedOnceAndTheRequestDeleted) {
