@@ -39,17 +39,16 @@ std::string DisplayText(const std::string& text) {
 }
 
 WindowStyle WindowOf(const Button& button) {
-    return {WC_BUTTONA, WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
-            button.caption};
+    const DWORD kind = button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    return {WC_BUTTONA, WS_TABSTOP | kind, 0, button.caption};
 }
 WindowStyle WindowOf(const CheckBox& box) {
     return {WC_BUTTONA, WS_TABSTOP | BS_AUTOCHECKBOX, 0, box.caption};
 }
 WindowStyle WindowOf(const TextBox& box) {
-    return {WC_EDITA,
-            WS_TABSTOP | (box.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL) |
-                (box.verticalScroll ? WS_VSCROLL : 0),
-            WS_EX_CLIENTEDGE, box.text};
+    const DWORD lines = box.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
+    const DWORD scroll = box.verticalScroll ? WS_VSCROLL : 0;
+    return {WC_EDITA, WS_TABSTOP | lines | scroll, WS_EX_CLIENTEDGE, box.text};
 }
 WindowStyle WindowOf(const Label& label) { return {kLabelClass, 0, 0, label.caption}; }
 WindowStyle WindowOf(const PictureBox&) { return {kPictureClass, 0, WS_EX_CLIENTEDGE, ""}; }
