@@ -6,28 +6,47 @@
 # and their sums in dist/SHA256SUMS. The versions come from CMakeLists.txt.
 # The same commit gives the same zips, byte for byte, wherever and whenever
 # it is built: the time they carry is the commit's.
+#
+#   tools/package.sh [--tested]
+#
+# With --tested, the programs the tests ran are zipped instead (build/windows
+# and build/windows32, brought up to date): the same files as a package
+# build, for the tests' builds are made the same way. Only from a working
+# tree with nothing uncommitted, so that they are the commit's.
 set -eu
 cd "$(dirname "$0")/.."
 work=build/package
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export SOURCE_DATE_EPOCH
 
-if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+tested=no
+if [ "${1:-}" = "--tested" ]; then
+    tested=yes
+    if [ -n "$(git status --porcelain)" ]; then
+        echo "The working tree has changes that are not committed: its builds are not the commit's." >&2
+        exit 1
+    fi
+elif [ -n "$(git status --porcelain 2>/dev/null)" ]; then
     echo "Note: the working tree has changes that are not committed; the package is built from HEAD."
 fi
 rm -rf "$work"
 mkdir -p "$work/src" dist
 git archive --format=tar HEAD | tar -x -C "$work/src"
 
-# One build: its toolchain, where its FreeImage.dll is built and kept (as
-# for the tests), its strip, and the name players see.
+# One build: its toolchain and preset, where its FreeImage.dll is built and
+# kept (as for the tests), its strip, and the name players see.
 package() {
-    bits=$1 toolchain=$2 freeimage=$3 strip=$4
-    build=$work/build$bits
-    cmake -S "$work/src" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/$work/src/cmake/$toolchain" \
-        -DBUILD_TESTING=OFF -DVDR_FREEIMAGE_DIR="$PWD/$freeimage" >/dev/null
-    cmake --build "$build" --target vdrcam vdrcam-early freeimage_dll -j 2
+    bits=$1 toolchain=$2 preset=$3 freeimage=$4 strip=$5
+    if [ "$tested" = yes ]; then
+        build=build/$preset
+        cmake --build --preset "$preset" --target vdrcam vdrcam-early freeimage_dll
+    else
+        build=$work/build$bits
+        cmake -S "$work/src" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$PWD/$work/src/cmake/$toolchain" \
+            -DBUILD_TESTING=OFF -DVDR_FREEIMAGE_DIR="$PWD/$freeimage" >/dev/null
+        cmake --build "$build" --target vdrcam vdrcam-early freeimage_dll -j 2
+    fi
 
     version=$(sed -n 's/^vdrcam //p' "$build/versions.txt")
     early_version=$(sed -n 's/^vdrcam-early //p' "$build/versions.txt")
@@ -48,7 +67,7 @@ package() {
     unzip -l "dist/$name.zip"
 }
 
-package 64 mingw-w64.cmake build/freeimage x86_64-w64-mingw32-strip
-package 32 mingw-w64-i686.cmake build/freeimage-win32 i686-w64-mingw32-strip
+package 64 mingw-w64.cmake windows build/freeimage x86_64-w64-mingw32-strip
+package 32 mingw-w64-i686.cmake windows32 build/freeimage-win32 i686-w64-mingw32-strip
 (cd dist && sha256sum "vdrcam-$version-win32.zip" "vdrcam-$version-win64.zip" >SHA256SUMS)
 cat dist/SHA256SUMS

@@ -1,9 +1,11 @@
 #!/bin/sh
-# Builds the players' zips twice from the committed HEAD: here, reusing the
-# FreeImage.dll built for the tests, and in a clone at another path with
-# another umask, locale and time zone, which builds everything afresh, its
-# FreeImage.dll too. Compares them byte for byte. Prints both sums; fails
-# when they differ, naming the files inside that differ.
+# Makes the players' zips twice from the committed HEAD: here, from the
+# programs the tests ran where both test builds are there and nothing is
+# uncommitted (otherwise built from HEAD, reusing the FreeImage.dll built
+# for the tests), and in a clone at another path with another umask, locale
+# and time zone, which builds everything afresh, its FreeImage.dll too.
+# Compares them byte for byte. Prints both sums; fails when they differ,
+# naming the files inside that differ.
 set -eu
 cd "$(dirname "$0")/.."
 started=$(date +%s)
@@ -12,19 +14,26 @@ places=$(mktemp -d)
 package() {
     place=$1
     shift
-    (cd "$place" && env "$@" sh -c 'make package' >"$places/$(basename "$place").log" 2>&1) || {
+    (cd "$place" && env "$@" >"$places/$(basename "$place").log" 2>&1) || {
         tail -30 "$places/$(basename "$place").log" >&2
         exit 1
     }
 }
-package "$PWD" TZ=UTC LANG=C.UTF-8
+if [ -f build/windows/CMakeCache.txt ] && [ -f build/windows32/CMakeCache.txt ] &&
+    [ -z "$(git status --porcelain)" ]; then
+    made="Zipped the tested programs"
+    package "$PWD" TZ=UTC LANG=C.UTF-8 tools/package.sh --tested
+else
+    made="Built here"
+    package "$PWD" TZ=UTC LANG=C.UTF-8 make package
+fi
 mkdir -p "$places/first"
 cp dist/*.zip dist/SHA256SUMS "$places/first/"
-echo "Built here in $(($(date +%s) - started)) s."
+echo "$made in $(($(date +%s) - started)) s."
 other=$places/second/somewhere/deeper
 git clone -q "$PWD" "$other"
 git -C "$other" checkout -q "$commit"
-package "$other" TZ=Pacific/Auckland LANG=C sh -c 'umask 077; exec "$@"' sh
+package "$other" TZ=Pacific/Auckland LANG=C sh -c 'umask 077; exec make package'
 mkdir -p "$places/second/dist"
 cp "$other"/dist/*.zip "$other/dist/SHA256SUMS" "$places/second/dist/"
 rm -rf "$other"
