@@ -1,13 +1,15 @@
 #!/bin/sh
 # What make test runs once everything is built: the host suites, both
-# Windows builds' suites under Wine, then the reproducibility check, one
-# after the other (beside the Wine suites, a package build slowed the
-# camera's own file writes past the suites' waits). Each step's time is
-# said; every step runs, and the run fails when any did.
+# Windows builds' suites under Wine side by side (each in its own prefix and
+# on its own screens; they mostly wait on the programs they drive), then the
+# reproducibility check alone (beside the Wine suites, a package build
+# slowed the camera's own file writes past the suites' waits). Each step's
+# time is said; every step runs, and the run fails when any did.
 set -u
 cd "$(dirname "$0")/.."
 started=$(date +%s)
 failed=
+logs=$(mktemp -d)
 step() {
     name=$1
     shift
@@ -15,12 +17,33 @@ step() {
     "$@" || failed="$failed $name"
     echo "== $name: $(($(date +%s) - begun)) s"
 }
+# A step in the background, its output kept until it is shown whole.
+beside() {
+    key=$1 name=$2
+    shift 2
+    (
+        begun=$(date +%s)
+        "$@" || echo "$name" >"$logs/$key.failed"
+        echo "== $name: $(($(date +%s) - begun)) s"
+    ) >"$logs/$key" 2>&1 &
+}
 step "host suites" ctest --preset native
-step "host suites under the sanitizers" ctest --preset sanitize
-step "64-bit build under Wine" tools/test-build.sh windows
-step "32-bit build under Wine" tools/test-build.sh windows32
+# The fuzz targets take a core each.
+step "host suites under the sanitizers" ctest --preset sanitize -j 2
+begun=$(date +%s)
+beside 64 "64-bit build under Wine" tools/test-build.sh windows
+beside 32 "32-bit build under Wine" tools/test-build.sh windows32
+wait
+for key in 64 32; do
+    cat "$logs/$key"
+    if [ -f "$logs/$key.failed" ]; then
+        failed="$failed $(cat "$logs/$key.failed")"
+    fi
+done
+echo "== both builds under Wine, side by side: $(($(date +%s) - begun)) s"
 step "reproducibility" tools/reproducible.sh
 echo "== all tests: $(($(date +%s) - started)) s"
+rm -rf "$logs"
 if [ -n "$failed" ]; then
     echo "Failed:$failed"
     exit 1
