@@ -19,29 +19,30 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "make test-wine10 needs root (debootstrap, chroot and mounts)" >&2
     exit 1
 fi
+# 32-bit Wine too, where this kernel runs 32-bit programs, with the 32-bit
+# OpenGL the full-screen game stand-in draws with.
+extra=
+case $(tools/wine32.sh check || true) in
+*kernel*) ;;
+*) extra="wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386" ;;
+esac
 # Made again, on top of what is there, when the packages asked for change.
-if [ "$(cat "$root/.ready" 2>/dev/null)" != "$packages" ]; then
+if [ "$(cat "$root/.ready" 2>/dev/null)" != "$packages $extra" ]; then
     tools/install-deps.sh debootstrap
     if [ ! -x "$root/usr/bin/apt-get" ]; then
         rm -rf "$root"
         debootstrap --variant=minbase trixie "$root" http://deb.debian.org/debian
     fi
     cp /etc/resolv.conf "$root/etc/resolv.conf"
-    # 32-bit Wine too, where this kernel runs 32-bit programs.
-    extra=
-    case $(tools/wine32.sh check || true) in
-    *kernel*) ;;
-    *)
+    if [ -n "$extra" ]; then
         chroot "$root" dpkg --add-architecture i386
-        extra="wine32:i386 libgl1-mesa-dri:i386"
-        ;;
-    esac
+    fi
     # shellcheck disable=SC2086
     chroot "$root" sh -c "apt-get update -q && DEBIAN_FRONTEND=noninteractive \
         apt-get install -q -y --no-install-recommends $packages $extra" ||
         chroot "$root" sh -c "DEBIAN_FRONTEND=noninteractive \
         apt-get install -q -y --no-install-recommends $packages"
-    echo "$packages" >"$root/.ready"
+    echo "$packages $extra" >"$root/.ready"
     echo "Debian 13 with Wine made in $(($(date +%s) - started)) s."
 fi
 

@@ -39,14 +39,15 @@ void SayReady(const char* path) {
     }
 }
 
-// Delivers messages until the time is up.
+// Delivers messages until the time is up, also when they never stop
+// coming (frames that take longer to draw than their timer's period).
 void Pump(DWORD milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
                                   QS_ALLINPUT);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (GetTickCount64() < deadline && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageA(&message);
         }
     }
@@ -127,8 +128,11 @@ HWND FullScreenGame(COLORREF colour, UINT frameMs) {
     format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
     format.iPixelType = PFD_TYPE_RGBA;
     format.cColorBits = 24;
-    SetPixelFormat(gGameDC, ChoosePixelFormat(gGameDC, &format), &format);
-    wglMakeCurrent(gGameDC, wglCreateContext(gGameDC));
+    HGLRC context = nullptr;
+    if (!SetPixelFormat(gGameDC, ChoosePixelFormat(gGameDC, &format), &format) ||
+        !(context = wglCreateContext(gGameDC)) || !wglMakeCurrent(gGameDC, context)) {
+        return nullptr;  // no OpenGL here: said at once, not by a game never ready
+    }
     SetForegroundWindow(window);
     DrawFrame(window);
     SetTimer(window, 1, frameMs, nullptr);
@@ -236,6 +240,9 @@ int main(int argc, char** argv) {
         const unsigned long rgb = std::strtoul(argv[4], nullptr, 16);
         HWND game = FullScreenGame(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF),
                                    static_cast<UINT>(std::strtoul(argv[5], nullptr, 10)));
+        if (!game) {
+            return 3;
+        }
         Pump(50);
         SayReady(ready);
         Pump(milliseconds);
