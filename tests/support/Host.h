@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Whether the tests run under Wine, in the build's own prefix, rather than
 // on someone's Windows, where the real registry and C: are that person's.
 inline bool RunningUnderWine() {
@@ -23,4 +25,16 @@ inline bool MayUseTheDefaultShotFolder() {
 inline bool TwoRegistryViews() {
     BOOL wow64 = FALSE;
     return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
+}
+
+// Starts a Linux program from under Wine. Wine neither waits for it nor
+// passes on its exit code, so callers wait for what it does. Nor does it
+// give handles for it: what it leaves in the process information is stack
+// garbage, and closing that closed other handles of this process (the
+// registry sandbox's, in the 32-bit build).
+inline bool StartLinuxProgram(const char* program, std::string command) {
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION unusable{};
+    return CreateProcessA(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &unusable) != FALSE;
 }

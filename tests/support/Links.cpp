@@ -21,18 +21,8 @@ std::string UnixName(const std::string& path) {
     return unix;
 }
 
-// Wine neither waits for a Linux program nor passes on its exit code: what
-// it did is waited for.
-bool RunLinux(const char* program, std::string command, const std::function<bool()>& done) {
-    STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return driver::WaitFor(done);
+bool RunLinux(const char* program, const std::string& command, const std::function<bool()>& done) {
+    return StartLinuxProgram(program, command) && driver::WaitFor(done);
 }
 
 std::string UnixLink(const std::string& link) {

@@ -10,25 +10,14 @@
 namespace small_disk {
 namespace {
 
-// Wine starts Linux programs too: the fixture's own script does it. Wine
-// neither waits for them nor passes on their exit codes: the callers wait
-// for the outcome.
+// The fixture's own script, a Linux program; callers wait for the outcome.
 void RunScript(const char* action) {
 #if defined(VDR_SMALL_DISK_SCRIPT) && defined(VDR_SMALL_DISK) && defined(VDR_WINEPREFIX)
-    if (!RunningUnderWine()) {
-        return;
+    if (RunningUnderWine()) {
+        StartLinuxProgram("Z:\\usr\\bin\\env", std::string("/usr/bin/env WINEPREFIX=" VDR_WINEPREFIX
+                                                           " /bin/sh " VDR_SMALL_DISK_SCRIPT " ") +
+                                                   action + " " + VDR_SMALL_DISK);
     }
-    std::string command = std::string("/usr/bin/env WINEPREFIX=" VDR_WINEPREFIX
-                                      " /bin/sh " VDR_SMALL_DISK_SCRIPT " ") +
-                          action + " " + VDR_SMALL_DISK;
-    STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA("Z:\\usr\\bin\\env", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        return;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 #else
     (void)action;
 #endif
