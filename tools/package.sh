@@ -67,7 +67,27 @@ package() {
     unzip -l "dist/$name.zip"
 }
 
-package 64 mingw-w64.cmake windows build/freeimage x86_64-w64-mingw32-strip
-package 32 mingw-w64-i686.cmake windows32 build/freeimage-win32 i686-w64-mingw32-strip
+package64() { package 64 mingw-w64.cmake windows build/freeimage x86_64-w64-mingw32-strip; }
+package32() { package 32 mingw-w64-i686.cmake windows32 build/freeimage-win32 i686-w64-mingw32-strip; }
+if [ "$tested" = yes ]; then
+    package64
+    package32
+else
+    # Both architectures at once: each build has stretches on one core
+    # (configuring, unpacking FreeImage's sources, linking) that the other fills.
+    package64 >"$work/64.log" 2>&1 &
+    building64=$!
+    package32 >"$work/32.log" 2>&1 &
+    building32=$!
+    failed=
+    wait "$building64" || failed="$failed 64-bit"
+    wait "$building32" || failed="$failed 32-bit"
+    cat "$work/64.log" "$work/32.log"
+    if [ -n "$failed" ]; then
+        echo "The package build failed:$failed" >&2
+        exit 1
+    fi
+fi
+version=$(sed -n 's/^set(VDRCAM_VERSION \(.*\))$/\1/p' "$work/src/CMakeLists.txt")
 (cd dist && sha256sum "vdrcam-$version-win32.zip" "vdrcam-$version-win64.zip" >SHA256SUMS)
 cat dist/SHA256SUMS
