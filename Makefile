@@ -37,9 +37,9 @@ sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 
-# Both builds' tests run under Wine; the 32-bit one's in a 32-bit prefix,
-# where this machine can run 32-bit Wine; then the package is built twice
-# and compared.
+# Both builds' tests run under Wine, side by side; the 32-bit one's in a
+# 32-bit prefix, where this machine can run 32-bit Wine; then the tested
+# programs are zipped and compared with a package built afresh elsewhere.
 test: build build32 native sanitize
 	tools/test.sh
 

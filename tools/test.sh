@@ -17,14 +17,15 @@ step() {
     "$@" || failed="$failed $name"
     echo "== $name: $(($(date +%s) - begun)) s"
 }
-# A step in the background, its output kept until it is shown whole.
+# A step in the background, its output kept until it is shown whole; what
+# failed in it is passed back through a file.
 beside() {
-    key=$1 name=$2
-    shift 2
+    key=$1
+    shift
     (
-        begun=$(date +%s)
-        "$@" || echo "$name" >"$logs/$key.failed"
-        echo "== $name: $(($(date +%s) - begun)) s"
+        failed=
+        step "$@"
+        [ -z "$failed" ] || echo "$failed" >"$logs/$key.failed"
     ) >"$logs/$key" 2>&1 &
 }
 step "host suites" ctest --preset native
@@ -37,7 +38,7 @@ wait
 for key in 64 32; do
     cat "$logs/$key"
     if [ -f "$logs/$key.failed" ]; then
-        failed="$failed $(cat "$logs/$key.failed")"
+        failed="$failed$(cat "$logs/$key.failed")"
     fi
 done
 echo "== both builds under Wine, side by side: $(($(date +%s) - begun)) s"

@@ -72,8 +72,8 @@ inline std::string JpegNotMadeSign(const JpegNotMade& notMade) {
 }
 
 // The caption for the signs, the gravest first: photos lost, then photos
-// that show nothing, then requests unseen, then a request left alone, then a reply the game did not
-// get, then a JPEG not made.
+// that show nothing, then requests unseen, then a request left alone, then
+// a reply the game did not get, then a JPEG not made.
 inline std::string CaptionFor(const CameraSigns& signs) {
     if (signs.notStored) {
         return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
