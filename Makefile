@@ -1,18 +1,25 @@
 # Set-up and everyday commands. Every target installs what it needs first.
-PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev \
+# The host builds (native, sanitize) need only the first line.
+HOST_PACKAGES := cmake make g++ libgtest-dev libfreeimage-dev clang libclang-rt-14-dev
+PACKAGES := $(HOST_PACKAGES) \
             g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-            wine wine64 xvfb libgl1-mesa-dri zip \
-            dpkg-dev nasm xz-utils clang libclang-rt-14-dev
+            wine wine64 xvfb libgl1-mesa-dri zip dpkg-dev nasm xz-utils
+
+# The builds' own makes keep to their own job counts, not this make's.
+unexport MAKEFLAGS
 
 # Only the benchmark and the soak test need these.
 MEASURE_PACKAGES := valgrind procps
 
-.PHONY: all deps wine32 build build32 native sanitize test fuzz run demo bench soak package \
+.PHONY: all host-deps deps wine32 build build32 native sanitize test fuzz run demo bench soak package \
         reproducible test-wine10 clean
 
 all: build
 
-deps:
+host-deps:
+	@tools/install-deps.sh $(HOST_PACKAGES)
+
+deps: host-deps
 	@tools/install-deps.sh $(PACKAGES)
 
 # 32-bit Wine, for the 32-bit build's tests, where this machine can run it.
@@ -28,19 +35,23 @@ build32: wine32
 	cmake --preset windows32
 	cmake --build --preset windows32
 
-native: deps
+native: host-deps
 	cmake --preset native
 	cmake --build --preset native
 
 # The native tests under ASan and UBSan, and the fuzz targets, with clang.
-sanitize: deps
+sanitize: host-deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 
 # Both builds' tests run under Wine, side by side; the 32-bit one's in a
 # 32-bit prefix, where this machine can run 32-bit Wine; then the tested
 # programs are zipped and compared with a package built afresh elsewhere.
-test: build build32 native sanitize
+# On a new machine the Windows half's packages install while the host
+# builds compile.
+test: host-deps
+	@$(MAKE) --no-print-directory -j 2 --output-sync=target wine32 native sanitize
+	@$(MAKE) --no-print-directory build build32
 	tools/test.sh
 
 # The Windows suites once more under Debian 13's Wine 10 (and its Wayland
@@ -60,10 +71,15 @@ demo: build
 
 bench: build build32 native
 	@tools/install-deps.sh $(MEASURE_PACKAGES)
+	cmake --build --preset windows --target benchmarks
+	cmake --build --preset windows32 --target benchmarks
+	cmake --build --preset native --target benchmarks
 	bench/run.sh
 
 soak: build native
 	@tools/install-deps.sh $(MEASURE_PACKAGES)
+	cmake --build --preset windows --target benchmarks
+	cmake --build --preset native --target benchmarks
 	bench/soak.sh
 
 package: deps
