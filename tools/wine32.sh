@@ -1,6 +1,8 @@
 #!/bin/sh
 # 32-bit Wine, which runs the 32-bit build's tests.
-#   tools/wine32.sh install   installs it where this machine can run it
+#   tools/wine32.sh install [PACKAGE...]
+#                             installs it where this machine can run it, with
+#                             the 32-bit libraries named that it loads
 #   tools/wine32.sh check     exit status 0 when it runs here; otherwise
 #                             says why not in one line, exit status 1
 #
@@ -48,7 +50,8 @@ install)
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     # A mirror out of step can leave the i386 packages uninstallable: the
     # tests then say so and check the 32-bit build as files only.
-    if ! "$(dirname "$0")/apt-install.sh" wine32:i386; then
+    shift
+    if ! "$(dirname "$0")/apt-install.sh" wine32:i386 "$@"; then
         echo "32-bit Wine could not be installed (apt-get failed above)."
         exit 0
     fi
