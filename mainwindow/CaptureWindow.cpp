@@ -3,9 +3,6 @@
 #include <utility>
 
 #include "core/photo/PhotoSteps.h"
-#include "ui/MessagePump.h"
-#include "ui/Process.h"
-#include "ui/ScopedFlag.h"
 
 namespace {
 
@@ -52,14 +49,13 @@ void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings)
 }
 
 void CaptureWindow::frmScreenshot_Form_Unload() {
-    started_ = false;
-    wake_.Follow("");
+    loop_.Stop();
     ui::UnloadAllForms();
     FinishJpegs();
 }
 
 void CaptureWindow::FinishJpegs() {
-    started_ = false;
+    loop_.Stop();
     if (!JpegsDue()) {
         return;
     }
@@ -86,85 +82,29 @@ void CaptureWindow::OnEndSession() {
     ui::UnloadAllForms();
 }
 
-template <typename Capture>
-void CaptureWindow::Exclusively(Capture capture) {
-    if (!started_ || busy_) {
-        return;
+void CaptureWindow::WaitOn(uint64_t watch) {
+    wake_.reset();
+    if (void* event = watch ? world_.Event(watch) : nullptr) {
+        wake_.emplace(event, [this] { loop_.Signalled(); });
     }
-    {
-        ui::ScopedFlag busy(busy_);
-        // Reported while still busy, so no further capture starts under the box.
-        ui::RunReportingFailures("TakePhoto", capture);
-        while (started_) {
-            if (clicksDue_ > 0) {
-                --clicksDue_;
-                ui::RunReportingFailures("TakePhoto", [this] { TakePhoto(); });
-            } else if (std::exchange(lookDue_, false) || requests_.TakeNextWaiting()) {
-                ui::RunReportingFailures("TakePhoto", [this] { ServeRequest(); });
-            } else {
-                break;
-            }
-        }
-    }
-    ShowSigns();
-    PhotoStepEnded("caption");
 }
 
 void CaptureWindow::ShowSigns() {
+    signs_.gameFolder = loop_.GameFolderFault();
+    signs_.linkLeftAlone = loop_.LinkLeftAlone();
     const std::string caption = CaptionFor(signs_);
-    if (!IsLoaded() || caption == Caption()) {
-        return;
+    if (IsLoaded() && caption != Caption()) {
+        SetCaption(caption);
+        if (caption != kMainCaption) {
+            FlashInTaskbar();
+        }
     }
-    SetCaption(caption);
-    if (caption != kMainCaption) {
-        FlashInTaskbar();
-    }
+    PhotoStepEnded("caption");
 }
 
-void CaptureWindow::frmScreenshot_Timer1_Timer() {
-    if (busy_) {
-        requests_.Tend();  // the request being photographed, while its writer may still be at it
-        return;
-    }
-    Exclusively([this] {
-        BetweenRequests();
-        ServeRequest();
-    });
-}
+void CaptureWindow::frmScreenshot_Timer1_Timer() { loop_.Tick(); }
 
-void CaptureWindow::frmScreenshot_RequestWake() {
-    if (busy_) {
-        lookDue_ = true;
-        return;
-    }
-    Exclusively([this] { ServeRequest(); });
-}
-
-void CaptureWindow::ServeRequest() {
-    // A folder that Apply would refuse is a wrong one: it is not even looked
-    // in, and one too long for the exchange's paths is never copied whole.
-    const Variant& folder = GameFolderSetting();
-    const bool tooLong = folder.TextLength() > kLongestGameFolder;
-    const std::string gameFolder = tooLong ? std::string() : folder.Text();
-    signs_.gameFolder = tooLong              ? std::optional(FolderFault::TooLong)
-                        : gameFolder.empty() ? std::nullopt
-                                             : FaultOf(gameFolder, kLongestGameFolder);
-    if (signs_.gameFolder) {
-        wake_.Follow("");
-        return;
-    }
-    wake_.Follow(gameFolder);
-    requests_.Poll(gameFolder, [this] { TakePhoto(); });
-    signs_.linkLeftAlone = requests_.LinkLeftAlone();
-}
-
-void CaptureWindow::frmScreenshot_ManualTake_Click() {
-    if (busy_) {
-        ++clicksDue_;
-        return;
-    }
-    Exclusively([this] { TakePhoto(); });
-}
+void CaptureWindow::frmScreenshot_ManualTake_Click() { loop_.Click(); }
 
 void CaptureWindow::frmScreenshot_Options_Click() { options_.Show(); }
 

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "core/exchange/CameraLoop.h"
 #include "core/exchange/RequestFiles.h"
-#include "core/exchange/RequestWatch.h"
 #include "core/exchange/SystemWorld.h"
-#include "core/exchange/WatchKeeper.h"
 #include "core/settings/Variant.h"
 #include "core/texts/CaptureTexts.h"
-#include "mainwindow/RequestWake.h"
 #include "ui/Form.h"
+#include "ui/MessagePump.h"
+#include "ui/Process.h"
 
 // Where an edition's window has the three buttons both editions have: a
 // column of equal buttons, 360 twips apart, and their places in the tab
@@ -21,12 +22,12 @@ struct ButtonColumn {
     int tabIndex[3] = {};
 };
 
-// What both editions' main windows share: the game's request served as soon
-// as it is made (woken by the watch of its name, the 100 ms poll behind
-// it), the three buttons, and the shut-down that closes the other windows
-// and finishes the JPEGs still due, saying so, also when the session ends.
-// One clock, given, times the exchange: the watch's checks, the request's
-// settling and the reply's patience.
+// What both editions' main windows share: the camera's loop (CameraLoop)
+// driven by the timer, the watch's handle and the button, the three
+// buttons, and the shut-down that closes the other windows and finishes the
+// JPEGs still due, saying so, also when the session ends. One clock, given,
+// times the exchange: the watch's checks, the request's settling and the
+// reply's patience.
 class CaptureWindow : public ui::Form {
 public:
     // Takes one photo; each edition has its own.
@@ -57,7 +58,7 @@ protected:
     virtual void BetweenRequests() {}
 
     // Polling and captures start only once start-up has finished.
-    void StartCapturing() { started_ = true; }
+    void StartCapturing() { loop_.Start(); }
 
     // The JPEGs asked for and not yet made, which closing and the end of
     // the session wait for; the first edition makes none.
@@ -75,33 +76,27 @@ private:
     // counting them down.
     void FinishJpegs();
 
-    // Runs a capture unless one is already running: a tick that arrives
-    // through a capture's message pumps or message box is ignored. A request
-    // the game made meanwhile, and each click on the button, are served
-    // once it is over: the reply comes before the capture's last pump, so a
-    // click just after it is no click lost.
-    template <typename Capture>
-    void Exclusively(Capture capture);
-
+    // Waits on the watch the loop names.
+    void WaitOn(uint64_t watch);
     // The caption for the signs, flashing the taskbar button when it tells
     // of something without taking the foreground.
     void ShowSigns();
 
-    // Serves the game's request, if there is one, unless the game folder
-    // is too long to be looked in.
-    void ServeRequest();
-    void frmScreenshot_RequestWake();
-
     ui::Form& options_;
     ui::Form& help_;
     SystemWorld world_;
-    WatchKeeper keeper_{world_};
-    RequestWatch requests_{world_, keeper_};
-    RequestWake wake_{world_, keeper_, [this] { frmScreenshot_RequestWake(); }};
-    bool started_ = false;
-    bool busy_ = false;
-    bool lookDue_ = false;  // the watch woke the camera during a capture
-    int clicksDue_ = 0;     // clicks on the button during a capture
+    // A capture's failure is reported in a message box.
+    CameraLoop loop_{world_,
+                     {.photograph = [this](CameraLoop::Asked) { TakePhoto(); },
+                      .runCapture =
+                          [](const std::function<void()>& capture) {
+                              ui::RunReportingFailures("TakePhoto", capture);
+                          },
+                      .gameFolder = [this]() -> const Variant& { return GameFolderSetting(); },
+                      .betweenRequests = [this] { BetweenRequests(); },
+                      .watching = [this](uint64_t watch) { WaitOn(watch); },
+                      .capturesOver = [this] { ShowSigns(); }}};
+    std::optional<ui::Wake> wake_;  // on the watch of the request's name
 
     ui::Control& ManualTake;
     ui::Control& Options;

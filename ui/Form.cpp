@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "ui/Process.h"
-#include "ui/ScopedFlag.h"
+#include "core/ScopedFlag.h"
 #include "ui/WindowClasses.h"
 
 namespace ui {

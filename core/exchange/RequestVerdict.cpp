@@ -1,16 +1,24 @@
 #include "core/exchange/RequestVerdict.h"
 
+namespace {
+
+bool Settled(const Served& served, TimePoint now) { return now - served.seenAt > kWatchLag; }
+
+// The baseline is taken once kWatchLag has passed, from what the vouching
+// watch had counted by then.
+Served WithBaseline(Served served, const Sight& sight, TimePoint now) {
+    const std::optional<NameCount>& then = sight.namesAtSettling;
+    if (!served.baseline && Settled(served, now) && then && then->watch == served.watch) {
+        served.baseline = then;
+    }
+    return served;
+}
+
 Verdict Judge(const Served& served, const FileLook& look, const std::optional<NameCount>& names,
               TimePoint now) {
-    if (!look.there) {
-        return Verdict::Gone;
-    }
-    if (look.leaving) {
-        return Verdict::Leaving;
-    }
     const Verdict same = served.deleted ? Verdict::Leaving : Verdict::Same;
-    const bool vouched = names && served.names && names->watch == served.names->watch;
-    if (vouched && served.settled && names->taken != served.names->taken) {
+    const bool vouched = served.watch != 0 && names && names->watch == served.watch;
+    if (vouched && served.baseline && names->taken != served.baseline->taken) {
         return Verdict::Another;
     }
     const std::optional<FileIdentity>& is = look.identity;
@@ -25,34 +33,63 @@ Verdict Judge(const Served& served, const FileLook& look, const std::optional<Na
         if (!vouched) {
             return Verdict::Another;
         }
-        if (!served.settled || !served.writtenAt || now - *served.writtenAt < kWatchLag) {
+        if (!Settled(served, now) || !served.writtenAt || now - *served.writtenAt < kWatchLag) {
             return Verdict::Settling;
         }
     }
     return same;
 }
 
-Served Settle(const Served& served, const std::optional<NameCount>& namesThen, TimePoint now) {
-    if (served.settled || now - served.seenAt <= kWatchLag) {
-        return served;
-    }
-    Served settled = served;
-    settled.settled = true;
-    if (served.names && namesThen && namesThen->watch == served.names->watch) {
-        settled.names = namesThen;
-    }
-    return settled;
+Served FirstSight(const Sight& sight, TimePoint now) {
+    return {.file = sight.look.identity,
+            .seenAt = now,
+            .watch = sight.names ? sight.names->watch : 0,
+            .link = sight.look.link};
 }
 
-Served AfterLook(const Served& served, Verdict verdict, const FileLook& look,
-                 const std::optional<NameCount>& names, TimePoint now) {
-    Served kept = served;
-    if (verdict == Verdict::Same) {
-        kept.file = look.identity;
-        kept.names = names;
-        kept.writtenAt.reset();
-    } else if (verdict == Verdict::Settling && !kept.writtenAt) {
-        kept.writtenAt = now;
+}  // namespace
+
+Step Decide(const std::optional<Served>& served, const Sight& sight, LookMoment moment,
+            TimePoint now) {
+    const FileLook& look = sight.look;
+    Step step;
+    if (!look.there) {
+        step.verdict = Verdict::Gone;
+    } else if (look.leaving) {
+        step.verdict = Verdict::Leaving;
+        step.kept = served;
+    } else if (!served) {
+        step.verdict = Verdict::Another;
+    } else {
+        Served kept = WithBaseline(*served, sight, now);
+        step.verdict = Judge(kept, look, sight.names, now);
+        kept.link = look.link;
+        if (step.verdict == Verdict::Same) {
+            kept.file = look.identity;
+            kept.watch = sight.names ? sight.names->watch : 0;
+            kept.baseline = Settled(kept, now) ? sight.names : std::nullopt;
+            kept.writtenAt.reset();
+            step.remove =
+                moment != LookMoment::DuringPhoto && !look.held && !look.link && look.identity;
+        } else if (step.verdict == Verdict::Settling && !kept.writtenAt) {
+            kept.writtenAt = now;
+        }
+        step.kept = kept;
     }
-    return kept;
+    if (step.verdict == Verdict::Another) {
+        step.kept.reset();
+        step.photograph = moment == LookMoment::Poll;
+        step.pollAgain = !step.photograph;
+        if (step.photograph) {
+            step.kept = FirstSight(sight, now);
+        }
+    } else if (step.verdict == Verdict::Gone) {
+        step.kept.reset();
+    }
+    return step;
+}
+
+Served Removed(Served served) {
+    served.deleted = true;
+    return served;
 }

@@ -5,18 +5,33 @@
 
 #include "core/exchange/ExchangeWorld.h"
 
+// The watch tells of a change this much later at the most.
+inline constexpr std::chrono::milliseconds kWatchLag{100};
+
 // What the camera keeps of the request it served: the least that tells the
 // next look's file from it.
 struct Served {
-    std::optional<FileIdentity> file;    // as the latest look that told for sure saw it
-    std::optional<NameCount> names;      // the watch's count then, where one stood
-    TimePoint seenAt{};                  // its first sight
-    bool settled = false;                // names is the count kWatchLag after the first sight
+    std::optional<FileIdentity> file;  // as the latest look that told for sure saw it
+    TimePoint seenAt{};                // its first sight
+    uint64_t watch = 0;                // the watch that vouches for it (0: none)
+    // That watch's count once kWatchLag has passed since the first sight:
+    // a taking counted since is of the served file, not of one before it.
+    std::optional<NameCount> baseline;
     std::optional<TimePoint> writtenAt;  // when a later write was first seen, until told apart
     bool deleted = false;                // its deletion went through; only its going is awaited
+    bool link = false;                   // a symbolic link, left where it is
 };
 
-// What a look at the request's name means, beside the request served.
+// What a look at the request's name found: the watch's count just before
+// it, the look itself, and the count kWatchLag after the served file's
+// first sight, as the watch remembers it.
+struct Sight {
+    std::optional<NameCount> names;
+    FileLook look;
+    std::optional<NameCount> namesAtSettling;
+};
+
+// What a look means, beside the request served.
 enum class Verdict {
     Gone,      // nothing stands under the name: forget the request served
     Another,   // another file: the next request, which gets its photo
@@ -25,44 +40,63 @@ enum class Verdict {
     Leaving,   // the request served, deleted, its name kept while a handle on it is open: wait
 };
 
-// The watch tells of a change this much later at the most.
-inline constexpr std::chrono::milliseconds kWatchLag{100};
+// When a look is made: at a poll, which may photograph what it finds; right
+// after a photo, whose request may now go; or while a photo is taken, when
+// the game has no reply yet and nothing is photographed or deleted.
+enum class LookMoment { Poll, AfterPhoto, DuringPhoto };
 
-// The whole rule: what a look means, from what was served, what the look
-// finds, what the watch has counted and the time. The first that fits:
+// What the camera does after a look.
+struct Step {
+    Verdict verdict = Verdict::Gone;
+    std::optional<Served> kept;  // what it keeps of the request served; none: forgotten
+    bool photograph = false;     // take the photo of the new request now (kept: it)
+    bool pollAgain = false;      // a new request stands, and no photo can be taken now: poll again
+    bool remove = false;         // delete the file looked at, while it is that file
+};
+
+// The whole rule, from what was served, what the look found, when it was
+// made and the time. The verdict is the first that fits:
 //
 //   1. nothing under the name: Gone;
 //   2. a file Windows says is being deleted: Leaving;
-//   3. the same watch counted the name taken since the served file's count
-//      settled (Settle): Another;
-//   4. a file where the served one could not be opened, or the reverse:
-//      Another;
-//   5. a file on another volume or index: Another;
-//   6. the same index written since, where no watch stood all along (none,
-//      or another one): Another;
-//   7. the same index written since, the watch silent: Settling, until the
-//      count has settled and for kWatchLag after the write was first seen;
-//   8. the served file: Same, or Leaving once deleted.
+//   3. nothing served: Another;
+//   4. the watch that vouches for the served file counted the name taken
+//      since its baseline: Another;
+//   5. a file that could not be opened where the served one could, or the
+//      reverse: Another (neither opened: 8);
+//   6. another index: Another;
+//   7. the same index written since, where the watch that vouches for the
+//      served file does not stand now (or none ever did): Another;
+//   8. the same index written since, that watch silent: Settling until
+//      kWatchLag has passed since the first sight and since the write was
+//      first seen;
+//   9. the served file: Same, or Leaving once deleted.
 //
-// A taking told within kWatchLag of the first sight may be the file's
-// before, told late, so the count settles on what the watch had told by
-// then. An overflow never counts as the name taken: the watch could not
-// say what happened, and a writer's own write is far likelier than its
-// request made anew on the old index within one burst.
+// And the step:
+//   - Gone and Another forget the request served; Another then has the new
+//     file photographed at a poll (kept as served from this sight), and
+//     otherwise the next poll due at once;
+//   - Same keeps what this look saw as the served file (its identity, and
+//     the watch standing now as the one that vouches for it), and, unless
+//     a photo is being taken, has it deleted where it can be: not while its
+//     writer holds it, nor a link, nor a file that could not be opened, as
+//     there is nothing then to delete it by;
+//   - Settling keeps when the write was first seen.
+//
+// The baseline is the count the vouching watch had kWatchLag after the
+// first sight: a taking told within kWatchLag of it may be the file's
+// before, told late. An overflow never counts as the name taken: the watch
+// could not say what happened, and a writer's own write is far likelier
+// than its request made anew on the old index within one burst.
 //
 // Where no watch stands (a drive without notifications, the host build) a
 // write after the camera saw the file cannot be told from the file made
 // anew on its index (Wine gives a new file the old one's index back, and
 // its creation time is its last write), so it counts as the next request:
 // a writer that writes after its request was seen gets a second photo.
-Verdict Judge(const Served& served, const FileLook& look, const std::optional<NameCount>& names,
-              TimePoint now);
+Step Decide(const std::optional<Served>& served, const Sight& sight, LookMoment moment,
+            TimePoint now);
 
-// Settles the served file's count on the watch's kWatchLag after the first
-// sight, once that is past.
-Served Settle(const Served& served, const std::optional<NameCount>& namesThen, TimePoint now);
-
-// What the camera keeps after the look, by its verdict: the served file as
-// last seen for sure, and the write first seen while settling.
-Served AfterLook(const Served& served, Verdict verdict, const FileLook& look,
-                 const std::optional<NameCount>& names, TimePoint now);
+// The served file once its deletion went through: the next look tells
+// whether it has gone or keeps its name while a handle is open.
+Served Removed(Served served);

@@ -12,7 +12,8 @@
 // The camera's side of the request file: a request is served once, as soon
 // as it is seen, and deleted once its writer has let go of it; any other
 // file under its name is the next request, also one the game makes while a
-// photo is taken. What a look means is Judge's; this acts on it.
+// photo is taken. What each look means and what follows is Decide's; this
+// carries it out.
 class RequestWatch {
 public:
     RequestWatch(ExchangeWorld& world, WatchKeeper& keeper) : world_(world), keeper_(keeper) {}
@@ -33,30 +34,23 @@ public:
 
     // Whether the request served is a symbolic link: it is left where it
     // is, as deleting it would delete what it leads to.
-    bool LinkLeftAlone() const { return following_ && following_->link; }
+    bool LinkLeftAlone() const { return following_ && following_->served.link; }
 
 private:
     struct Following {
         std::string path;
         std::string folder;  // where the watch counts its name's changes
         Served served;
-        bool link = false;
     };
 
-    // What the watch had told, and then what a look found.
-    struct Sight {
-        std::optional<NameCount> names;
-        FileLook look;
-    };
-    Sight Observe(const std::string& path, const std::string& folder);
-
-    // Judges the sight, keeps what the verdict says to keep, and forgets the
-    // request once the verdict says it has gone or another stands.
-    Verdict Follow(const Sight& sight);
-    // Deletes the request served once the look finds its writer has let go.
-    void DeleteIfLetGo(const FileLook& look, Verdict verdict);
-    // A look after a photo: the request is deleted at once where it can be.
-    void Tidy();
+    Sight Observe(const std::string& path, const std::string& folder,
+                  const std::optional<Served>& served);
+    // Looks at the request and carries out what Decide makes of it, with
+    // one more look after a deletion; true when a new request's photo is
+    // due now.
+    bool LookAndAct(const std::string& path, const std::string& folder, LookMoment moment);
+    // The request followed, looked at again during or after its photo.
+    void LookAgain(LookMoment moment);
 
     ExchangeWorld& world_;
     WatchKeeper& keeper_;

@@ -2,7 +2,7 @@
 
 #include "core/exchange/RequestFiles.h"
 
-void WatchKeeper::Follow(const std::string& gameFolder) {
+void WatchKeeper::KeepOn(const std::string& gameFolder) {
     const std::string folder = gameFolder.empty() ? std::string() : ReplyFolder(gameFolder);
     const bool watching = watch_ && folder_ == folder && TakeIn();
     const TimePoint now = world_.Now();

@@ -21,7 +21,7 @@ public:
     WatchKeeper(const WatchKeeper&) = delete;
     WatchKeeper& operator=(const WatchKeeper&) = delete;
 
-    void Follow(const std::string& gameFolder);
+    void KeepOn(const std::string& gameFolder);
 
     // What the watch has counted, when one stands on that folder.
     std::optional<NameCount> Changes(const std::string& folder);

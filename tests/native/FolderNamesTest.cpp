@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/files/FileSystem.h"
 #include "core/files/FolderNames.h"
 
 TEST(FolderNames, OnlyAFullPathThatWindowsKeepsAsTypedIsAFolderOfItsOwn) {
@@ -32,5 +33,12 @@ TEST(FolderNames, OnlyAFullPathThatWindowsKeepsAsTypedIsAFolderOfItsOwn) {
         SCOPED_TRACE(example.folder);
         EXPECT_EQ(IsFullPath(example.folder), example.full);
         EXPECT_EQ(EndsANameInDotOrSpace(example.folder), example.renamed);
+        EXPECT_EQ(FaultOf(example.folder, kLongestPath),
+                  !example.full     ? std::optional(FolderFault::NotFull)
+                  : example.renamed ? std::optional(FolderFault::DotOrSpace)
+                                    : std::nullopt);
     }
+    // As long as the limit is still short enough.
+    EXPECT_EQ(FaultOf("C:\\Shots", 8), std::nullopt);
+    EXPECT_EQ(FaultOf("C:\\Shots", 7), FolderFault::TooLong);
 }

@@ -144,7 +144,7 @@ TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
         auto now = std::chrono::steady_clock::now();
         SystemWorld world([&] { return now; });
         WatchKeeper keeper(world);
-        keeper.Follow(game.Path());
+        keeper.KeepOn(game.Path());
         ASSERT_NE(keeper.Watch(), 0u);
         RequestWatch watch(world, keeper);
         HANDLE held = INVALID_HANDLE_VALUE;

@@ -96,7 +96,7 @@ HANDLE OpenReplyForReading(const std::string& path) {
     return file == INVALID_HANDLE_VALUE ? nullptr : file;
 }
 
-void Close(HANDLE& file) {
+void CloseHeld(HANDLE& file) {
     if (file) {
         CloseHandle(file);
         file = nullptr;
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     HANDLE heldRequest = nullptr;
 
     for (size_t pass = 0; pass < options.keys.size(); ++pass) {
-        Close(heldRequest);
+        CloseHeld(heldRequest);
         DeleteFileA(request.c_str());
         const ULONGLONG start = GetTickCount64();
         const bool pressed = options.keys[pass] == '1';
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
             heldRequest = WriteRequest(request, options.holdRequest);
             if (readingReply) {
                 Sleep(options.readReply);
-                Close(readingReply);
+                CloseHeld(readingReply);
             }
             if (!options.waitReply) {
                 std::printf("pass %zu: key down, photo requested\n", pass + 1);
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
             Sleep(static_cast<DWORD>(options.pause - spent));
         }
     }
-    Close(heldRequest);
+    CloseHeld(heldRequest);
     DeleteFileA(request.c_str());
     return unanswered == 0 ? 0 : 1;
 }

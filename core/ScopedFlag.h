@@ -1,7 +1,5 @@
 #pragma once
 
-namespace ui {
-
 // Sets a flag for one scope and clears it on every way out, a throw included.
 class ScopedFlag {
 public:
@@ -13,5 +11,3 @@ public:
 private:
     bool& flag_;
 };
-
-}  // namespace ui

@@ -1,4 +1,4 @@
-#include "core/exchange/ModelWorld.h"
+#include "ModelWorld.h"
 
 #include <algorithm>
 #include <utility>

@@ -67,6 +67,8 @@ public:
     void Pass(std::chrono::milliseconds time) { now_ += time; }
 
     bool WriterHolds() const { return writer_ != 0; }
+    // The watch that stands now, 0 for none.
+    uint64_t CurrentWatch() const { return watch_; }
     // The watch has something to tell: a camera waiting on it wakes.
     bool WatchSignalled() const;
 
