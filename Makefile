@@ -18,8 +18,8 @@ unexport MAKEFLAGS
 # Only the benchmark and the soak test need these.
 MEASURE_PACKAGES := valgrind
 
-.PHONY: all host-deps deps wine32 build build32 native sanitize test fuzz run demo bench soak package \
-        reproducible test-wine10 clean
+.PHONY: all host-deps deps wine32 build build32 programs native sanitize test fuzz run demo bench \
+        soak package reproducible test-wine10 clean
 
 all: build
 
@@ -36,6 +36,12 @@ wine32: deps
 build: deps
 	cmake --preset windows
 	cmake --build --preset windows
+
+# Only what make run and make demo start: the two programs, FreeImage.dll
+# and the game-side simulator, none of the test programs.
+programs: deps
+	cmake --preset windows
+	cmake --build --preset windows --target vdrcam vdrcam-early freeimage_dll gamesim
 
 # The 32-bit programs, for 32-bit Windows and 32-bit Wine prefixes.
 build32: wine32
@@ -70,11 +76,11 @@ test-wine10: build build32
 fuzz: sanitize
 	tools/fuzz.sh
 
-run: build
-	tools/run.sh
+run: programs
+	@tools/run.sh
 
-demo: build
-	tools/demo.sh
+demo: programs
+	@tools/demo.sh
 
 bench: build build32 native
 	@tools/install-deps.sh $(MEASURE_PACKAGES)

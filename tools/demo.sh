@@ -4,4 +4,5 @@
 # three times; the photos and replies that came back are listed.
 set -eu
 cd "$(dirname "$0")/.."
-exec tools/wine-session.sh build/run/wineprefix --keep-display tools/demo-inside.sh
+VDR_STOPPED="The demo was stopped: Ctrl+C ended it and its Wine session." \
+    exec tools/wine-session.sh build/run/wineprefix --keep-display tools/demo-inside.sh

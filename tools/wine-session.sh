@@ -6,6 +6,9 @@
 # screen (1280x1024, 24 bits, or VDR_SCREEN) is started so test windows never
 # land on a real desktop. VDR_XVFB_SCREENS replaces Xvfb's screen arguments.
 # WINEARCH=win32 asks for a 32-bit prefix; otherwise it is a 64-bit one.
+# Ctrl+C ends the session, its Wine programs with it, and says so last
+# (VDR_STOPPED, or a plain line); being how a session is meant to be
+# stopped, it is no failure: the exit status is 0.
 # VDR_LOGPIXELS=N gives the session a screen of N DPI; VDR_MANAGED=yes
 # leaves a private screen's windows to be managed, as on a player's display.
 set -eu
@@ -41,6 +44,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 
 xvfb_pid=
+stopped=
 cleanup() {
     if [ -n "${VDR_LOGPIXELS:-}" ]; then
         wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 </dev/null || true
@@ -51,18 +55,24 @@ cleanup() {
         wait "$xvfb_pid" 2>/dev/null || true
     fi
     rm -f "${fdfile:-}"
+    if [ -n "$stopped" ]; then
+        echo "${VDR_STOPPED:-Stopped: the Wine session has ended.}"
+    fi
 }
 trap cleanup EXIT
 # The command runs in the background (below) so that Ctrl+C is seen at once:
 # a Wine GUI program ignores SIGINT, and the shell would wait for it.
 child=
 stop() {
+    stopped=yes
     if [ -n "$child" ]; then
         kill "$child" 2>/dev/null || true
     fi
-    exit 130
+    exit "$1"
 }
-trap stop INT TERM HUP
+trap 'stop 0' INT
+trap 'stop 143' TERM
+trap 'stop 129' HUP
 
 if [ "$use_display" = no ] || [ -z "${DISPLAY:-}" ]; then
     fdfile=$(mktemp)
