@@ -37,11 +37,12 @@ build: deps
 	cmake --preset windows
 	cmake --build --preset windows
 
-# Only what make run and make demo start: the two programs, FreeImage.dll
-# and the game-side simulator, none of the test programs.
+# Only what make run and make demo start: the two programs and
+# FreeImage.dll (and for the demo the game-side simulator), none of the
+# test programs.
 programs: deps
 	cmake --preset windows
-	cmake --build --preset windows --target vdrcam vdrcam-early freeimage_dll gamesim
+	cmake --build --preset windows --target vdrcam vdrcam-early freeimage_dll
 
 # The 32-bit programs, for 32-bit Windows and 32-bit Wine prefixes.
 build32: wine32
@@ -80,6 +81,7 @@ run: programs
 	@tools/run.sh
 
 demo: programs
+	cmake --build --preset windows --target gamesim
 	@tools/demo.sh
 
 bench: build build32 native
