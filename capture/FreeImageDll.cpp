@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "core/Unique.h"
 #include "core/files/init.h"
 #include "core/photo/FreeImageApi.h"
 
@@ -46,6 +47,50 @@ void Resolve(HMODULE module, const char* name, int argumentBytes, Function& func
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
+void CloseCopy(HANDLE copy) { CloseHandle(copy); }
+
+// Removes the copies earlier runs left: those of running cameras are held
+// (or, on Windows, loaded) and stay.
+void RemoveLeftCopies(const std::string& temp) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((temp + "vdrcam-FreeImage-*.dll").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        DeleteFileA((temp + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// A copy of the library for this run alone, in the temporary folder: the
+// file beside the program may be written over while the camera runs (Wine
+// lets that be done to a loaded library, and the loaded code with it), the
+// copy not. It is held open, shared for reading only, until the camera
+// ends; the next run removes it.
+std::optional<std::string> PrivateCopy(const std::string& library) {
+    static Unique<HANDLE, CloseCopy> held;
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH) {
+        return std::nullopt;
+    }
+    held.Reset();
+    RemoveLeftCopies(temp);
+    const std::string copy =
+        std::string(temp) + "vdrcam-FreeImage-" + std::to_string(GetCurrentProcessId()) + ".dll";
+    if (!CopyFileA(library.c_str(), copy.c_str(), FALSE)) {
+        return std::nullopt;
+    }
+    const HANDLE file = CreateFileA(copy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    held.Reset(file);
+    return copy;
+}
+
 // The library beside the program, or none that is available.
 FreeImageApi LoadBesideProgram() {
     FreeImageApi loaded;
@@ -56,10 +101,14 @@ FreeImageApi LoadBesideProgram() {
     }
     const std::string path = *folder + "\\FreeImage.dll";
     loaded.missing = !FileExists(path);
+    const std::optional<std::string> copy = loaded.missing ? std::nullopt : PrivateCopy(path);
+    if (!copy) {
+        return loaded;
+    }
     // A broken or foreign file there is the same as none: no system error box.
     DWORD previousMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    HMODULE module = LoadLibraryExA(copy->c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     SetThreadErrorMode(previousMode, nullptr);
     if (!module) {
         return loaded;
@@ -85,7 +134,8 @@ FreeImageApi LoadBesideProgram() {
 const FreeImageApi& FreeImage() {
     // Looked for again while it is missing or unusable: a player who puts
     // it back gets JPEGs from the next photo on. Once found it never changes,
-    // so a thread using it is never written under.
+    // and it is run from a copy of its own, so a thread using it is never
+    // written under.
     static std::mutex looking;
     static FreeImageApi found;
     thread_local FreeImageApi notFound;

@@ -91,7 +91,7 @@ void CaptureWindow::WaitOn(uint64_t watch) {
 
 void CaptureWindow::ShowSigns() {
     signs_.gameFolder = loop_.GameFolderFault();
-    signs_.linkLeftAlone = loop_.LinkLeftAlone();
+    signs_.leftAlone = loop_.LeftAloneSign();
     const std::string caption = CaptionFor(signs_);
     if (IsLoaded() && caption != Caption()) {
         SetCaption(caption);

@@ -8,7 +8,7 @@
 
 void CameraLoop::Stop() {
     started_ = false;
-    KeepWatchOn("");
+    keeper_.KeepOn("");
 }
 
 template <typename Capture>
@@ -64,14 +64,6 @@ void CameraLoop::Click() {
     Exclusively([this] { hooks_.photograph(Asked::ByHand); });
 }
 
-void CameraLoop::KeepWatchOn(const std::string& gameFolder) {
-    keeper_.KeepOn(gameFolder);
-    if (keeper_.Watch() != watching_) {
-        watching_ = keeper_.Watch();
-        hooks_.watching(watching_);
-    }
-}
-
 void CameraLoop::ServeRequest() {
     // A folder that Apply would refuse is a wrong one: it is not even looked
     // in, and one too long for the exchange's paths is never copied whole.
@@ -82,9 +74,9 @@ void CameraLoop::ServeRequest() {
                        : gameFolder.empty() ? std::nullopt
                                             : FaultOf(gameFolder, kLongestGameFolder);
     if (gameFolderFault_) {
-        KeepWatchOn("");
+        keeper_.KeepOn("");
         return;
     }
-    KeepWatchOn(gameFolder);
+    keeper_.KeepOn(gameFolder);
     requests_.Poll(gameFolder, [this] { hooks_.photograph(Asked::ByGame); });
 }

@@ -55,7 +55,7 @@ public:
 
     // Why the game folder cannot be looked in, when it cannot.
     const std::optional<FolderFault>& GameFolderFault() const { return gameFolderFault_; }
-    bool LinkLeftAlone() const { return requests_.LinkLeftAlone(); }
+    std::optional<LeftAlone> LeftAloneSign() const { return requests_.LeftAloneSign(); }
 
 private:
     template <typename Capture>
@@ -63,13 +63,11 @@ private:
     // Serves the game's request, if there is one, unless the game folder
     // is one that Apply would refuse.
     void ServeRequest();
-    void KeepWatchOn(const std::string& gameFolder);
 
     ExchangeWorld& world_;
     Hooks hooks_;
-    WatchKeeper keeper_{world_};
+    WatchKeeper keeper_{world_, [this](uint64_t watch) { hooks_.watching(watch); }};
     RequestWatch requests_{world_, keeper_};
-    uint64_t watching_ = 0;
     bool started_ = false;
     bool busy_ = false;
     bool lookDue_ = false;  // the watch told of the request during a capture

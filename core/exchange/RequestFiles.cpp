@@ -8,7 +8,7 @@ void ReplyFile::Send(const std::string& gameFolder, const std::string& number) {
     unsent_.reset();
     if (Write(gameFolder, number)) {
         givenUp_.reset();
-    } else if (!gameFolder.empty() && world_.FolderExists(ReplyFolder(gameFolder))) {
+    } else if (!gameFolder.empty() && world_.FolderIndex(ReplyFolder(gameFolder))) {
         unsent_ = Unsent{gameFolder, number, world_.Now() + kPatience};
     }
 }

@@ -44,7 +44,8 @@ Served FirstSight(const Sight& sight, TimePoint now) {
     return {.file = sight.look.identity,
             .seenAt = now,
             .watch = sight.names ? sight.names->watch : 0,
-            .link = sight.look.link};
+            .link = sight.look.link,
+            .readOnly = sight.look.readOnly};
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ Step Decide(const std::optional<Served>& served, const Sight& sight, LookMoment 
             TimePoint now) {
     const FileLook& look = sight.look;
     Step step;
-    if (!look.there) {
+    if (!look.there || look.folder) {
         step.verdict = Verdict::Gone;
     } else if (look.leaving) {
         step.verdict = Verdict::Leaving;
@@ -64,13 +65,15 @@ Step Decide(const std::optional<Served>& served, const Sight& sight, LookMoment 
         Served kept = WithBaseline(*served, sight, now);
         step.verdict = Judge(kept, look, sight.names, now);
         kept.link = look.link;
-        if (step.verdict == Verdict::Same) {
+        kept.readOnly = look.readOnly;
+        // The served file seen: the watch standing now vouches for it.
+        if (step.verdict == Verdict::Same || step.verdict == Verdict::Leaving) {
             kept.file = look.identity;
             kept.watch = sight.names ? sight.names->watch : 0;
             kept.baseline = Settled(kept, now) ? sight.names : std::nullopt;
             kept.writtenAt.reset();
-            step.remove =
-                moment != LookMoment::DuringPhoto && !look.held && !look.link && look.identity;
+            step.remove = step.verdict == Verdict::Same && moment != LookMoment::DuringPhoto &&
+                          !look.held && !look.link && !look.readOnly && look.identity;
         } else if (step.verdict == Verdict::Settling && !kept.writtenAt) {
             kept.writtenAt = now;
         }

@@ -20,7 +20,13 @@ struct Served {
     std::optional<TimePoint> writtenAt;  // when a later write was first seen, until told apart
     bool deleted = false;                // its deletion went through; only its going is awaited
     bool link = false;                   // a symbolic link, left where it is
+    bool readOnly = false;               // read-only, which the camera does not change
 };
+
+// What stands under the request's name and is left where it is, as the
+// caption tells: a request that is a link or read-only, or a folder, which
+// is no request at all.
+enum class LeftAlone { Link, ReadOnly, Folder };
 
 // What a look at the request's name found: the watch's count just before
 // it, the look itself, and the count kWatchLag after the served file's
@@ -57,7 +63,7 @@ struct Step {
 // The whole rule, from what was served, what the look found, when it was
 // made and the time. The verdict is the first that fits:
 //
-//   1. nothing under the name: Gone;
+//   1. nothing under the name, or a folder, which is no request: Gone;
 //   2. a file Windows says is being deleted: Leaving;
 //   3. nothing served: Another;
 //   4. the watch that vouches for the served file counted the name taken
@@ -66,7 +72,8 @@ struct Step {
 //      reverse: Another (neither opened: 8);
 //   6. another index: Another;
 //   7. the same index written since, where the watch that vouches for the
-//      served file does not stand now (or none ever did): Another;
+//      served file does not stand now (or none ever did, or it stood on a
+//      folder since replaced, and another was made): Another;
 //   8. the same index written since, that watch silent: Settling until
 //      kWatchLag has passed since the first sight and since the write was
 //      first seen;
@@ -76,11 +83,12 @@ struct Step {
 //   - Gone and Another forget the request served; Another then has the new
 //     file photographed at a poll (kept as served from this sight), and
 //     otherwise the next poll due at once;
-//   - Same keeps what this look saw as the served file (its identity, and
-//     the watch standing now as the one that vouches for it), and, unless
-//     a photo is being taken, has it deleted where it can be: not while its
-//     writer holds it, nor a link, nor a file that could not be opened, as
-//     there is nothing then to delete it by;
+//   - Same, and Leaving once deleted, keep what this look saw as the
+//     served file (its identity, and the watch standing now as the one that
+//     vouches for it, with its count as the baseline once settled); Same,
+//     unless a photo is being taken, has it deleted where it can be: not
+//     while its writer holds it, nor a link, nor a read-only file, nor one
+//     that could not be opened, as there is nothing then to delete it by;
 //   - Settling keeps when the write was first seen.
 //
 // The baseline is the count the vouching watch had kWatchLag after the
@@ -93,7 +101,10 @@ struct Step {
 // write after the camera saw the file cannot be told from the file made
 // anew on its index (Wine gives a new file the old one's index back, and
 // its creation time is its last write), so it counts as the next request:
-// a writer that writes after its request was seen gets a second photo.
+// a writer that writes after its request was seen gets a second photo. A
+// watch that outlives its folder (Wine's, when the folder is replaced) is
+// no watch: the sight's count comes only from a watch on the folder under
+// the name now (WatchKeeper::CheckedChanges).
 Step Decide(const std::optional<Served>& served, const Sight& sight, LookMoment moment,
             TimePoint now);
 

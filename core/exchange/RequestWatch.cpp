@@ -8,6 +8,10 @@ Sight RequestWatch::Observe(const std::string& path, const std::string& folder,
     Sight sight;
     sight.names = keeper_.Changes(folder);
     sight.look = world_.Look(path);
+    folderSeen_ = sight.look.folder;
+    if (sight.look.there) {
+        sight.names = keeper_.CheckedChanges(folder, sight.names);
+    }
     if (served) {
         sight.namesAtSettling = keeper_.ChangesBy(folder, served->seenAt + kWatchLag);
     }
@@ -64,3 +68,16 @@ bool RequestWatch::Poll(const std::string& gameFolder, const std::function<void(
 }
 
 void RequestWatch::Tend() { LookAgain(LookMoment::DuringPhoto); }
+
+std::optional<LeftAlone> RequestWatch::LeftAloneSign() const {
+    if (folderSeen_) {
+        return LeftAlone::Folder;
+    }
+    if (following_ && following_->served.link) {
+        return LeftAlone::Link;
+    }
+    if (following_ && following_->served.readOnly) {
+        return LeftAlone::ReadOnly;
+    }
+    return std::nullopt;
+}

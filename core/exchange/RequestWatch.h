@@ -32,9 +32,10 @@ public:
     // there: the next poll is due at once. Told once.
     bool TakeNextWaiting() { return std::exchange(nextWaiting_, false); }
 
-    // Whether the request served is a symbolic link: it is left where it
-    // is, as deleting it would delete what it leads to.
-    bool LinkLeftAlone() const { return following_ && following_->served.link; }
+    // What the last look found under the name and left where it is: a
+    // request that is a symbolic link (deleting it would delete what it
+    // leads to) or read-only, or a folder.
+    std::optional<LeftAlone> LeftAloneSign() const;
 
 private:
     struct Following {
@@ -55,5 +56,6 @@ private:
     ExchangeWorld& world_;
     WatchKeeper& keeper_;
     std::optional<Following> following_;
+    bool folderSeen_ = false;
     bool nextWaiting_ = false;
 };

@@ -17,7 +17,9 @@ public:
     bool RemoveIf(const std::string& path, const FileIdentity& identity) override {
         return RemoveFileIf(path, identity);
     }
-    bool FolderExists(const std::string& folder) override { return ::FolderExists(folder); }
+    std::optional<uint64_t> FolderIndex(const std::string& folder) override {
+        return ::FolderIndex(folder);
+    }
     bool WriteReply(const std::string& path, const std::string& line) override {
         return WriteWholeFile(path, {line});
     }

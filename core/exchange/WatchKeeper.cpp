@@ -10,16 +10,41 @@ void WatchKeeper::KeepOn(const std::string& gameFolder) {
         return;
     }
     checkedAt_ = now;
-    const bool there = !folder.empty() && world_.FolderExists(folder);
-    if (watching && there) {
-        return;
+    const std::optional<uint64_t> index =
+        folder.empty() ? std::nullopt : world_.FolderIndex(folder);
+    if (!watching || index != folderIndex_) {
+        Make(folder, index);
     }
-    Stop();
-    if (there) {
+}
+
+void WatchKeeper::Make(const std::string& folder, std::optional<uint64_t> index) {
+    const uint64_t before = watch_;
+    End();
+    // The folder's index is taken before the watch is made: a folder
+    // replaced in between is then found out at the next check.
+    if (index) {
         watch_ = world_.Watch(folder, kRequestName);
         folder_ = folder;
+        folderIndex_ = index;
         told_ = TakeIn().value_or(NameCount{});
     }
+    if (watch_ != before) {
+        changed_(watch_);
+    }
+}
+
+std::optional<NameCount> WatchKeeper::CheckedChanges(const std::string& folder,
+                                                     const std::optional<NameCount>& told) {
+    if (!watch_ || folder_ != folder) {
+        return told;
+    }
+    const std::optional<uint64_t> index = world_.FolderIndex(folder);
+    if (index == folderIndex_) {
+        return told;
+    }
+    checkedAt_ = world_.Now();
+    Make(folder, index);
+    return Changes(folder);
 }
 
 std::optional<NameCount> WatchKeeper::TakeIn(bool woken) {
@@ -61,11 +86,12 @@ bool WatchKeeper::Woken() {
     return news;
 }
 
-void WatchKeeper::Stop() {
+void WatchKeeper::End() {
     if (watch_) {
         world_.EndWatch(watch_);
     }
     watch_ = 0;
     folder_.clear();
+    folderIndex_.reset();
     taken_.clear();
 }

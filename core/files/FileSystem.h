@@ -25,6 +25,11 @@ bool MakeFolder(const std::string& path);
 // True for an existing folder; a file of that name is no folder.
 bool FolderExists(const std::string& path);
 
+// The index of the folder the name leads to now, when it leads to one: a
+// folder deleted and made again, moved away, mounted over or swapped for a
+// link to another has another.
+std::optional<uint64_t> FolderIndex(const std::string& path);
+
 // Removes the file the name names; a link is left, and so is its target.
 bool RemoveFile(const std::string& path);
 
@@ -66,14 +71,18 @@ struct FileIdentity {
 // A look at a file by its name: which file is there, whether another
 // program holds it open without letting it be deleted (as a writer does
 // until it has finished), whether the name leads elsewhere (a link, whose
-// target is what opens) and whether it is being deleted (a deleted file
-// keeps its name while a handle on it is open; Windows says so, Wine not).
+// target is what opens), whether it is being deleted (a deleted file
+// keeps its name while a handle on it is open; Windows says so, Wine not),
+// whether it is a folder, and whether it is read-only (and so cannot be
+// deleted).
 struct FileLook {
     bool there = false;                    // anything under the name
     std::optional<FileIdentity> identity;  // none when it could not be opened
     bool held = false;
     bool link = false;
     bool leaving = false;
+    bool folder = false;
+    bool readOnly = false;
 };
 FileLook LookAtFile(const std::string& path);
 

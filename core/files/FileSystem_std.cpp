@@ -18,6 +18,14 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_directory(NativePath(path), error) && !error;
 }
 
+std::optional<uint64_t> FolderIndex(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || stat(NativePath(path).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<uint64_t>(info.st_ino);
+}
+
 bool RemoveFile(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::remove(NativePath(path), error) && !error;
@@ -96,10 +104,13 @@ Placed MoveIntoFreeName(const std::string& finished, const std::string& path) {
 
 namespace {
 
-std::optional<FileIdentity> IdentifyFile(const std::string& path) {
+std::optional<FileIdentity> IdentifyFile(const std::string& path, bool* folder = nullptr) {
     struct stat info {};
     if (path.empty() || stat(NativePath(path).c_str(), &info) != 0) {
         return std::nullopt;
+    }
+    if (folder) {
+        *folder = S_ISDIR(info.st_mode);
     }
     const auto written =
         std::chrono::seconds(info.st_mtim.tv_sec) + std::chrono::nanoseconds(info.st_mtim.tv_nsec);
@@ -110,8 +121,10 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
 
 // The host's files have no sharing rules: nobody holds one against a delete.
 FileLook LookAtFile(const std::string& path) {
-    const std::optional<FileIdentity> identity = IdentifyFile(path);
-    return {identity.has_value(), identity};
+    FileLook look;
+    look.identity = IdentifyFile(path, &look.folder);
+    look.there = look.identity.has_value();
+    return look;
 }
 
 bool RemoveFileIf(const std::string& path, const FileIdentity& identity) {

@@ -168,6 +168,23 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<uint64_t> FolderIndex(const std::string& path) {
+    if (!Usable(path)) {
+        return std::nullopt;
+    }
+    // As the system opens it: through a link, the folder it leads to.
+    const OpenedFile folder = Opened(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll,
+                                                 nullptr, OPEN_EXISTING,
+                                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILE_BASIC_INFO basic{};
+    if (!folder ||
+        !GetFileInformationByHandleEx(folder.Get(), FileBasicInfo, &basic, sizeof basic) ||
+        !(basic.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return std::nullopt;
+    }
+    return IndexOf(folder.Get());
+}
+
 bool RemoveFile(const std::string& path) {
     if (!Usable(path)) {
         return false;
@@ -273,6 +290,8 @@ FileLook LookAtFile(const std::string& path) {
     }
     FileLook look;
     look.there = true;
+    look.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    look.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
     // Only the right to delete meets a writer's sharing; the handle goes at once.
     OpenedFile file = OpenNamed(path, DELETE | FILE_READ_ATTRIBUTES);
     if (!file) {

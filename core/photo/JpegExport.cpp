@@ -38,8 +38,9 @@ JpegOutcome ExportJpeg(const FreeImageApi& freeImage, const JpegJob& job) {
     }
     FreeImageBitmap picture(freeImage,
                             freeImage.Load(FreeImageApi::kFormatBmp, job.bitmapPath.c_str(), 0));
+    // A library that cannot read a bitmap that is there is the one to blame.
     if (!picture) {
-        return JpegOutcome::NoBitmap;
+        return FileSize(job.bitmapPath) ? JpegOutcome::UnusableLibrary : JpegOutcome::NoBitmap;
     }
     if (job.rescale) {
         picture = FreeImageBitmap(

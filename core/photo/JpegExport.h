@@ -33,9 +33,9 @@ struct JpegJob {
 enum class JpegOutcome {
     Made,
     NoLibrary,        // no FreeImage.dll
-    UnusableLibrary,  // one that is no FreeImage of this build's kind
+    UnusableLibrary,  // one that is no FreeImage of this build's kind, or cannot read a bitmap
     ImpossibleSize,   // the rescale size is no number or cannot be made
-    NoBitmap,         // its bitmap file could not be read back
+    NoBitmap,         // its bitmap file is gone
     DiskFull,
     NotWritten,  // or its name was taken meanwhile
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/exchange/RequestVerdict.h"
 #include "core/files/FolderNames.h"
 #include "core/photo/JpegExport.h"
 #include "core/photo/NotStored.h"
@@ -19,7 +20,7 @@ struct CameraSigns {
     std::optional<NotStored> notStored;     // the latest photo was not stored
     bool screenUnseen = false;              // photos come out black, whatever is shown
     std::optional<FolderFault> gameFolder;  // so no request can be seen
-    bool linkLeftAlone = false;             // the request is a link, not deleted
+    std::optional<LeftAlone> leftAlone;     // under the request's name, not deleted
     std::optional<std::string> untold;      // the photo whose reply was given up
     // "N.jpg not made: why", told by the edition that makes JPEGs: the
     // first edition has no word of FreeImage in it.
@@ -72,8 +73,9 @@ inline std::string JpegNotMadeSign(const JpegNotMade& notMade) {
 }
 
 // The caption for the signs, the gravest first: photos lost, then photos
-// that show nothing, then requests unseen, then a request left alone, then
-// a reply the game did not get, then a JPEG not made.
+// that show nothing, then requests unseen, then what stands under the
+// request's name left alone, then a reply the game did not get, then a
+// JPEG not made.
 inline std::string CaptionFor(const CameraSigns& signs) {
     if (signs.notStored) {
         return kSignPrefix + std::string("photos not stored: ") + NotStoredReason(*signs.notStored);
@@ -89,8 +91,12 @@ inline std::string CaptionFor(const CameraSigns& signs) {
                               : "has a name ending in . or space";
         return kSignPrefix + std::string("requests not seen: Veldrun Folder ") + why;
     }
-    if (signs.linkLeftAlone) {
-        return kSignPrefix + std::string("takePhoto.db is a link, left where it is");
+    if (signs.leftAlone) {
+        return kSignPrefix + std::string(*signs.leftAlone == LeftAlone::Folder
+                                             ? "takePhoto.db is a folder, not a request"
+                                         : *signs.leftAlone == LeftAlone::Link
+                                             ? "takePhoto.db is a link, left where it is"
+                                             : "takePhoto.db is read-only, left where it is");
     }
     if (signs.untold) {
         return kSignPrefix + std::string("the game was not told of photo ") + *signs.untold +

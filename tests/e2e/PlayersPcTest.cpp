@@ -5,6 +5,7 @@
 
 #include "../support/Host.h"
 #include "../support/ImageFiles.h"
+#include "../support/Links.h"
 #include "../support/RegistryValues.h"
 #include "EndToEnd.h"
 #include "core/exchange/RequestFiles.h"
@@ -55,6 +56,28 @@ TEST_F(EndToEnd, TheShippedFreeImageMakesRescaledAndFullSizeJpegs) {
     EXPECT_EQ(full.height, Screen().cy);
     EXPECT_TRUE(IsQuality100(full));
     EXPECT_EQ(ListFolder(shots.Path()), "0.jpg 1.jpg _bmp_0.bmp _bmp_1.bmp");
+}
+
+// Wine lets a Linux program write over a library a program has loaded; the
+// camera runs FreeImage from a copy of its own, which nothing writes over.
+TEST_F(EndToEnd, FreeImageWrittenOverUnderTheRunningCameraIsNotWhatItRuns) {
+    UseShotFolder();
+    registry::SetText(HKEY_CURRENT_USER, kSettingsKey, "Resize", "1");
+    TestFolder install{"vdrcam-e2e-install"};
+    for (const char* file : {"vdrcam.exe", "FreeImage.dll"}) {
+        ASSERT_TRUE(CopyFileA(Built(file).c_str(), (install / file).c_str(), FALSE));
+    }
+    driver::Program camera(install / "vdrcam.exe");
+    HWND main = StartMain(camera);
+    Click(Child(main, "Take ScreenShot Now"));
+    ASSERT_TRUE(WaitForFile(shots / "0.jpg"));
+    if (!EmptyInPlace(install / "FreeImage.dll")) {
+        GTEST_SKIP() << "a loaded library cannot be written over here";
+    }
+    Click(Child(main, "Take ScreenShot Now"));
+    EXPECT_TRUE(WaitForFile(shots / "1.jpg"));
+    EXPECT_TRUE(camera.Running());
+    EXPECT_EQ(Text(main), "VDR Camera");
 }
 
 TEST_F(EndToEnd, TheShippedFreeImageKeepsItsFormatNumbersAndVersion) {

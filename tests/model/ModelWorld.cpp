@@ -13,16 +13,28 @@ ModelWorld::ModelWorld(std::string folder, Options options)
 
 void ModelWorld::Happen() { now_ += std::chrono::microseconds(1); }
 
+uint64_t ModelWorld::NewIndex() {
+    if (freed_.empty()) {
+        return nextIndex_++;
+    }
+    const uint64_t index = freed_.back();
+    freed_.pop_back();
+    return index;
+}
+
+int64_t ModelWorld::Stamp() const {
+    const auto time = now_.time_since_epoch();
+    if (options_.timeGrain.count() == 0) {
+        return time.count();
+    }
+    return (time - time % options_.timeGrain).count();
+}
+
 int ModelWorld::NewFile(int press) {
     File file;
     file.press = press;
-    if (freed_.empty()) {
-        file.index = nextIndex_++;
-    } else {
-        file.index = freed_.back();
-        freed_.pop_back();
-    }
-    file.lastWrite = now_.time_since_epoch().count();
+    file.index = NewIndex();
+    file.lastWrite = Stamp();
     files_.push_back(file);
     return static_cast<int>(files_.size() - 1);
 }
@@ -34,7 +46,7 @@ void ModelWorld::LetGoIfUnused(int number) {
     if (file.alive && !file.named && !Handles(file)) {
         file.alive = false;
         file.pending = false;
-        freed_.push_back(file.index);
+        Free(file.index);
     }
 }
 
@@ -42,27 +54,35 @@ void ModelWorld::GiveName(int file, NameAction action) {
     Happen();
     name_ = file;
     files_[static_cast<size_t>(file)].named = true;
-    changes_.push_back({file, false, now_, now_, false});
+    changes_.push_back({file, false, now_, now_});
     Tell(action, true, {changes_.size() - 1});
 }
 
 void ModelWorld::TakeName(NameAction action) {
     Happen();
     const int file = std::exchange(name_, 0);
-    files_[static_cast<size_t>(file)].named = false;
-    files_[static_cast<size_t>(file)].pending = false;
-    changes_.push_back({file, true, now_, now_, false});
+    File& taken = files_[static_cast<size_t>(file)];
+    taken.named = false;
+    taken.pending = false;
+    lastLetGo_ = taken.lastWrite;
+    changes_.push_back({file, true, now_, now_});
     Tell(action, true, {changes_.size() - 1});
     LetGoIfUnused(file);
 }
 
 void ModelWorld::Tell(NameAction action, bool aboutTheName, std::vector<size_t> changes) {
     Happen();
+    // A watch of file names is told nothing of a folder's coming and going.
+    const bool ofAFolder = !changes.empty() && FileNumber(changes_[changes.front()].file).folder;
+    const Lost lost = !options_.watchable ? Lost::NoWatch
+                      : ofAFolder         ? Lost::NotAFile
+                      : deaf_             ? Lost::Deaf
+                                          : Lost::No;
     for (const size_t change : changes) {
-        changes_[change].lost = !options_.watchable;
-        changes_[change].watched = watch_ != 0;
+        changes_[change].lost = lost;
+        changes_[change].watched = watch_ != 0 && lost == Lost::No;
     }
-    if (!watch_) {
+    if (!watch_ || lost != Lost::No) {
         return;
     }
     // Told in the order of happening, each no sooner than its lag.
@@ -78,23 +98,23 @@ void ModelWorld::Tell(NameAction action, bool aboutTheName, std::vector<size_t> 
     }
     untold_.push_back({at, action, aboutTheName, false, std::move(changes)});
     if (untold_.size() > options_.watchHolds) {
-        LoseWhatIsUntold();
-        changes_.push_back({0, false, now_, at, false, true});
+        LoseWhatIsUntold(Lost::Overflow);
+        changes_.push_back({0, false, now_, at, Lost::No, true});
         untold_.push_back({at, NameAction::Modified, false, true, {changes_.size() - 1}});
     }
 }
 
-void ModelWorld::LoseWhatIsUntold() {
+void ModelWorld::LoseWhatIsUntold(Lost why) {
     for (const Told& told : untold_) {
         for (const size_t change : told.changes) {
-            changes_[change].lost = true;
+            changes_[change].lost = why;
         }
     }
     untold_.clear();
 }
 
 bool ModelWorld::WatchSignalled() const {
-    return watch_ && !untold_.empty() && untold_.front().at <= now_;
+    return watch_ && !resting_ && !untold_.empty() && untold_.front().at <= now_;
 }
 
 bool ModelWorld::Make(Share share) {
@@ -104,10 +124,11 @@ bool ModelWorld::Make(Share share) {
     if (name_) {
         File& file = files_[static_cast<size_t>(name_)];
         // Windows refuses to open a file being deleted; Wine opens it, doomed.
-        if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+        if (file.link || file.folder || file.readOnly || file.holding ||
+            (file.pending && options_.system == System::Windows)) {
             return false;
         }
-        file.lastWrite = now_.time_since_epoch().count();
+        file.lastWrite = Stamp();
         writer_ = name_;
     } else {
         writer_ = NewFile(++presses_);
@@ -123,7 +144,7 @@ bool ModelWorld::Write() {
     if (!writer_) {
         return false;
     }
-    files_[static_cast<size_t>(writer_)].lastWrite = now_.time_since_epoch().count();
+    files_[static_cast<size_t>(writer_)].lastWrite = Stamp();
     return true;
 }
 
@@ -146,7 +167,7 @@ bool ModelWorld::Delete() {
         return false;
     }
     File& file = files_[static_cast<size_t>(name_)];
-    if (file.holding || file.pending) {
+    if (file.folder || file.readOnly || file.holding || file.pending) {
         return false;
     }
     if (file.sharing) {
@@ -163,7 +184,8 @@ bool ModelWorld::RenameOver() {
     }
     if (name_) {
         const File& old = files_[static_cast<size_t>(name_)];
-        if (old.holding || (old.pending && options_.system == System::Windows)) {
+        if (old.folder || old.readOnly || old.holding ||
+            (old.pending && options_.system == System::Windows)) {
             return false;
         }
     }
@@ -176,13 +198,14 @@ bool ModelWorld::RenameOver() {
         const int old = std::exchange(name_, 0);
         files_[static_cast<size_t>(old)].named = false;
         files_[static_cast<size_t>(old)].pending = false;
-        changes_.push_back({old, true, now_, now_, false});
+        lastLetGo_ = FileNumber(old).lastWrite;
+        changes_.push_back({old, true, now_, now_});
         changes.push_back(changes_.size() - 1);
         LetGoIfUnused(old);
     }
     name_ = made;
     files_[static_cast<size_t>(made)].named = true;
-    changes_.push_back({made, false, now_, now_, false});
+    changes_.push_back({made, false, now_, now_});
     changes.push_back(changes_.size() - 1);
     Tell(NameAction::RenamedTo, true, std::move(changes));
     return true;
@@ -193,10 +216,11 @@ bool ModelWorld::Rewrite() {
         return false;
     }
     File& file = files_[static_cast<size_t>(name_)];
-    if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+    if (file.link || file.folder || file.readOnly || file.holding ||
+        (file.pending && options_.system == System::Windows)) {
         return false;
     }
-    file.lastWrite = now_.time_since_epoch().count();
+    file.lastWrite = Stamp();
     return true;
 }
 
@@ -206,7 +230,8 @@ bool ModelWorld::RenameAway() {
     }
     const int moved = name_;
     File& file = files_[static_cast<size_t>(moved)];
-    if (file.link || file.holding || (file.pending && options_.system == System::Windows)) {
+    if (file.link || file.folder || file.holding ||
+        (file.pending && options_.system == System::Windows)) {
         return false;
     }
     TakeName(NameAction::RenamedFrom);
@@ -232,23 +257,91 @@ bool ModelWorld::Link() {
     return true;
 }
 
+void ModelWorld::MakeOtherFile() { Tell(NameAction::Added, false); }
+
 void ModelWorld::Flood() {
     for (size_t file = 0; file <= options_.watchHolds; ++file) {
         Tell(NameAction::Added, false);
     }
 }
 
-bool ModelWorld::FolderAwayAndBack() {
+bool ModelWorld::ReplaceFolder(Replaced how) {
     if (writer_) {
         return false;
     }
-    if (name_) {
-        TakeName(NameAction::Removed);
+    // A watch's handle keeps the folder it stands on, and its index, from
+    // being given to another: ext4 gives a folder made at once after one
+    // deleted the deleted one's inode, but not while it is open.
+    const bool held = watch_ != 0;
+    if (how == Replaced::Deleted) {
+        if (name_) {
+            TakeName(NameAction::Removed);
+        }
+        // Windows' watch then fails, and what it had not told is lost.
+        if (options_.system == System::Windows) {
+            LoseWhatIsUntold(Lost::WatchGone);
+            watch_ = 0;
+        }
+        if (!held) {
+            Free(folderIndex_);
+        }
+    } else if (name_) {
+        // Out of sight with its folder, and told of nowhere.
+        Happen();
+        const int covered = std::exchange(name_, 0);
+        lastLetGo_ = FileNumber(covered).lastWrite;
+        changes_.push_back({covered, true, now_, now_, Lost::Deaf});
     }
-    // The watch's read fails with its folder: what it had not told is lost.
-    LoseWhatIsUntold();
+    deaf_ = watch_ != 0;
+    folderIndex_ = NewIndex();
+    lostTrack_.push_back(now_);
+    return true;
+}
+
+bool ModelWorld::LoseWatch() {
+    if (!watch_) {
+        return false;
+    }
+    LoseWhatIsUntold(Lost::WatchGone);
     watch_ = 0;
-    folderGone_.push_back(now_);
+    lostTrack_.push_back(now_);
+    return true;
+}
+
+bool ModelWorld::MakeFolder() {
+    if (name_ || writer_) {
+        return false;
+    }
+    const int folder = NewFile(0);
+    files_[static_cast<size_t>(folder)].folder = true;
+    GiveName(folder, NameAction::Added);
+    return true;
+}
+
+bool ModelWorld::RemoveFolder() {
+    if (!name_ || !FileNumber(name_).folder) {
+        return false;
+    }
+    TakeName(NameAction::Removed);
+    return true;
+}
+
+bool ModelWorld::SetReadOnly(bool readOnly) {
+    if (!name_ || FileNumber(name_).link || FileNumber(name_).folder ||
+        FileNumber(name_).readOnly == readOnly) {
+        return false;
+    }
+    files_[static_cast<size_t>(name_)].readOnly = readOnly;
+    return true;
+}
+
+bool ModelWorld::CopyKeepingTime() {
+    if (name_ || writer_) {
+        return false;
+    }
+    const int copy = NewFile(++presses_);
+    GiveName(copy, NameAction::Added);
+    files_[static_cast<size_t>(copy)].lastWrite = lastLetGo_;
     return true;
 }
 
@@ -268,7 +361,7 @@ FileLook ModelWorld::Look(const std::string& path) {
 }
 
 FileLook ModelWorld::See(const std::string& path) {
-    Sighting& sighting = sightings_.emplace_back(Sighting{now_, 0, 0, false});
+    Sighting& sighting = sightings_.emplace_back(Sighting{.at = now_, .watch = watch_});
     if (path != request_ || !name_) {
         return {};
     }
@@ -287,9 +380,12 @@ FileLook ModelWorld::See(const std::string& path) {
     }
     look.identity = IdentityOf(opened);
     look.held = opened.holding > 0;
+    look.folder = opened.folder;
+    look.readOnly = opened.readOnly;
     sighting.file = name_;
     sighting.lastWrite = opened.lastWrite;
     sighting.held = look.held;
+    sighting.readOnly = look.readOnly;
     return look;
 }
 
@@ -298,10 +394,10 @@ bool ModelWorld::RemoveIf(const std::string& path, const FileIdentity& identity)
         return false;
     }
     File& file = files_[static_cast<size_t>(name_)];
-    if (file.pending && options_.system == System::Windows) {
+    if (file.folder || (file.pending && options_.system == System::Windows)) {
         return false;
     }
-    if (file.link || file.holding) {
+    if (file.link || file.holding || file.readOnly) {
         deletions_.push_back({now_, name_, true, sightings_.size()});
         return false;
     }
@@ -315,6 +411,10 @@ bool ModelWorld::RemoveIf(const std::string& path, const FileIdentity& identity)
         TakeName(NameAction::Removed);
     }
     return true;
+}
+
+std::optional<uint64_t> ModelWorld::FolderIndex(const std::string& folder) {
+    return folder == folder_ ? std::optional(folderIndex_) : std::nullopt;
 }
 
 bool ModelWorld::WriteReply(const std::string& path, const std::string& line) {
@@ -332,13 +432,20 @@ uint64_t ModelWorld::Watch(const std::string& folder, const std::string&) {
     EndWatch(watch_);
     watch_ = ++watchesMade_;
     count_ = NameCount{watch_};
+    deaf_ = false;
+    resting_ = false;
     return watch_;
 }
 
-std::optional<NameCount> ModelWorld::Changes(uint64_t watch, bool) {
+std::optional<NameCount> ModelWorld::Changes(uint64_t watch, bool woken) {
     if (!watch || watch != watch_) {
         return std::nullopt;
     }
+    // Resting, the watch takes in nothing until a look.
+    if (woken && resting_) {
+        return count_;
+    }
+    const NameCount before = count_;
     while (!untold_.empty() && untold_.front().at <= now_) {
         const Told& told = untold_.front();
         if (told.overflow) {
@@ -346,14 +453,20 @@ std::optional<NameCount> ModelWorld::Changes(uint64_t watch, bool) {
         } else if (told.aboutTheName) {
             Tally(count_, told.action);
         }
+        for (const size_t change : told.changes) {
+            changes_[change].resting = resting_;
+        }
         untold_.pop_front();
     }
+    resting_ = woken && count_ == before;
     return count_;
 }
 
 void ModelWorld::EndWatch(uint64_t watch) {
     if (watch && watch == watch_) {
-        LoseWhatIsUntold();
+        LoseWhatIsUntold(Lost::WatchGone);
         watch_ = 0;
+        deaf_ = false;
+        resting_ = false;
     }
 }

@@ -29,7 +29,7 @@ TEST(PhotoNumbers, EachEditionStoresUnderTheFirstNumberNoPhotoHoldsUpToItsLast) 
          {2, 3, 4}},
         {"first edition, only its own names",
          kEarlyPhotos,
-         {"0.bmp", "2.bmp", "1.jpg", "_bmp_1.bmp"},
+         {"0.bmp", "2.bmp", "1.jpg", "_bmp_1.bmp", "1.tmp", "3.tmp"},
          0,
          {1, 3, 4}},
         {"first edition, up to 32767", kEarlyPhotos, {}, 32766, {32766, 32767, -1}},

@@ -292,6 +292,13 @@ TEST_F(PipelineTest, ReplyForLargeNumbersIsWrittenInFull) {
     EXPECT_EQ(photoNumber.Text(), "32769");
 }
 
+namespace {
+
+// A FreeImage gone bad: it reads no bitmap.
+FreeImageApi::Bitmap VDR_FREEIMAGE_CALL FailingLoad(int, const char*, int) { return nullptr; }
+
+}  // namespace
+
 TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkippedAndSaidWhy) {
     settings.saveAsJpeg = 1;
     freeImage = FreeImageApi{.missing = true};
@@ -305,6 +312,12 @@ TEST_F(PipelineTest, WithoutFreeImageTheJpegStepsAreSkippedAndSaidWhy) {
     EXPECT_TRUE(FileExists(Bmp(1)));
     EXPECT_EQ(FilesInShots(), 2u);
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");
+    freeImage = FreeImage();
+    freeImage.Load = FailingLoad;  // the bitmap is whole: the library is to blame
+    Capture(16, 16);
+    EXPECT_EQ(jpegs.NotMade(), (JpegNotMade{2, JpegOutcome::UnusableLibrary}));
+    const JpegJob gone = *JpegAskedFor({.shotFolder = shots.Path(), .saveAsJpeg = 1}, 7);
+    EXPECT_EQ(ExportJpeg(FreeImage(), gone), JpegOutcome::NoBitmap);
     freeImage = FreeImage();
     Capture(16, 16);
     EXPECT_EQ(jpegs.NotMade(), std::nullopt);  // told of until a JPEG is made

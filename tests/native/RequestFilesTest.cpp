@@ -143,35 +143,20 @@ TEST_F(ExchangeTest, WrongGameFolderMeansTheRequestIsNeverSeen) {
     EXPECT_TRUE(FileExists(Request()));
 }
 
-TEST_F(ExchangeTest, ARequestThatCannotBeDeletedIsServedOnceAndTheNextOneAgain) {
+TEST_F(ExchangeTest, AFolderUnderTheRequestsNameIsNoRequestAndTheNextFileIs) {
     int photos = 0;
     const auto poll = [&] { return ServeRequest(game.Path(), [&] { ++photos; }); };
-    // A folder of that name with something in it: there, but not deletable.
-    const auto undeletable = [&] {
-        std::filesystem::create_directories(NativePath(Request()) / "held");
-    };
-    undeletable();
-    EXPECT_TRUE(poll());
-    for (int again = 0; again < 5; ++again) {
-        EXPECT_FALSE(poll());
-    }
-    EXPECT_EQ(photos, 1);
-    EXPECT_TRUE(FileExists(Request()));
-
-    // Someone else removes it and writes the next request before a poll sees it gone.
-    std::filesystem::remove_all(NativePath(Request()));
-    WriteTestFile(Request(), "take 1");
-    EXPECT_TRUE(poll());
-    EXPECT_FALSE(FileExists(Request()));
-
-    // Or removes it, a poll sees it gone, and the game asks again.
-    undeletable();
-    EXPECT_TRUE(poll());
-    std::filesystem::remove_all(NativePath(Request()));
+    std::filesystem::create_directories(NativePath(Request()) / "held");
     EXPECT_FALSE(poll());
+    EXPECT_FALSE(poll());
+    EXPECT_EQ(watch.LeftAloneSign(), LeftAlone::Folder);
+    EXPECT_TRUE(FileExists(Request() + "\\held"));
+    std::filesystem::remove_all(NativePath(Request()));
     WriteTestFile(Request(), "take 1");
     EXPECT_TRUE(poll());
-    EXPECT_EQ(photos, 4);
+    EXPECT_EQ(photos, 1);
+    EXPECT_FALSE(FileExists(Request()));
+    EXPECT_EQ(watch.LeftAloneSign(), std::nullopt);
 }
 
 TEST_F(ExchangeTest, AReplyThatCannotBeWrittenIsRetriedForAWhileTheNewestNumberWinning) {

@@ -68,3 +68,24 @@ bool RemoveSymbolicLink(const std::string& link) {
     }
     return RemoveDirectoryA(link.c_str()) || DeleteFileA(link.c_str());
 }
+
+bool EmptyInPlace(const std::string& path) {
+    const std::string unix = RunningUnderWine() ? UnixName(path) : "";
+    return !unix.empty() && RunLinux("Z:\\bin\\sh", "/bin/sh -c \": > '" + unix + "'\"", [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+               data.nFileSizeLow == 0 && data.nFileSizeHigh == 0;
+    });
+}
+
+bool ReplaceFolderFromLinux(const std::string& folder) {
+    const std::string unix = RunningUnderWine() ? UnixName(folder) : "";
+    const std::string done = folder + ".replaced";
+    const bool replaced =
+        !unix.empty() && RunLinux("Z:\\bin\\sh",
+                                  "/bin/sh -c \"rm -rf '" + unix + "' && mkdir '" + unix +
+                                      "' && touch '" + unix + ".replaced'\"",
+                                  [&] { return Exists(done); });
+    DeleteFileA(done.c_str());
+    return replaced;
+}

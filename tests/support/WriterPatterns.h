@@ -1,8 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <sstream>
 #include <string>
+
+#include "WorldHands.h"
+#include "core/exchange/RequestWatch.h"
+#include "core/exchange/WatchKeeper.h"
 
 // Ways a writer makes the request, each with the photos one press of it
 // gives, as the camera meets them under Wine and in the model of its folder:
@@ -48,4 +53,53 @@ inline void ForEachStep(const char* steps, const std::function<void(const std::s
             take(word.substr(0, star));
         }
     }
+}
+
+// The photos one press of the writer gets from the camera's side of the
+// exchange, on either world.
+inline int PhotosOf(const WriterPattern& writer, WorldHands& hands) {
+    using namespace std::chrono_literals;
+    using Share = WorldHands::Share;
+    WatchKeeper keeper(hands.World());
+    keeper.KeepOn(hands.Game());
+    RequestWatch watch(hands.World(), keeper);
+    int photos = 0;
+    // A change of the name is told a moment later; a look comes later still.
+    const auto told = [&](const std::function<void()>& change) {
+        keeper.Woken();
+        change();
+        hands.LetWatchTell(keeper.Watch());
+    };
+    const std::function<void(const std::string&)> step = [&](const std::string& word) {
+        if (word.starts_with("make")) {
+            told([&] {
+                hands.Make(word == "make-all"    ? Share::Everything
+                           : word == "make-read" ? Share::Reading
+                                                 : Share::Nothing);
+            });
+        } else if (word == "write") {
+            hands.Write();
+        } else if (word == "close") {
+            hands.Close();
+        } else if (word == "delete") {
+            told([&] { hands.Delete(); });
+        } else if (word == "flood") {
+            told([&] { hands.Flood(); });
+        } else if (word == "slow") {
+            hands.Pass(1500ms);
+        } else if (word == "tend") {
+            hands.Pass(100ms);
+            watch.Tend();
+        } else if (word == "tick") {
+            hands.Pass(100ms);
+            watch.Poll(hands.Game(), [&] { ++photos; });
+        }
+    };
+    ForEachStep(writer.before, step);
+    watch.Poll(hands.Game(), [&] {
+        ++photos;
+        ForEachStep(writer.during, step);
+    });
+    ForEachStep(writer.after, step);
+    return photos;
 }

@@ -186,7 +186,7 @@ TEST_F(CaptureTest, NothingIsDeletedOrWrittenThroughALink) {
          false,
          "currentPhoto=0\r\n",
          "_bmp_0.bmp",
-         {.linkLeftAlone = true}},
+         {.leftAlone = LeftAlone::Link}},
         {"the request, to a file named in full",
          mdb + "\\takePhoto.db",
          letter,
@@ -194,15 +194,15 @@ TEST_F(CaptureTest, NothingIsDeletedOrWrittenThroughALink) {
          false,
          "currentPhoto=0\r\n",
          "_bmp_0.bmp",
-         {.linkLeftAlone = true}},
-        {"the request, to a folder",
+         {.leftAlone = LeftAlone::Link}},
+        {"the request, to a folder: no request",
          mdb + "\\takePhoto.db",
          keep,
          true,
          false,
-         "currentPhoto=0\r\n",
-         "_bmp_0.bmp",
-         {.linkLeftAlone = true}},
+         "",
+         "",
+         {.leftAlone = LeftAlone::Folder}},
         {"the reply, to a file",
          mdb + "\\currentPhoto.db",
          letter,
@@ -544,40 +544,48 @@ TEST_F(CaptureTest, AFailedRequestIsReportedOnceAndNotRetried) {
     }
 }
 
-TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnce) {
+TEST_F(CaptureTest, ARequestThatCannotBeDeletedIsServedOnceAndAFolderNotAtAll) {
     frmScreenshot.Show();
     std::unique_ptr<Interference> theGame;
     const struct {
         const char* name;
         std::function<void()> make;
         std::function<void()> letGo;
+        bool photographed;
+        std::optional<LeftAlone> sign;  // while it stands
     } requests[] = {
         {"held open by the game",
          [&] { theGame = std::make_unique<Interference>("write-and-hold", 30000, Request()); },
-         [&] { theGame->Stop(); }},
+         [&] { theGame->Stop(); }, true, std::nullopt},
         {"read-only",
          [&] {
              WriteTestFile(Request(), "take 1");
              SetFileAttributesA(Request().c_str(), FILE_ATTRIBUTE_READONLY);
          },
-         [&] { SetFileAttributesA(Request().c_str(), FILE_ATTRIBUTE_NORMAL); }},
+         [&] { SetFileAttributesA(Request().c_str(), FILE_ATTRIBUTE_NORMAL); }, true,
+         LeftAlone::ReadOnly},
         {"a folder of that name", [&] { CreateDirectoryA(Request().c_str(), nullptr); },
-         [&] { RemoveDirectoryA(Request().c_str()); }},
+         [&] { RemoveDirectoryA(Request().c_str()); }, false, LeftAlone::Folder},
     };
     int photos = 0;
     for (const auto& request : requests) {
         SCOPED_TRACE(request.name);
         request.make();
-        const std::string reply = "currentPhoto=" + std::to_string(photos) + "\r\n";
-        ASSERT_TRUE(PumpUntil([&] { return Reply() == reply; }));
+        photos += request.photographed;
+        const std::string reply = "currentPhoto=" + std::to_string(photos - 1) + "\r\n";
+        ASSERT_TRUE(PumpUntil([&] {
+            return frmScreenshot.Caption() == CaptionFor({.leftAlone = request.sign}) &&
+                   (!request.photographed || Reply() == reply);
+        }));
         Tick(6);  // polls go on while the request stands
         EXPECT_TRUE(FileExists(Request()));
         request.letGo();
         ASSERT_TRUE(PumpUntil([&] { return !FileExists(Request()); }));  // deleted once it can be
         Tick(2);
-        EXPECT_EQ(PhotoNumber.Text(), std::to_string(++photos));
+        EXPECT_EQ(PhotoNumber.Text(), std::to_string(photos));
+        EXPECT_EQ(frmScreenshot.Caption(), kMainCaption);
     }
-    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp _bmp_2.bmp");
+    EXPECT_EQ(ListFolder(Shots()), "_bmp_0.bmp _bmp_1.bmp");
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

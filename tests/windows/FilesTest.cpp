@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 #include <sstream>
-#include <utility>
 
+#include "../contract/WorldContract.h"
+#include "../support/SystemHands.h"
 #include "../support/TestFolder.h"
-#include "../support/WriterPatterns.h"
 #include "core/exchange/RequestFiles.h"
 #include "core/exchange/RequestWatch.h"
 #include "core/exchange/SystemWorld.h"
@@ -133,87 +133,7 @@ TEST(RequestWatch, AHeldRequestReplacedByAnotherFileOfTheSameTimeIsANewRequest) 
     SetFileAttributesA(request.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST(RequestWatch, OnePressIsOnePhotoWhateverWayItsWriterMakesTheRequest) {
-    for (const WriterPattern& writer : kWriterPatterns) {
-        SCOPED_TRACE(writer.name);
-        TestFolder game;
-        const std::string mdb = game / "tidemark\\mdb";
-        CreateDirectoryA((game / "tidemark").c_str(), nullptr);
-        CreateDirectoryA(mdb.c_str(), nullptr);
-        const std::string request = RequestPath(game.Path());
-        auto now = std::chrono::steady_clock::now();
-        SystemWorld world([&] { return now; });
-        WatchKeeper keeper(world);
-        keeper.KeepOn(game.Path());
-        ASSERT_NE(keeper.Watch(), 0u);
-        RequestWatch watch(world, keeper);
-        HANDLE held = INVALID_HANDLE_VALUE;
-        // The system tells of a name's change a moment later; a look comes later still.
-        const auto toldOf = [&](const std::function<void()> change) {
-            keeper.Woken();
-            change();
-            WaitForSingleObject(world.Event(keeper.Watch()), 2000);
-        };
-        int photos = 0;
-        const auto step = [&](const std::string& step) {
-            if (step.starts_with("make")) {
-                const DWORD share = step == "make-all"
-                                        ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
-                                    : step == "make-read" ? FILE_SHARE_READ
-                                                          : 0;
-                toldOf([&] {
-                    held = CreateFileA(request.c_str(), GENERIC_WRITE, share, nullptr,
-                                       CREATE_ALWAYS, 0, nullptr);
-                });
-                ASSERT_NE(held, INVALID_HANDLE_VALUE);
-            } else if (step == "write") {
-                Sleep(30);  // a write time later than the making's
-                DWORD written = 0;
-                WriteFile(held, "take 1", 6, &written, nullptr);
-            } else if (step == "close") {
-                CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
-            } else if (step == "delete") {
-                toldOf([&] { DeleteFileA(request.c_str()); });
-            } else if (step == "flood") {
-                // Far more than the watch holds between two reads: it overflows.
-                toldOf([&] {
-                    for (int file = 0; file < 600; ++file) {
-                        const std::string other =
-                            mdb + "\\" + std::string(150, 'o') + std::to_string(file);
-                        CloseHandle(CreateFileA(other.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                CREATE_ALWAYS, 0, nullptr));
-                        DeleteFileA(other.c_str());
-                    }
-                    Sleep(300);  // all of them waiting when the watch reads again
-                });
-                // Told a moment after the first change, which the watch had room for.
-                std::optional<NameCount> count = keeper.Changes(mdb);
-                for (int wait = 0; count && !count->overflows && wait < 20; ++wait) {
-                    WaitForSingleObject(world.Event(keeper.Watch()), 100);
-                    count = keeper.Changes(mdb);
-                }
-                ASSERT_TRUE(count);  // an overflow is told, and the watch stands
-                EXPECT_GT(count->overflows, 0u);
-            } else if (step == "slow") {
-                now += std::chrono::milliseconds(1500);
-            } else if (step == "tend") {
-                now += std::chrono::milliseconds(100);
-                watch.Tend();
-            } else if (step == "tick") {
-                now += std::chrono::milliseconds(100);
-                watch.Poll(game.Path(), [&] { ++photos; });
-            }
-        };
-        ForEachStep(writer.before, step);
-        watch.Poll(game.Path(), [&] {
-            ++photos;
-            ForEachStep(writer.during, step);
-        });
-        ForEachStep(writer.after, step);
-        EXPECT_EQ(photos, writer.photos);
-        EXPECT_FALSE(FileExists(request));  // deleted once its writer let go
-        if (held != INVALID_HANDLE_VALUE) {
-            CloseHandle(held);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(System, WorldContract,
+                         ::testing::Values(WorldSide{
+                             "System", [] { return std::make_unique<SystemHands>(); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
