@@ -16,7 +16,7 @@ PACKAGES := $(HOST_PACKAGES) \
 unexport MAKEFLAGS
 
 # Only the benchmark and the soak test need these.
-MEASURE_PACKAGES := valgrind
+MEASURE_PACKAGES := valgrind x11-utils
 
 .PHONY: all host-deps deps wine32 build build32 programs native sanitize test fuzz run demo bench \
         soak package reproducible test-wine10 clean

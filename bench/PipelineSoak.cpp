@@ -32,12 +32,14 @@ int main(int argc, char** argv) {
     SystemWorld world;
     ReplyFile reply{world};
     JpegQueue jpegs;
+    TakenNumbers numbers{kCurrentPhotos};
     for (int i = 0; i < captures; ++i) {
         // Alternate full-size and rescaled JPEGs.
         settings.resizeShots = i % 2;
         settings.saveAsJpeg = 1;
         CapturePhoto(
-            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, reply, jpegs);
+            settings, photoNumber, [&] { return std::optional<DibImage>(picture); }, reply, jpegs,
+            numbers);
         if (i % 100 == 99) {
             jpegs.Finish();
             std::filesystem::remove_all(root / "shots");

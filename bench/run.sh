@@ -79,6 +79,31 @@ for bits in $builds; do
     done
 done
 
+# Where players take photos: requests from another process, photos kept,
+# folders of thousands of photos, beside the least camera in alternating
+# blocks (bench/players-inside.sh).
+python3 bench/make-photos.py build/bench-photos empty mixed20000 jpeg20000 mixed100000 jpeg100000
+for bits in $builds; do
+    for size in 1920x1080 3840x2160; do
+        say "== Request to reply where players take photos ($bits-bit build, $size screen; median / 95th percentile) =="
+        windows_writer=
+        [ "$size" = 1920x1080 ] && windows_writer=yes
+        VDR_SCREEN=${size}x24 VDR_BENCH_WINDOWS_WRITER=$windows_writer session "$bits" \
+            sh bench/players-inside.sh "$scratch/players" "$(bin "$bits")" \
+            "$(pwd)/build/native/bin/game_writer" "$(pwd)/build/bench-photos" || true
+        tee -a "$results" <"$scratch/players"
+        if [ -n "${BENCH_BEFORE:-}" ]; then
+            say "-- the same for commit $(git rev-parse --short "$BENCH_BEFORE"):"
+            VDR_SCREEN=${size}x24 VDR_BENCH_PRESSES=10 session "$bits" \
+                sh bench/players-inside.sh "$scratch/players" "$(bin "$bits")" \
+                "$(pwd)/build/native/bin/game_writer" "$(pwd)/build/bench-photos" \
+                "$(cd "$before/$(bin "$bits")" && pwd)" || true
+            tee -a "$results" <"$scratch/players"
+        fi
+        say ""
+    done
+done
+
 for bits in $builds; do
     say "== Request to reply with a full-size JPEG of every photo ($bits-bit build, 3840x2160 screen) =="
     VDR_SCREEN=3840x2160x24 wine_run "$bits" "latency_bench.exe 40 10 jpeg"

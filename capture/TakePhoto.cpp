@@ -7,7 +7,8 @@
 
 StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
                              const CaptureSettings& settings, Variant& photoNumber,
-                             ScreenRoute route, ReplyFile& reply, JpegQueue& jpegs) {
+                             ScreenRoute route, ReplyFile& reply, JpegQueue& jpegs,
+                             TakenNumbers& numbers) {
     // Only the copy and the bitmap file come before the reply: the file is
     // written from the bitmap the copy filled, and the picture box shows it
     // once the game has its answer.
@@ -21,7 +22,7 @@ StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
             PhotoStepEnded("read-out");
             return read;
         },
-        reply, jpegs);
+        reply, jpegs, numbers);
     // An unload delivered here empties the picture box; the photo is stored by then.
     ui::DoEvents();
     PhotoStepEnded("pump");

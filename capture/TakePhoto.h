@@ -14,4 +14,5 @@
 // window closed while it runs does not lose the photo.
 StoreOutcome TakeScreenPhoto(ui::Form& window, ui::Control& picture,
                              const CaptureSettings& settings, Variant& photoNumber,
-                             ScreenRoute route, ReplyFile& reply, JpegQueue& jpegs);
+                             ScreenRoute route, ReplyFile& reply, JpegQueue& jpegs,
+                             TakenNumbers& numbers);

@@ -26,19 +26,26 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     if (!FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
         MakeFolder(folder);
         RemoveLeftScratchFiles(kCurrentPhotos, folder);
+        numbers_.Keep(folder);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();
 }
 
 void FrmScreenshot::TakePhoto() {
-    const StoreOutcome outcome = TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(),
-                                                 PhotoNumber, ChooseScreenRoute(), reply_, jpegs_);
+    const StoreOutcome outcome =
+        TakeScreenPhoto(*this, picScreen, CaptureSettingsNow(), PhotoNumber, ChooseScreenRoute(),
+                        reply_, jpegs_, numbers_);
     signs_.notStored = outcome.number ? std::nullopt : std::optional(outcome.reason);
     signs_.untold = reply_.GivenUp();
 }
 
 void FrmScreenshot::BetweenRequests() {
+    // What happened in the screenshot folder is taken in now, not at the next press.
+    if (const std::string folder = ShotFolder.Text();
+        !FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
+        numbers_.Keep(folder);
+    }
     reply_.Retry();
     signs_.untold = reply_.GivenUp();
     // A JPEG not made is told of until one is made, or none is asked for.

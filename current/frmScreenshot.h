@@ -2,6 +2,7 @@
 
 #include "core/exchange/RequestFiles.h"
 #include "core/photo/JpegQueue.h"
+#include "core/photo/TakenNumbers.h"
 #include "mainwindow/CaptureWindow.h"
 
 // The main window: polls for the game's request file every 100 ms and takes
@@ -21,10 +22,12 @@ private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
     const Variant& GameFolderSetting() const override;
     void BetweenRequests() override;
+    void LetGoOfFolders() override { numbers_.Forget(); }
     size_t JpegsDue() override { return jpegs_.Due(); }
 
     ReplyFile reply_{World()};
     JpegQueue jpegs_;
+    TakenNumbers numbers_{kCurrentPhotos};
 
     // Below the client area: holds the latest capture, never seen.
     ui::Control& picScreen = Add(ui::PictureBox{.name = "picScreen",

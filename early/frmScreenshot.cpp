@@ -52,6 +52,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     if (!FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
         MakeFolder(folder);
         RemoveLeftScratchFiles(kEarlyPhotos, folder);
+        numbers_.Keep(folder);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();
@@ -74,7 +75,7 @@ void FrmScreenshot::TakePhoto() {
         return;
     }
     // Nothing is copied when no number is left.
-    const std::optional<int32_t> free = FirstFreeNumber(kEarlyPhotos, folder, Num);
+    const std::optional<int32_t> free = numbers_.FirstFree(folder, Num);
     if (!free) {
         ui::MsgBox(kNoFreeNumber);
         return;
@@ -90,7 +91,7 @@ void FrmScreenshot::TakePhoto() {
     image.EndDrawing();
 
     const auto picture = ReadBitmap(image.Get());
-    const NumberedPhoto stored = picture ? StoreUnderFreeNumber(*picture, kEarlyPhotos, folder, Num)
+    const NumberedPhoto stored = picture ? StoreUnderFreeNumber(*picture, numbers_, folder, Num)
                                          : NumberedPhoto{Placed::Failed, Num};
     if (stored.placed == Placed::NameTaken) {
         ui::MsgBox(kNoFreeNumber);
@@ -102,5 +103,12 @@ void FrmScreenshot::TakePhoto() {
 }
 
 const Variant& FrmScreenshot::GameFolderSetting() const { return GameFolder; }
+
+void FrmScreenshot::BetweenRequests() {
+    if (const std::string folder = ShotFolder.Text();
+        !FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
+        numbers_.Keep(folder);
+    }
+}
 
 }  // namespace early

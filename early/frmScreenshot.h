@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/photo/TakenNumbers.h"
 #include "mainwindow/CaptureWindow.h"
 
 namespace early {
@@ -20,9 +21,13 @@ public:
 private:
     void OnLoad() override { frmScreenshot_Form_Load(); }
     const Variant& GameFolderSetting() const override;
+    void BetweenRequests() override;
+    void LetGoOfFolders() override { numbers_.Forget(); }
 
     // Makes Picture1 an invisible, borderless image as large as the screen.
     void SetUpCaptureSurface();
+
+    TakenNumbers numbers_{kEarlyPhotos};
 
     int ScreenWidthPx = 0;
     int ScreenHeightPx = 0;

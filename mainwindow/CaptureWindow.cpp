@@ -50,6 +50,7 @@ void CaptureWindow::LoadOptionsHidden(const std::function<void()>& loadSettings)
 
 void CaptureWindow::frmScreenshot_Form_Unload() {
     loop_.Stop();
+    LetGoOfFolders();
     ui::UnloadAllForms();
     FinishJpegs();
 }

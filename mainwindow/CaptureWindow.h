@@ -57,6 +57,9 @@ protected:
     // Runs at every poll that finds no capture running.
     virtual void BetweenRequests() {}
 
+    // The camera stops: what it holds open of the player's folders goes.
+    virtual void LetGoOfFolders() {}
+
     // Polling and captures start only once start-up has finished.
     void StartCapturing() { loop_.Start(); }
 

@@ -36,8 +36,9 @@ bool RemoveFile(const std::string& path);
 // Removes an empty folder.
 bool RemoveFolder(const std::string& path);
 
-// The names of the files (not folders) in a folder.
-std::vector<std::string> FileNames(const std::string& folder);
+// The names of the files (not folders) in a folder; none when the folder
+// cannot be read to its end.
+std::optional<std::vector<std::string>> FileNames(const std::string& folder);
 
 // Whether a new file can be made in the folder: one is made and removed,
 // its name no longer than "\32767.bmp", so wherever a photo fits, it fits.
@@ -52,7 +53,7 @@ bool WriteWholeFile(const std::string& path, std::initializer_list<std::string_v
 enum class Placed { Done, NameTaken, Failed };
 
 // Makes a new file and writes the pieces; a file that cannot be written
-// whole is removed again.
+// whole is removed again, also when the program ends meanwhile.
 Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_view> pieces);
 
 // Moves a finished file into place only where nothing of that name exists.

@@ -33,15 +33,16 @@ bool RemoveFile(const std::string& path) {
 
 bool RemoveFolder(const std::string& path) { return RemoveFile(path); }
 
-std::vector<std::string> FileNames(const std::string& folder) {
+std::optional<std::vector<std::string>> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), error)) {
-        if (!entry.is_directory(error)) {
-            names.push_back(entry.path().filename().string());
+    for (std::filesystem::directory_iterator entry(NativePath(folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (!entry->is_directory(error)) {
+            names.push_back(entry->path().filename().string());
         }
     }
-    return names;
+    return error ? std::nullopt : std::optional(std::move(names));
 }
 
 bool CanMakeFilesIn(const std::string& folder) {

@@ -173,9 +173,9 @@ std::optional<uint64_t> FolderIndex(const std::string& path) {
         return std::nullopt;
     }
     // As the system opens it: through a link, the folder it leads to.
-    const OpenedFile folder = Opened(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll,
-                                                 nullptr, OPEN_EXISTING,
-                                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const OpenedFile folder =
+        Opened(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     FILE_BASIC_INFO basic{};
     if (!folder ||
         !GetFileInformationByHandleEx(folder.Get(), FileBasicInfo, &basic, sizeof basic) ||
@@ -197,21 +197,22 @@ bool RemoveFolder(const std::string& path) {
     return Usable(path) && RemoveDirectoryA(path.c_str()) != 0;
 }
 
-std::vector<std::string> FileNames(const std::string& folder) {
-    std::vector<std::string> names;
+std::optional<std::vector<std::string>> FileNames(const std::string& folder) {
     WIN32_FIND_DATAA found;
     const HANDLE search =
         Usable(folder) ? FindFirstFileA((folder + "\\*").c_str(), &found) : INVALID_HANDLE_VALUE;
     if (search == INVALID_HANDLE_VALUE) {
-        return names;
+        return std::nullopt;
     }
+    std::vector<std::string> names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             names.emplace_back(found.cFileName);
         }
     } while (FindNextFileA(search, &found));
+    const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
     FindClose(search);
-    return names;
+    return whole ? std::optional(std::move(names)) : std::nullopt;
 }
 
 bool CanMakeFilesIn(const std::string& folder) {
@@ -263,7 +264,11 @@ Placed WriteNewFile(const std::string& path, std::initializer_list<std::string_v
     if (!file) {
         return NewFileResult();
     }
-    if (!WritePieces(file.Get(), pieces)) {
+    // Deleted with its handle until it is whole, so that not even a program
+    // ended while writing leaves a part of it behind.
+    FILE_DISPOSITION_INFO keep{FALSE};
+    if (!Dispose(file.Get()) || !WritePieces(file.Get(), pieces) ||
+        !SetFileInformationByHandle(file.Get(), FileDispositionInfo, &keep, sizeof keep)) {
         Dispose(file.Get());
         return Placed::Failed;
     }

@@ -1,7 +1,9 @@
 #include "core/photo/PhotoFiles.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "core/files/init.h"
-#include "core/photo/BitmapFile.h"
 
 namespace {
 
@@ -23,8 +25,37 @@ bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_
            digits.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+std::optional<int32_t> NumberNamed(std::string_view name, std::string_view prefix,
+                                   std::string_view suffix) {
+    const auto sameLetters = [](std::string_view one, std::string_view other) {
+        return std::equal(one.begin(), one.end(), other.begin(), other.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    if (name.size() <= prefix.size() + suffix.size() ||
+        !sameLetters(name.substr(0, prefix.size()), prefix) ||
+        !sameLetters(name.substr(name.size() - suffix.size()), suffix)) {
+        return std::nullopt;
+    }
+    const std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    int64_t number = 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9' || number > INT32_MAX) {
+            return std::nullopt;
+        }
+        number = number * 10 + (digit - '0');
+    }
+    // As the programs write it: no leading zero, nothing past the largest number.
+    if ((digits.size() > 1 && digits[0] == '0') || number > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(number);
+}
+
 void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder) {
-    for (const std::string& name : FileNames(folder)) {
+    for (const std::string& name : FileNames(folder).value_or(std::vector<std::string>{})) {
         if (naming.isScratch(name)) {
             RemoveFile(folder + "\\" + name);
         }
@@ -46,25 +77,4 @@ std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::str
         }
     }
     return std::nullopt;
-}
-
-NumberedPhoto StoreUnderFreeNumber(const DibImage& picture, const PhotoNaming& naming,
-                                   const std::string& folder, int32_t from) {
-    // Bounded, in case something keeps taking the names just ahead of this one.
-    constexpr int kNamesToTry = 100;
-    int32_t number = from;
-    for (int tried = 0; tried < kNamesToTry; ++tried) {
-        const std::optional<int32_t> free = FirstFreeNumber(naming, folder, number);
-        if (!free) {
-            break;
-        }
-        number = *free;
-        const Placed placed = SaveNewBitmapFile(picture, naming.scratch(folder, number),
-                                                naming.bitmap(folder, number));
-        if (placed != Placed::NameTaken || number == naming.lastNumber) {
-            return {placed, number};
-        }
-        ++number;
-    }
-    return {Placed::NameTaken, number};
 }

@@ -8,6 +8,13 @@
 #include "core/files/FileSystem.h"
 #include "core/photo/DibImage.h"
 
+// A file of a photo, by its name: the number it holds, and whether it is
+// the bitmap or the file beside it.
+struct PhotoFile {
+    int32_t number = 0;
+    bool companion = false;
+};
+
 // How an edition names its photos in the screenshot folder, and up to which
 // number. A number is taken while any file of that number is there.
 struct PhotoNaming {
@@ -15,9 +22,11 @@ struct PhotoNaming {
     // Another file of a photo that holds its number too, when there is one.
     std::string (*companion)(const std::string& folder, int32_t number);
     int32_t lastNumber;
+    // Which photo's file a name is, in any letters, as Windows finds it.
+    std::optional<PhotoFile> (*fileNamed)(std::string_view name);
     // Where the bitmap is written before it is moved into place: a name no
     // other program makes, no longer than the bitmap's, so that a folder
-    // that fits the photos fits it.
+    // that fits the photos fits it; none where it is written in place.
     std::string (*scratch)(const std::string& folder, int32_t number);
     // Whether a file's name is one of the edition's scratch names.
     bool (*isScratch)(std::string_view name);
@@ -25,10 +34,6 @@ struct PhotoNaming {
 
 inline std::string BitmapPath(const std::string& folder, int32_t number) {
     return folder + "\\_bmp_" + std::to_string(number) + ".bmp";
-}
-
-inline std::string BitmapScratchPath(const std::string& folder, int32_t number) {
-    return folder + "\\_bmp_" + std::to_string(number) + ".tmp";
 }
 
 inline std::string JpegPath(const std::string& folder, int32_t number) {
@@ -53,18 +58,47 @@ inline std::string EarlyScratchPath(const std::string& folder, int32_t number) {
 // Whether the name is the prefix, a number and the suffix.
 bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_view suffix);
 
+// The number in a name made of the prefix, the number as the programs
+// write it (no sign, no leading zero) and the suffix, in any letters.
+std::optional<int32_t> NumberNamed(std::string_view name, std::string_view prefix,
+                                   std::string_view suffix);
+
 // The current edition: "_bmp_N.bmp", and "N.jpg" beside it. Either holds N,
-// so a player who keeps only the JPEGs never has one replaced. Written as
-// "_bmp_N.tmp" and "_jpg_N.tmp" first.
+// so a player who keeps only the JPEGs never has one replaced. The bitmap
+// is written in place (one new name to look up, where a scratch name and
+// the move would be three), the JPEG as "_jpg_N.tmp" first; "_bmp_N.tmp"
+// is an earlier version's scratch name.
 inline constexpr PhotoNaming kCurrentPhotos{
-    BitmapPath, JpegPath, INT32_MAX, BitmapScratchPath, [](std::string_view name) {
+    BitmapPath,
+    JpegPath,
+    INT32_MAX,
+    [](std::string_view name) -> std::optional<PhotoFile> {
+        if (const auto number = NumberNamed(name, "_bmp_", ".bmp")) {
+            return PhotoFile{*number, false};
+        }
+        if (const auto number = NumberNamed(name, "", ".jpg")) {
+            return PhotoFile{*number, true};
+        }
+        return std::nullopt;
+    },
+    nullptr,
+    [](std::string_view name) {
         return IsNumberedName(name, "_bmp_", ".tmp") || IsNumberedName(name, "_jpg_", ".tmp");
     }};
 
 // The first edition: "N.bmp" only, up to the last number its 16-bit
 // counter holds; written as "N.bm~" first ("N.tmp" is any program's).
 inline constexpr PhotoNaming kEarlyPhotos{
-    EarlyPhotoPath, nullptr, 32767, EarlyScratchPath,
+    EarlyPhotoPath,
+    nullptr,
+    32767,
+    [](std::string_view name) -> std::optional<PhotoFile> {
+        if (const auto number = NumberNamed(name, "", ".bmp"); number && *number <= 32767) {
+            return PhotoFile{*number, false};
+        }
+        return std::nullopt;
+    },
+    EarlyScratchPath,
     [](std::string_view name) { return IsNumberedName(name, "", ".bm~"); }};
 
 // Removes what a run that ended while saving left behind in the folder:
@@ -87,10 +121,3 @@ struct NumberedPhoto {
     Placed placed = Placed::Failed;
     int32_t number = 0;
 };
-
-// Stores the picture as a new bitmap file under the first number from
-// `from` on that is free at the moment of saving, written first under its
-// scratch name. A photo that appears
-// under a number meanwhile is never replaced: this one takes the next.
-NumberedPhoto StoreUnderFreeNumber(const DibImage& picture, const PhotoNaming& naming,
-                                   const std::string& folder, int32_t from);

@@ -8,9 +8,9 @@ enum class ScreenRoute {
 
 // What pressing Print Screen would do now.
 struct PrintScreenFacts {
-    bool givesAPicture = true;    // Wine never puts one on the clipboard for the key
-    bool opensSnipping = false;   // Windows set to open its snipping tool instead
-    bool heldByAnother = false;   // another program's global hot key (screenshot tools)
+    bool givesAPicture = true;   // Wine never puts one on the clipboard for the key
+    bool opensSnipping = false;  // Windows set to open its snipping tool instead
+    bool heldByAnother = false;  // another program's global hot key (screenshot tools)
 };
 
 // Print Screen, unless pressing it would not give the picture, or would open

@@ -37,7 +37,7 @@ NotStored WhyNotWritten(const std::string& folder, const DibImage& picture) {
 }  // namespace
 
 StoreOutcome StorePhoto(const std::string& folder, int32_t number,
-                        const std::optional<DibImage>& picture) {
+                        const std::optional<DibImage>& picture, TakenNumbers& numbers) {
     if (!picture) {
         return {std::nullopt, NotStored::NoPicture};
     }
@@ -52,7 +52,7 @@ StoreOutcome StorePhoto(const std::string& folder, int32_t number,
     if (!FileExists(folder)) {
         MakeFolder(folder);
     }
-    const NumberedPhoto stored = StoreUnderFreeNumber(*picture, kCurrentPhotos, folder, number);
+    const NumberedPhoto stored = StoreUnderFreeNumber(*picture, numbers, folder, number);
     if (stored.placed != Placed::Done) {
         return {std::nullopt, WhyNotWritten(folder, *picture)};
     }
@@ -75,17 +75,16 @@ std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t num
 
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
-                          ReplyFile& reply, JpegQueue& jpegs) {
+                          ReplyFile& reply, JpegQueue& jpegs, TakenNumbers& numbers) {
     // Before the picture, the number walks past the photos the folder holds
     // now: it tells where the next photo goes even when this one is not
     // stored. Storing looks again, at the moment of saving.
     const int32_t start = photoNumber.ToLong().value_or(0);
-    const int32_t next =
-        FirstFreeNumber(kCurrentPhotos, settings.shotFolder.Text(), start).value_or(start);
+    const int32_t next = numbers.FirstFree(settings.shotFolder.Text(), start).value_or(start);
     photoNumber = next;
     PhotoStepEnded("number probe");
     const std::optional<DibImage> picture = takePicture();
-    const StoreOutcome outcome = StorePhoto(settings.shotFolder.Text(), next, picture);
+    const StoreOutcome outcome = StorePhoto(settings.shotFolder.Text(), next, picture, numbers);
     PhotoStepEnded("BMP write");
     if (outcome.number) {
         reply.Send(settings.gameFolder.Text(), std::to_string(*outcome.number));

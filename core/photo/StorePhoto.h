@@ -11,6 +11,7 @@
 #include "core/photo/JpegExport.h"
 #include "core/photo/JpegQueue.h"
 #include "core/photo/NotStored.h"
+#include "core/photo/TakenNumbers.h"
 #include "core/settings/Variant.h"
 
 // The number a photo was stored under, or why it was not stored.
@@ -21,7 +22,7 @@ struct StoreOutcome {
 
 // Stores the picture as a bitmap file from `number` on (StoreUnderFreeNumber).
 StoreOutcome StorePhoto(const std::string& folder, int32_t number,
-                        const std::optional<DibImage>& picture);
+                        const std::optional<DibImage>& picture, TakenNumbers& numbers);
 
 // Whether the switches ask for JPEGs: rescaled ones when the resize switch
 // is 1, full-size ones when the JPEG switch is 1 and the resize switch 0.
@@ -35,4 +36,4 @@ std::optional<JpegJob> JpegAskedFor(const CaptureSettings& settings, int32_t num
 // is the game told, its JPEG asked for and its number used up.
 StoreOutcome CapturePhoto(const CaptureSettings& settings, Variant& photoNumber,
                           const std::function<std::optional<DibImage>()>& takePicture,
-                          ReplyFile& reply, JpegQueue& jpegs);
+                          ReplyFile& reply, JpegQueue& jpegs, TakenNumbers& numbers);

@@ -56,7 +56,8 @@ protected:
     }
     // One capture, and its JPEG made.
     StoreOutcome CaptureWith(const std::function<std::optional<DibImage>()>& takePicture) {
-        const StoreOutcome outcome = CapturePhoto(settings, photoNumber, takePicture, reply, jpegs);
+        const StoreOutcome outcome =
+            CapturePhoto(settings, photoNumber, takePicture, reply, jpegs, numbers);
         jpegs.Finish();
         return outcome;
     }
@@ -82,6 +83,7 @@ protected:
     ReplyFile reply{world};
     FreeImageApi freeImage = FreeImage();
     JpegQueue jpegs{[this]() -> const FreeImageApi& { return freeImage; }};
+    TakenNumbers numbers{kCurrentPhotos};
 };
 
 }  // namespace
@@ -348,7 +350,8 @@ TEST_F(PipelineTest, JpegsAreMadeAfterTheReplyInTurnAsAskedAndNoneIsLostAtTheEnd
         settings.shotWidth = width;
         settings.shotHeight = height;
         CapturePhoto(
-            settings, photoNumber, [] { return std::optional(Picture(64, 48)); }, reply, *queue);
+            settings, photoNumber, [] { return std::optional(Picture(64, 48)); }, reply, *queue,
+            numbers);
     }
     // Both photos stored and answered while the first JPEG is still held up.
     EXPECT_EQ(Reply(), "currentPhoto=1\r\n");

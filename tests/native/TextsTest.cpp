@@ -144,7 +144,8 @@ TEST(Texts, EveryMessageWordForWord) {
          "VDR Camera - photos not stored: ScreenShot Dir is not a full path"},
         {CaptionFor({.notStored = NotStored::NameEndsInDotOrSpace}),
          "VDR Camera - photos not stored: ScreenShot Dir has a name ending in . or space"},
-        {CaptionFor({.gameFolder = FolderFault::TooLong, .leftAlone = LeftAlone::Link, .untold = "4"}),
+        {CaptionFor(
+             {.gameFolder = FolderFault::TooLong, .leftAlone = LeftAlone::Link, .untold = "4"}),
          "VDR Camera - requests not seen: Veldrun Folder is too long"},
         {CaptionFor({.gameFolder = FolderFault::NotFull}),
          "VDR Camera - requests not seen: Veldrun Folder is not a full path"},

@@ -95,7 +95,7 @@ protected:
     // A capture by the given route, as the main window takes it.
     void TakeBy(ScreenRoute route) {
         TakeScreenPhoto(frmScreenshot, frmScreenshot["picScreen"], CaptureSettingsNow(),
-                        PhotoNumber, route, reply, jpegs);
+                        PhotoNumber, route, reply, jpegs, numbers);
     }
     BmpFacts Photo(int number) const {
         return BmpFactsOf(ReadTestFile(shots / ("_bmp_" + std::to_string(number) + ".bmp")));
@@ -120,6 +120,7 @@ protected:
     SystemWorld world;
     ReplyFile reply{world};
     JpegQueue jpegs;
+    TakenNumbers numbers{kCurrentPhotos};
 };
 
 void PutTextOnClipboard(const char* text) {
