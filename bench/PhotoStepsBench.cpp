@@ -57,16 +57,24 @@ int main(int argc, char** argv) {
     {
         VdrcamForms forms;
         forms.frmScreenshot.Show();
+        forms.frmScreenshot.frmScreenshot_Timer1_Timer();  // as the timer ticks after the start
         const auto press = [&] {
             gEnded.clear();
             const Steady::time_point start = Steady::now();
             forms.frmScreenshot.frmScreenshot_ManualTake_Click();
             return start;
         };
-        for (int i = 0; i < 3; ++i) {  // warm-up: the bitmap made, the files cached
+        // The run's first photo, told apart: what the camera has not made yet.
+        ListenToPhotoSteps(Record);
+        Steady::time_point last = press();
+        std::printf("the run's first photo, each step from the end of the one before (ms):\n");
+        for (const auto& [step, at] : gEnded) {
+            std::printf("  step: %-28s %7.1f\n", step, Ms(at - last));
+            last = at;
+        }
+        for (int i = 1; i < 3; ++i) {  // warm-up: the files cached
             press();
         }
-        ListenToPhotoSteps(Record);
         const std::string barePath = shots / "bare.bmp";
         for (int i = 0; i < photos; ++i) {
             bare.push_back(BareCopyAndWrite(barePath));

@@ -41,39 +41,38 @@ for name in os.listdir(folder):
 PY
 }
 
-# Starts a program of ours and waits for its window (or a while); prints ms.
-started_at() {
-    python3 -c 'import time; print(int(time.monotonic() * 1000))'
-}
+# Milliseconds on a clock the shell can read.
+now_ms() { python3 -c 'import time; print(int(time.monotonic() * 1000))'; }
+# Waits for the camera's window to be shown (or a while); the milliseconds
+# since `begun`.
 window_up() {
-    begun=$1
     tries=0
-    while ! xwininfo -root -tree 2>/dev/null | grep -q '"VDR Camera"'; do
+    while ! xwininfo -name "VDR Camera" 2>/dev/null | grep -q IsViewable; do
         tries=$((tries + 1))
         [ $tries -lt 500 ] || break
         sleep 0.02
     done
-    echo $(($(started_at) - begun))
+    echo $(($(now_ms) - $1))
 }
 
-# One block: the program started, the presses made, the program ended.
+# One block: the program started, the presses made, the program ended. A
+# player starts the camera before playing: the presses begin 3 s after the
+# window is up (the least camera is given as long).
 block() {
     who=$1 folder=$2 first=$3 writer=$4
-    begun=$(started_at)
     if [ "$who" = camera ]; then
         wine reg add "$key" /v ScreenDir /d "$(winpath "$folder")" /f >/dev/null 2>&1 </dev/null
-        begun=$(started_at)
+        begun=$(now_ms)
         wine "$camera/vdrcam.exe" >/dev/null 2>&1 </dev/null &
         pid=$!
-        up=$(window_up "$begun")
-        echo "$who start $up" >>"$out.raw"
-        sleep 0.5
+        echo "$who start $(window_up "$begun")" >>"$out.raw"
     else
         wine "$bin/least_camera.exe" "$(winpath "$mdb")" "$(winpath "$folder")" "$first" \
             >/dev/null 2>&1 </dev/null &
         pid=$!
-        sleep 1.5
+        sleep 1
     fi
+    sleep 3
     if [ "$writer" = linux ]; then
         "$linux_writer" "$mdb" "$presses" >"$root/latencies"
     else
@@ -115,6 +114,7 @@ def stats(values):
 cm, c95, clost = stats(figures.get(('camera', 'press'), []))
 lm, l95, llost = stats(figures.get(('least', 'press'), []))
 firsts = [v for v in figures.get(('camera', 'first'), [])]
+leastFirsts = [v for v in figures.get(('least', 'first'), [])]
 starts = [v for v in figures.get(('camera', 'start'), [])]
 def f(v):
     return '-' if v is None else '%.1f' % v
@@ -124,7 +124,8 @@ goal = '-' if cm is None or lm is None else (
     all(x != 'lost' and float(x) <= cm + 5 for x in firsts) else 'not met')
 print(f"{screen} | {kind} | {writer} writer | camera {f(cm)} / {f(c95)} ms, first presses "
       f"{' '.join(firsts)} ms, lost {clost}, start {' '.join(starts)} ms | least camera "
-      f"{f(lm)} / {f(l95)} ms, lost {llost} | ratio {ratio} | goal {goal}")
+      f"{f(lm)} / {f(l95)} ms, first presses {' '.join(leastFirsts)} ms, lost {llost} | "
+      f"ratio {ratio} | goal {goal}")
 PY
     done
 done

@@ -133,5 +133,18 @@ for bits in $builds; do
     say ""
 done
 
+for bits in $builds; do
+    say "== A hostile world: the folder replaced, a folder as the request, FreeImage.dll emptied, a read-only request ($bits-bit build) =="
+    session "$bits" sh bench/hostile-inside.sh "$scratch/hostile" "$(bin "$bits")" || true
+    tee -a "$results" <"$scratch/hostile"
+    if [ -n "${BENCH_BEFORE:-}" ]; then
+        say "-- the same for commit $(git rev-parse --short "$BENCH_BEFORE"):"
+        session "$bits" sh bench/hostile-inside.sh "$scratch/hostile" "$(bin "$bits")" \
+            "$(cd "$before/$(bin "$bits")" && pwd)" || true
+        tee -a "$results" <"$scratch/hostile"
+    fi
+    say ""
+done
+
 bench/soak.sh | tee -a "$results"
 echo "Written to $results"

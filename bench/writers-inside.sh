@@ -16,6 +16,7 @@ key='HKEY_CURRENT_USER\Software\VDRCamera'
 wine reg add "$key" /v VeldrunFolder /d 'C:\vdrcam-writers\game' /f >/dev/null 2>&1 </dev/null
 wine reg add "$key" /v ScreenDir /d 'C:\vdrcam-writers\shots' /f >/dev/null 2>&1 </dev/null
 wine "$camera/vdrcam.exe" >/dev/null 2>&1 </dev/null &
+pid=$!
 sleep 5
 mdb='C:\vdrcam-writers\game\tidemark\mdb'
 photos() { ls "$root/shots" | grep -c '^_bmp_' || true; }
@@ -43,6 +44,6 @@ kill "$flood" 2>/dev/null || true
     echo "held 2 s, sharing deletion: $shared photos for 10 presses"
     echo "held 300 ms before writing, in a flood of other files: $flooded photos for 6 presses"
 } >"$out"
-pkill -f 'vdrcam\.exe' 2>/dev/null || true
+kill "$pid" 2>/dev/null || true
 wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
 rm -rf "$root"

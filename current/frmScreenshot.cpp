@@ -1,5 +1,6 @@
 #include "current/frmScreenshot.h"
 
+#include "capture/ScreenGrab.h"
 #include "capture/ScreenRoute.h"
 #include "capture/TakePhoto.h"
 #include "core/files/FileSystem.h"
@@ -25,8 +26,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     const std::string folder = ShotFolder.Text();
     if (!FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
         MakeFolder(folder);
-        RemoveLeftScratchFiles(kCurrentPhotos, folder);
-        numbers_.Keep(folder);
+        numbers_.Keep(folder, true);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();
@@ -41,6 +41,13 @@ void FrmScreenshot::TakePhoto() {
 }
 
 void FrmScreenshot::BetweenRequests() {
+    // The screen copied once before the first photo, into the bitmap the
+    // photos are copied into: making it, and the system's first copy of the
+    // screen, would add tens of milliseconds to the run's first photo.
+    if (!copiedOnce_) {
+        copiedOnce_ = true;
+        picScreen.Image().Set(CopyScreen(picScreen.Image().Take()));
+    }
     // What happened in the screenshot folder is taken in now, not at the next press.
     if (const std::string folder = ShotFolder.Text();
         !FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {

@@ -28,6 +28,7 @@ private:
     ReplyFile reply_{World()};
     JpegQueue jpegs_;
     TakenNumbers numbers_{kCurrentPhotos};
+    bool copiedOnce_ = false;
 
     // Below the client area: holds the latest capture, never seen.
     ui::Control& picScreen = Add(ui::PictureBox{.name = "picScreen",

@@ -51,8 +51,7 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     const std::string folder = ShotFolder.Text();
     if (!FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
         MakeFolder(folder);
-        RemoveLeftScratchFiles(kEarlyPhotos, folder);
-        numbers_.Keep(folder);
+        numbers_.Keep(folder, true);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();

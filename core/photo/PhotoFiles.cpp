@@ -54,8 +54,9 @@ std::optional<int32_t> NumberNamed(std::string_view name, std::string_view prefi
     return static_cast<int32_t>(number);
 }
 
-void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder) {
-    for (const std::string& name : FileNames(folder).value_or(std::vector<std::string>{})) {
+void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder,
+                            const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
         if (naming.isScratch(name)) {
             RemoveFile(folder + "\\" + name);
         }

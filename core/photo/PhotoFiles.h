@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/FileSystem.h"
 #include "core/photo/DibImage.h"
@@ -102,8 +103,10 @@ inline constexpr PhotoNaming kEarlyPhotos{
     [](std::string_view name) { return IsNumberedName(name, "", ".bm~"); }};
 
 // Removes what a run that ended while saving left behind in the folder:
-// files of the edition's scratch names. One still open for writing stays.
-void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder);
+// files of the edition's scratch names, among the names listed there. One
+// still open for writing stays.
+void RemoveLeftScratchFiles(const PhotoNaming& naming, const std::string& folder,
+                            const std::vector<std::string>& names);
 
 // The longest screenshot folder that leaves room below it for the longest
 // name of a photo's files, the scratch names as long as the bitmap's.

@@ -9,8 +9,12 @@ uint8_t Bit(const PhotoFile& file) { return file.companion ? 2 : 1; }
 
 }  // namespace
 
-void TakenNumbers::Keep(const std::string& folder) {
-    if (Known(folder, false) || folder.empty()) {
+void TakenNumbers::Keep(const std::string& folder, bool removeLeftScratch) {
+    if (folder.empty() || Known(folder, false)) {
+        return;
+    }
+    if (listing_.valid() && folder == folder_) {
+        TakeInListing(false);
         return;
     }
     known_ = false;
@@ -19,13 +23,32 @@ void TakenNumbers::Keep(const std::string& folder) {
     folderIndex_ = FolderIndex(folder);
     checkedAt_ = std::chrono::steady_clock::now();
     watch_ = std::make_unique<FolderWatch>(folder);
-    const std::optional<std::vector<std::string>> names = list_(folder);
-    if (!folderIndex_ || !names || !watch_->Take()) {
+    listing_ = std::async(std::launch::async,
+                          [list = list_, &naming = naming_, folder, removeLeftScratch] {
+                              std::optional<std::vector<std::string>> names = list(folder);
+                              if (names && removeLeftScratch) {
+                                  RemoveLeftScratchFiles(naming, folder, *names);
+                              }
+                              return names;
+                          });
+}
+
+void TakenNumbers::TakeInListing(bool wait) {
+    using namespace std::chrono_literals;
+    if (!listing_.valid() || (!wait && listing_.wait_for(0s) != std::future_status::ready)) {
+        return;
+    }
+    const std::optional<std::vector<std::string>> names = listing_.get();
+    const std::optional<std::vector<FolderWatch::Change>> since = watch_->Take();
+    if (!folderIndex_ || !names || !since) {
         return;  // no watch: the numbers cannot be kept, and are looked up
     }
     held_.clear();
     for (const std::string& name : *names) {
         Tell(NameAction::Added, name);
+    }
+    for (const FolderWatch::Change& change : *since) {
+        Tell(change.action, change.name);
     }
     known_ = true;
 }
@@ -36,7 +59,8 @@ bool TakenNumbers::Known(const std::string& folder, bool press) {
     }
     // A folder replaced under the watch, which Wine's outlives, deaf.
     const auto now = std::chrono::steady_clock::now();
-    const bool check = press || now - checkedAt_ >= std::chrono::seconds(1);
+    using namespace std::chrono_literals;
+    const bool check = now - checkedAt_ >= (press ? 100ms : 1s);
     checkedAt_ = check ? now : checkedAt_;
     std::optional<std::vector<FolderWatch::Change>> changes = watch_->Take();
     if (!changes || (check && FolderIndex(folder) != folderIndex_)) {
@@ -73,6 +97,9 @@ void TakenNumbers::Tell(NameAction action, const std::string& name) {
 }
 
 std::optional<int32_t> TakenNumbers::FirstFree(const std::string& folder, int32_t from) {
+    if (folder == folder_) {
+        TakeInListing(true);
+    }
     if (!Known(folder, true)) {
         return FirstFreeNumber(naming_, folder, from);
     }
@@ -88,6 +115,10 @@ std::optional<int32_t> TakenNumbers::FirstFree(const std::string& folder, int32_
 }
 
 void TakenNumbers::Forget() {
+    if (listing_.valid()) {
+        listing_.wait();
+    }
+    listing_ = {};
     watch_.reset();
     known_ = false;
     folder_.clear();

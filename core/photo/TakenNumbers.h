@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,11 +17,12 @@
 // The numbers the photos in the screenshot folder hold, known ahead of the
 // press, so that a photo looks up no name that is not there but its own
 // (under Wine such a look-up reads the whole folder: 19 ms at 100,000
-// files). The folder is listed once, off the press's path, then kept by the
-// camera's own photos and by a watch of its names, which tells what others
-// do there. Where that cannot be known (no watch, an overflow, the folder
-// replaced or not yet listed) every number is looked up, as it always was,
-// until the folder is listed again.
+// files). The folder is listed once, beside the window (a listing of
+// 100,000 photos takes Wine over a second), then kept by the camera's own
+// photos and by a watch of its names, which tells what others do there. A
+// press waits for a listing under way. Where nothing can be known (no
+// watch, an overflow, the folder replaced) every number is looked up, as it
+// always was, until the folder is listed again.
 class TakenNumbers {
 public:
     // How the folder is listed: the names of its files, or none where it
@@ -33,8 +35,9 @@ public:
     const PhotoNaming& Naming() const { return naming_; }
 
     // Off the press's path: keeps the numbers of that folder known, listing
-    // it where they are not.
-    void Keep(const std::string& folder);
+    // it where they are not; at start-up the scratch files an earlier run
+    // left there go with the listing.
+    void Keep(const std::string& folder, bool removeLeftScratch = false);
 
     // The first number from `from` on that no photo in the folder holds;
     // none when every number up to the last is taken.
@@ -48,9 +51,11 @@ public:
 
 private:
     // Whether the folder's numbers are known now, what the watch told taken
-    // in; the folder checked to be the one listed at a press, and once a
+    // in; the folder checked to be the one listed at each press, and once a
     // second otherwise.
     bool Known(const std::string& folder, bool press);
+    // Takes in the listing under way once it is done, or waits for it.
+    void TakeInListing(bool wait);
     void Tell(NameAction action, const std::string& name);
 
     const PhotoNaming& naming_;
@@ -59,6 +64,7 @@ private:
     std::optional<uint64_t> folderIndex_;  // of the folder listed
     std::chrono::steady_clock::time_point checkedAt_{};
     std::unique_ptr<FolderWatch> watch_;
+    std::future<std::optional<std::vector<std::string>>> listing_;  // of folder_, under way
     bool known_ = false;
     // Which files hold each number: 1 the bitmap, 2 the file beside it.
     std::unordered_map<int32_t, uint8_t> held_;

@@ -95,7 +95,7 @@ TEST(FileSystem, ScratchFilesLeftByAnEarlierRunGoButNotOneStillBeingWritten) {
         HANDLE writing =
             CreateFileA((folder / edition.writing).c_str(), GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW, 0, nullptr);
-        RemoveLeftScratchFiles(edition.naming, folder.Path());
+        RemoveLeftScratchFiles(edition.naming, folder.Path(), *FileNames(folder.Path()));
         CloseHandle(writing);
         EXPECT_EQ(ListFolder(folder.Path()), edition.kept);
     }
