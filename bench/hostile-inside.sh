@@ -33,7 +33,7 @@ stop() {
     wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
 }
 photos() { ls "$root/shots" | grep -c "^_bmp_" || true; }
-game() { wine "$bin/gamesim.exe" --folder "$winmdb" --pause "$2" $3 --keys "$1" >/dev/null 2>&1 </dev/null || true; }
+game() { wine "$bin/gamesim.exe" --folder "$winmdb" --pause "$2" ${3:-} --keys "$1" >/dev/null 2>&1 </dev/null || true; }
 caption() { xwininfo -root -tree 2>/dev/null | grep -o '"VDR Camera[^"]*"' | head -n 1; }
 
 # The folder deleted with all in it and made again, from Linux, as a game
