@@ -26,7 +26,6 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     const std::string folder = ShotFolder.Text();
     if (!FaultOf(folder, LongestShotFolder(kCurrentPhotos))) {
         MakeFolder(folder);
-        numbers_.Keep(folder, true);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();

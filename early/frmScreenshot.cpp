@@ -51,7 +51,6 @@ void FrmScreenshot::frmScreenshot_Form_Load() {
     const std::string folder = ShotFolder.Text();
     if (!FaultOf(folder, LongestShotFolder(kEarlyPhotos))) {
         MakeFolder(folder);
-        numbers_.Keep(folder, true);
     }
     signs_.screenUnseen = !CopiesSeeTheScreen();
     StartCapturing();

@@ -1,5 +1,7 @@
 #include "core/photo/TakenNumbers.h"
 
+#include <utility>
+
 #include "core/files/FileSystem.h"
 #include "core/photo/BitmapFile.h"
 
@@ -9,7 +11,7 @@ uint8_t Bit(const PhotoFile& file) { return file.companion ? 2 : 1; }
 
 }  // namespace
 
-void TakenNumbers::Keep(const std::string& folder, bool removeLeftScratch) {
+void TakenNumbers::Keep(const std::string& folder) {
     if (folder.empty() || Known(folder, false)) {
         return;
     }
@@ -23,6 +25,7 @@ void TakenNumbers::Keep(const std::string& folder, bool removeLeftScratch) {
     folderIndex_ = FolderIndex(folder);
     checkedAt_ = std::chrono::steady_clock::now();
     watch_ = std::make_unique<FolderWatch>(folder);
+    const bool removeLeftScratch = !std::exchange(listedOnce_, true);
     listing_ = std::async(std::launch::async,
                           [list = list_, &naming = naming_, folder, removeLeftScratch] {
                               std::optional<std::vector<std::string>> names = list(folder);

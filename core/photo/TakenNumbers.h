@@ -34,10 +34,10 @@ public:
 
     const PhotoNaming& Naming() const { return naming_; }
 
-    // Off the press's path: keeps the numbers of that folder known, listing
-    // it where they are not; at start-up the scratch files an earlier run
-    // left there go with the listing.
-    void Keep(const std::string& folder, bool removeLeftScratch = false);
+    // Off the press's path, once the window is up: keeps the numbers of
+    // that folder known, listing it where they are not. The scratch files
+    // an earlier run left there go with the run's first listing.
+    void Keep(const std::string& folder);
 
     // The first number from `from` on that no photo in the folder holds;
     // none when every number up to the last is taken.
@@ -66,6 +66,7 @@ private:
     std::unique_ptr<FolderWatch> watch_;
     std::future<std::optional<std::vector<std::string>>> listing_;  // of folder_, under way
     bool known_ = false;
+    bool listedOnce_ = false;
     // Which files hold each number: 1 the bitmap, 2 the file beside it.
     std::unordered_map<int32_t, uint8_t> held_;
 };
