@@ -100,6 +100,11 @@ void TakenNumbers::Tell(NameAction action, const std::string& name) {
 }
 
 std::optional<int32_t> TakenNumbers::FirstFree(const std::string& folder, int32_t from) {
+    // A press before the first tick: an earlier run's scratch files go
+    // first, or they would go with this photo's own.
+    if (!listedOnce_) {
+        Keep(folder);
+    }
     if (folder == folder_) {
         TakeInListing(true);
     }

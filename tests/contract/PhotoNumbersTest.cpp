@@ -62,6 +62,7 @@ TEST(PhotoNumbers, EachPhotoTakesTheFirstNumberNoFileHoldsAsTheFolderIsThen) {
         int32_t from;
         std::vector<int32_t> stored;  // three photos in a row; -1: no number left
         TakenNumbers::Lister list = FileNames;
+        bool ticked = true;  // the folder kept before the presses, as the first tick does
     } cases[] = {
         {"gaps filled", kCurrentPhotos, {"_bmp_0.bmp", "_bmp_1.bmp", "_bmp_3.bmp"}, {}, {},
          false, 0, {2, 4, 5}},
@@ -80,6 +81,8 @@ TEST(PhotoNumbers, EachPhotoTakesTheFirstNumberNoFileHoldsAsTheFolderIsThen) {
         {"first edition, only its own names, not others' N.tmp", kEarlyPhotos,
          {"0.bmp", "1.jpg", "_bmp_1.bmp", "1.tmp", "3.tmp"}, {"2.bmp"}, {}, false, 0, {1, 3, 4}},
         {"first edition, up to 32767", kEarlyPhotos, {}, {}, {}, false, 32766, {32766, 32767, -1}},
+        {"pressed before the first tick", kCurrentPhotos, {"_bmp_0.bmp", "_jpg_1.tmp"}, {}, {},
+         false, 0, {1, 2, 3}, FileNames, false},
     };
     // clang-format on
     for (const auto& example : cases) {
@@ -91,7 +94,9 @@ TEST(PhotoNumbers, EachPhotoTakesTheFirstNumberNoFileHoldsAsTheFolderIsThen) {
             WriteTestFile(folder + "\\" + name, "x");
         }
         TakenNumbers numbers(example.naming, example.list);
-        numbers.Keep(folder);
+        if (example.ticked) {
+            numbers.Keep(folder);
+        }
         if (example.replaced) {
             ReplaceFolder(root);
         }
@@ -103,7 +108,9 @@ TEST(PhotoNumbers, EachPhotoTakesTheFirstNumberNoFileHoldsAsTheFolderIsThen) {
         }
         // What others did reaches the camera's watch a moment later.
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        numbers.Keep(folder);
+        if (example.ticked) {
+            numbers.Keep(folder);
+        }
         std::vector<int32_t> stored;
         for (int32_t next = example.from; stored.size() < 3;) {
             const NumberedPhoto photo = StoreUnderFreeNumber(SmallPicture(), numbers, folder, next);
@@ -117,6 +124,10 @@ TEST(PhotoNumbers, EachPhotoTakesTheFirstNumberNoFileHoldsAsTheFolderIsThen) {
         }
         for (const std::string& name : example.made) {
             EXPECT_EQ(ReadTestFile(folder + "\\" + name), "theirs");
+        }
+        // An earlier run's scratch files went before this run's photos were written.
+        for (const std::string& name : example.present) {
+            EXPECT_FALSE(example.naming.isScratch(name) && FileExists(folder + "\\" + name));
         }
     }
 }
