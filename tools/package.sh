@@ -72,6 +72,8 @@ package32() { package 32 mingw-w64-i686.cmake windows32 build/freeimage-win32 i6
 if [ "$tested" = yes ]; then
     package64
     package32
+elif [ "${VDR_PACKAGE_BITS:-}" = 64 ]; then
+    package64
 else
     # Both architectures at once: each build has stretches on one core
     # (configuring, unpacking FreeImage's sources, linking) that the other fills.
@@ -89,5 +91,7 @@ else
     fi
 fi
 version=$(sed -n 's/^set(VDRCAM_VERSION \(.*\))$/\1/p' "$work/src/CMakeLists.txt")
-(cd dist && sha256sum "vdrcam-$version-win32.zip" "vdrcam-$version-win64.zip" >SHA256SUMS)
+zips="vdrcam-$version-win32.zip vdrcam-$version-win64.zip"
+[ "$tested" = yes ] || [ "${VDR_PACKAGE_BITS:-}" != 64 ] || zips="vdrcam-$version-win64.zip"
+(cd dist && sha256sum $zips >SHA256SUMS)
 cat dist/SHA256SUMS
