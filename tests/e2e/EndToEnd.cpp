@@ -44,7 +44,9 @@ void EndToEnd::UseBigJpegs() {
 }
 
 HWND EndToEnd::StartMain(driver::Program& program) {
-    HWND main = driver::WaitForWindow(program.Id(), "VDR Camera");
+    // Generous: on a busy machine a new prefix's first program was seen
+    // to take 20 s to start; the window must come, not come fast.
+    HWND main = driver::WaitForWindow(program.Id(), "VDR Camera", 30000);
     EXPECT_NE(main, nullptr);
     return main;
 }
