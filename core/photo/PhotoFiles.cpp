@@ -67,10 +67,10 @@ size_t LongestShotFolder(const PhotoNaming& naming) {
     return kLongestPath - naming.bitmap("", naming.lastNumber).size();
 }
 
-std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::string& folder,
-                                       int32_t from) {
+std::optional<int32_t> FirstNumberNotTaken(const PhotoNaming& naming, int32_t from,
+                                           const std::function<bool(int32_t)>& taken) {
     for (int32_t number = from; number <= naming.lastNumber; ++number) {
-        if (!Taken(naming, folder, number)) {
+        if (!taken(number)) {
             return number;
         }
         if (number == naming.lastNumber) {
@@ -78,4 +78,10 @@ std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::str
         }
     }
     return std::nullopt;
+}
+
+std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::string& folder,
+                                       int32_t from) {
+    return FirstNumberNotTaken(naming, from,
+                               [&](int32_t number) { return Taken(naming, folder, number); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -116,6 +117,11 @@ size_t LongestShotFolder(const PhotoNaming& naming);
 // when every number up to the last is taken.
 std::optional<int32_t> FirstFreeNumber(const PhotoNaming& naming, const std::string& folder,
                                        int32_t from);
+
+// The first number from `from` on, up to the last, that `taken` does not
+// hold; none when every one is.
+std::optional<int32_t> FirstNumberNotTaken(const PhotoNaming& naming, int32_t from,
+                                           const std::function<bool(int32_t)>& taken);
 
 // How storing a picture under a number went: Done, under that number;
 // NameTaken, no number was left; Failed, it could not be written as that

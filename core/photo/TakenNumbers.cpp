@@ -111,15 +111,8 @@ std::optional<int32_t> TakenNumbers::FirstFree(const std::string& folder, int32_
     if (!Known(folder, true)) {
         return FirstFreeNumber(naming_, folder, from);
     }
-    for (int32_t number = from; number <= naming_.lastNumber; ++number) {
-        if (!held_.contains(number)) {
-            return number;
-        }
-        if (number == naming_.lastNumber) {
-            break;  // the next would overflow the largest last number
-        }
-    }
-    return std::nullopt;
+    return FirstNumberNotTaken(naming_, from,
+                               [this](int32_t number) { return held_.contains(number); });
 }
 
 void TakenNumbers::Forget() {
