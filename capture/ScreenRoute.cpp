@@ -5,13 +5,15 @@
 #include "core/settings/RegistryText.h"
 #include "ui/Registry.h"
 
-bool PrintScreenDeliversAPicture() {
-    static const bool delivers = [] {
+bool RunsUnderWine() {
+    static const bool wine = [] {
         HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-        return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+        return ntdll && GetProcAddress(ntdll, "wine_get_version");
     }();
-    return delivers;
+    return wine;
 }
+
+bool PrintScreenDeliversAPicture() { return !RunsUnderWine(); }
 
 bool PrintScreenOpensSnipping() {
     const auto value = ui::ReadRegistryValue(HKEY_CURRENT_USER, "Control Panel\\Keyboard",

@@ -7,6 +7,7 @@
 ScreenRoute ChooseScreenRoute();
 
 // The checks behind it.
+bool RunsUnderWine();
 bool PrintScreenDeliversAPicture();
 bool PrintScreenOpensSnipping();
 bool PrintScreenHeldByAnotherProgram();

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-// A borderless window of one colour over the whole screen, so that a photo
-// of the screen shows it.
+// A borderless window of one colour over the whole screen, or over its rows
+// from `fromRow` down, so that a photo of the screen shows it.
 class ColourScreen {
 public:
-    explicit ColourScreen(COLORREF colour);
+    explicit ColourScreen(COLORREF colour, int fromRow = 0);
     ~ColourScreen();
     ColourScreen(const ColourScreen&) = delete;
     ColourScreen& operator=(const ColourScreen&) = delete;

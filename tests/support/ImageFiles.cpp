@@ -44,6 +44,18 @@ BmpFacts BmpFactsOf(const std::string& bytes) {
             facts.fourthBytesZero = facts.fourthBytesZero && (pixel >> 24) == 0;
             facts.oneColour = facts.oneColour && (pixel & 0xFFFFFF) == facts.centre;
         }
+        // Stored from the bottom row up.
+        const auto middle = [&](int fromTop) {
+            return Little32(bytes, offset +
+                                       stride * static_cast<size_t>(facts.height - 1 - fromTop) +
+                                       static_cast<size_t>(facts.width / 2) * 4) &
+                   0xFFFFFF;
+        };
+        for (int row = 1; row < facts.height; ++row) {
+            if (middle(row) != middle(row - 1)) {
+                facts.colourChanges.push_back(row);
+            }
+        }
     }
     return facts;
 }

@@ -11,9 +11,11 @@ struct BmpFacts {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
-    uint32_t centre = 0;           // colour of the middle pixel, 0x00RRGGBB (24 and 32 bits)
-    bool fourthBytesZero = false;  // 32 bits: every pixel's unused byte is 0
-    bool oneColour = false;        // 32 bits: every pixel has the middle one's colour
+    uint32_t centre = 0;             // colour of the middle pixel, 0x00RRGGBB (24 and 32 bits)
+    bool fourthBytesZero = false;    // 32 bits: every pixel's unused byte is 0
+    bool oneColour = false;          // 32 bits: every pixel has the middle one's colour
+    std::vector<int> colourChanges;  // 32 bits: rows, from the top, whose middle pixel differs
+                                     // from the one above it
 };
 
 // Zeroes when the bytes are no BMP, or one whose header misstates its size.
