@@ -63,7 +63,8 @@ block() {
     if [ "$who" = camera ]; then
         wine reg add "$key" /v ScreenDir /d "$(winpath "$folder")" /f >/dev/null 2>&1 </dev/null
         begun=$(now_ms)
-        wine "$camera/vdrcam.exe" >/dev/null 2>&1 </dev/null &
+        echo "=== block" >>"$root/steps"
+        VDRCAM_PHOTO_STEPS="$(winpath "$root/steps")" wine "$camera/vdrcam.exe" >/dev/null 2>&1 </dev/null &
         pid=$!
         echo "$who start $(window_up "$begun")" >>"$out.raw"
     else
@@ -91,6 +92,7 @@ for kind in ${VDR_BENCH_FOLDERS:-empty mixed20000 jpeg20000 mixed100000 jpeg1000
     first=${count:-0}
     for writer in linux ${VDR_BENCH_WINDOWS_WRITER:+windows}; do
         : >"$out.raw"
+        : >"$root/steps"
         n=0
         while [ $n -lt "$blocks" ]; do
             block camera "$folder" "$first" "$writer"
@@ -127,7 +129,35 @@ print(f"{screen} | {kind} | {writer} writer | camera {f(cm)} / {f(c95)} ms, firs
       f"{f(lm)} / {f(l95)} ms, first presses {' '.join(leastFirsts)} ms, lost {llost} | "
       f"ratio {ratio} | goal {goal}")
 PY
+        python3 - "$root/steps" >>"$out" <<'PY'
+import statistics, sys
+# The camera's own log of its photos' steps: for each step, the run's first
+# photo (the mean over the blocks) beside the median of the others.
+steps = ['number probe', 'copy', 'read-out', 'BMP write', 'reply']
+firsts, others = {}, {}
+for block in open(sys.argv[1], newline='').read().split('=== block')[1:]:
+    last, woken, photo = None, None, 0
+    for line in block.split('\r\n'):
+        if ' ' not in line:
+            continue
+        at, step = line.split(' ', 1)
+        at = float(at)
+        if step == 'wait for the request':
+            woken = at
+        elif step in steps:
+            begun = woken if step == 'number probe' else last
+            if begun is not None:
+                kept = firsts if photo == 0 else others
+                kept.setdefault(step, []).append(at - begun)
+            if step == 'reply':
+                photo, woken = photo + 1, None
+        last = at
+def shown(step):
+    return '%s %.1f / %.1f' % (step, statistics.mean(firsts[step]), statistics.median(others[step]))
+print('camera steps, first photo / median of the others (ms; number probe from the wake): ' +
+      ', '.join(shown(step) for step in steps if firsts.get(step) and others.get(step)))
+PY
     done
 done
 wine reg delete "$key" /f >/dev/null 2>&1 </dev/null || true
-rm -f "$out.raw" "$root/latencies"
+rm -f "$out.raw" "$root/latencies" "$root/steps"

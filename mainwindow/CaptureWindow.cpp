@@ -86,7 +86,10 @@ void CaptureWindow::OnEndSession() {
 void CaptureWindow::WaitOn(uint64_t watch) {
     wake_.reset();
     if (void* event = watch ? world_.Event(watch) : nullptr) {
-        wake_.emplace(event, [this] { loop_.Signalled(); });
+        wake_.emplace(event, [this] {
+            PhotoStepEnded("wait for the request");
+            loop_.Signalled();
+        });
     }
 }
 

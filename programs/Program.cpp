@@ -2,6 +2,7 @@
 
 #include "core/texts/CaptureTexts.h"
 #include "programs/OneCamera.h"
+#include "programs/StepLog.h"
 #include "ui/Foreground.h"
 #include "ui/MessageBox.h"
 #include "ui/MessagePump.h"
@@ -17,6 +18,7 @@ int RunProgram(HINSTANCE instance, const char* title, const std::function<ui::Fo
         }
         return 0;
     }
+    LogPhotoStepsWhereAsked();
     ui::InitializeForms(instance);
     ui::Form* main = nullptr;
     ui::RunReportingFailures("frmScreenshot_Form_Load", [&] {

@@ -1,3 +1,4 @@
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,11 @@ TEST_F(EndToEnd, FirstStartShowsTheWindowAndStoresTheDefaults) {
 
 TEST_F(EndToEnd, TheGamesRequestsComeBackAsPhotosAndReplies) {
     UseShotFolder();
+    // Asked to, as the benchmark does, the camera logs each photo's steps.
+    const std::string steps = game / "steps.log";
+    SetEnvironmentVariableA("VDRCAM_PHOTO_STEPS", steps.c_str());
     driver::Program camera(Built("vdrcam.exe"));
+    SetEnvironmentVariableA("VDRCAM_PHOTO_STEPS", nullptr);
     StartMain(camera);
     const std::string log = game / "gamesim.log";
     driver::Program simulator(Built("gamesim.exe"), "--keys 0110 --pause 700 --wait-reply", Mdb(),
@@ -52,6 +57,14 @@ TEST_F(EndToEnd, TheGamesRequestsComeBackAsPhotosAndReplies) {
     const BmpFacts photo = BmpFactsOf(ReadTestFile(shots / "_bmp_1.bmp"));
     EXPECT_EQ(photo.width, Screen().cx);
     EXPECT_EQ(photo.height, Screen().cy);
+    std::istringstream logged(ReadTestFile(steps));
+    std::string order;
+    double at = 0;
+    for (std::string step; logged >> at && std::getline(logged, step);) {
+        order += step.substr(1, step.find('\r') - 1) + ",";
+    }
+    const std::string onePhoto = "wait for the request,number probe,copy,read-out,BMP write,reply,";
+    EXPECT_NE(order.find(onePhoto), order.rfind(onePhoto)) << order;
 }
 
 TEST_F(EndToEnd, NumberingContinuesAcrossRestarts) {

@@ -1,0 +1,42 @@
+#include "programs/StepLog.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "core/photo/PhotoSteps.h"
+#include "ui/Handles.h"
+
+namespace {
+
+// Open for the process's whole run.
+ui::UniqueHandle gLog;
+
+void Log(const char* step) {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    char line[160];
+    const int length =
+        std::snprintf(line, sizeof line, "%.3f %s\r\n",
+                      static_cast<double>(now.QuadPart) * 1000.0 / frequency.QuadPart, step);
+    DWORD written = 0;
+    WriteFile(gLog.Get(), line, static_cast<DWORD>(length), &written, nullptr);
+}
+
+}  // namespace
+
+void LogPhotoStepsWhereAsked() {
+    char path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("VDRCAM_PHOTO_STEPS", path, sizeof path);
+    if (length == 0 || length >= sizeof path) {
+        return;
+    }
+    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        gLog = ui::UniqueHandle(file);
+        ListenToPhotoSteps(Log);
+    }
+}
