@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/photo/PhotoSteps.h"
@@ -21,8 +22,13 @@ void Log(const char* step) {
     const int length =
         std::snprintf(line, sizeof line, "%.3f %s\r\n",
                       static_cast<double>(now.QuadPart) * 1000.0 / frequency.QuadPart, step);
+    if (length <= 0) {
+        return;
+    }
+    // Never more than the line holds, whatever a step's name.
+    const DWORD kept = static_cast<DWORD>(std::min<int>(length, sizeof line - 1));
     DWORD written = 0;
-    WriteFile(gLog.Get(), line, static_cast<DWORD>(length), &written, nullptr);
+    WriteFile(gLog.Get(), line, kept, &written, nullptr);
 }
 
 }  // namespace
