@@ -26,7 +26,7 @@ void Log(const char* step) {
         return;
     }
     // Never more than the line holds, whatever a step's name.
-    const DWORD kept = static_cast<DWORD>(std::min<int>(length, sizeof line - 1));
+    const DWORD kept = static_cast<DWORD>(std::min(length, static_cast<int>(sizeof line) - 1));
     DWORD written = 0;
     WriteFile(gLog.Get(), line, kept, &written, nullptr);
 }
