@@ -12,16 +12,15 @@ namespace {
 
 // Open for the process's whole run.
 ui::UniqueHandle gLog;
+// The counter's ticks in a millisecond, fixed at boot.
+double gTicksPerMs = 1;
 
 void Log(const char* step) {
     LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
     QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
     char line[160];
-    const int length =
-        std::snprintf(line, sizeof line, "%.3f %s\r\n",
-                      static_cast<double>(now.QuadPart) * 1000.0 / frequency.QuadPart, step);
+    const int length = std::snprintf(line, sizeof line, "%.3f %s\r\n",
+                                     static_cast<double>(now.QuadPart) / gTicksPerMs, step);
     if (length <= 0) {
         return;
     }
@@ -42,6 +41,9 @@ void LogPhotoStepsWhereAsked() {
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        gTicksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
         gLog = ui::UniqueHandle(file);
         ListenToPhotoSteps(Log);
     }

@@ -69,10 +69,12 @@ package() {
 
 package64() { package 64 mingw-w64.cmake windows build/freeimage x86_64-w64-mingw32-strip; }
 package32() { package 32 mingw-w64-i686.cmake windows32 build/freeimage-win32 i686-w64-mingw32-strip; }
+made="32 64"
 if [ "$tested" = yes ]; then
     package64
     package32
 elif [ "${VDR_PACKAGE_BITS:-}" = 64 ]; then
+    made=64
     package64
 else
     # Both architectures at once: each build has stretches on one core
@@ -91,7 +93,6 @@ else
     fi
 fi
 version=$(sed -n 's/^set(VDRCAM_VERSION \(.*\))$/\1/p' "$work/src/CMakeLists.txt")
-zips="vdrcam-$version-win32.zip vdrcam-$version-win64.zip"
-[ "$tested" = yes ] || [ "${VDR_PACKAGE_BITS:-}" != 64 ] || zips="vdrcam-$version-win64.zip"
+zips=$(for bits in $made; do printf 'vdrcam-%s-win%s.zip ' "$version" "$bits"; done)
 (cd dist && sha256sum $zips >SHA256SUMS)
 cat dist/SHA256SUMS
