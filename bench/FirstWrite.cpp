@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     }
     const std::string path = std::string(argv[1]) + "/first-write.tmp";
     const size_t bytes = std::strtoull(argv[2], nullptr, 10);
-    const int file = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0644);
+    const int file = open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
     if (file < 0) {
         std::perror(path.c_str());
         return 1;

@@ -29,10 +29,12 @@ wine reg add "$key" /v VeldrunFolder /d "$(winpath "$game")" /f >/dev/null 2>&1 
 : >"$out.raw"
 screen=$(xwininfo -root 2>/dev/null | awk '/Width/ {w=$2} /Height/ {h=$2} END {print w "x" h}')
 # What the machine adds to any program's first photo: the system's first
-# read of a screen-sized buffer (built beside the Linux writer).
+# read of a screen-sized buffer (built beside the Linux writer). The rows
+# do not need it, so a failed probe does not stop them.
 first_write=$(dirname "$linux_writer")/first_write
 if [ -x "$first_write" ]; then
-    "$first_write" "$root" "$(echo "$screen" | awk -Fx '{print $1 * $2 * 4}')" >>"$out"
+    "$first_write" "$root" "$(echo "$screen" | awk -Fx '{print $1 * $2 * 4}')" >>"$out" ||
+        true
 fi
 
 # The photos a block added: numbers from the folder's own count on.
